@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <list>
+
+#include "engine/Task.h"
+
+// A scalable timeline advanced once per pass by the frame timing. Each clock
+// keeps one repeating task in the run queue for as long as it lives.
+class CClock
+{
+public:
+    explicit CClock(float speed);
+    ~CClock();
+
+    void OnTick();
+    void Advance(float frameDelta);
+
+    double Time() const;
+    float  Delta() const;
+
+private:
+    double             m_time;              // seconds of scaled time so far
+    float              m_delta;             // seconds; the last scaled step
+    float              m_speed;             // scale of real time
+    Tasks::IBaseTask*  m_task;              // owned by the task handler
+};
+
+extern float               g_frameDelta;        // seconds between the last two timing runs
+extern double              g_lastFrameTime;     // seconds; ElapsedTime() at the last run
+extern double              g_nextSecond;        // seconds; when frames per second are next taken
+extern std::uint16_t       g_frameCount;        // runs since the last mark
+extern std::uint16_t       g_framesPerSecond;   // the count at the last mark
+extern std::list<CClock*>  g_clocks;            // every live clock, oldest first
+extern CClock*             g_mainClock;         // made by InitClocks
+
+void InitClocks();
+void UpdateTiming();
+void CleanupClocks();

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+enum LogLevel
+{
+    Message = 1,
+    Warning = 2,
+    Error   = 3
+};
+
+// One log file. A message is built from pieces and written as one line, and
+// flushed, when it is committed, so the file is whole up to the last commit
+// even if the program dies. The HTML kind colours warnings and errors and
+// turns line feeds and tabs into markup; the text kind prefixes them.
+class CLog
+{
+public:
+    enum Kind
+    {
+        Html,
+        Text
+    };
+
+    explicit CLog(Kind kind);
+    ~CLog();
+
+    void Open(const char* fileName);
+    void SetLevel(int level);
+
+    CLog& operator<<(const char* text);
+    CLog& operator<<(const std::string& text);
+    CLog& operator<<(std::int32_t number);
+    CLog& operator<<(std::uint32_t number);
+
+    void Commit();
+
+private:
+    void FormatHtml();
+    void FormatText();
+
+    std::ofstream m_stream;                 // not open until Open succeeds
+    int           m_level;                  // LogLevel of the message being built
+    bool          m_enabled;                // pieces are collected only while set
+    std::string   m_pending;                // the message being built
+    const Kind    m_kind;                   // decides the head, tail and line format
+};
+
+extern CLog g_engineLog;                    // "log_engine.html"
+extern CLog g_generalLog;                   // "log_general.log"

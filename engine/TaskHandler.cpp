@@ -1,0 +1,115 @@
+#include "engine/TaskHandler.h"
+
+void Tasks::AddTask(IBaseTask* task, InsertMode mode)
+{
+    CTaskHandler::Instance()->AddTask(task, mode);
+}
+
+CTaskHandler::CTaskHandler() : m_now(0.0), m_running(false) {}
+
+CTaskHandler::~CTaskHandler()
+{
+    for (Tasks::IBaseTask* task : m_runQueue)
+        delete task;
+    for (Tasks::IBaseTask* task : m_waitList)
+        delete task;
+    m_runQueue.clear();
+    m_waitList.clear();
+}
+
+void CTaskHandler::AddTask(Tasks::IBaseTask* task, Tasks::InsertMode mode)
+{
+    switch (mode)
+    {
+    case Tasks::InsertFront:
+        m_runQueue.push_front(task);
+        break;
+    case Tasks::InsertBack:
+        m_runQueue.push_back(task);
+        break;
+    case Tasks::InsertTimed:
+    {
+        TaskList holder(1, task);
+        InsertTimed(holder, holder.begin());
+        break;
+    }
+    }
+}
+
+void CTaskHandler::RemoveTask(Tasks::IBaseTask* task)
+{
+    m_runQueue.remove(task);
+    delete task;
+}
+
+void CTaskHandler::SetTime(double now)
+{
+    m_now = now;
+}
+
+void CTaskHandler::Tick()
+{
+    if (m_runQueue.empty())
+        return;
+
+    m_executing.splice(m_executing.end(), m_runQueue, m_runQueue.begin());
+    Tasks::IBaseTask* task = m_executing.back();
+    task->Execute(m_now);
+
+    switch (task->Flush(m_now))
+    {
+    case Tasks::Delete:
+        m_executing.pop_back();
+        delete task;
+        break;
+    case Tasks::RequeueFront:
+        m_runQueue.splice(m_runQueue.begin(), m_executing, std::prev(m_executing.end()));
+        break;
+    case Tasks::RequeueBack:
+        m_runQueue.splice(m_runQueue.end(), m_executing, std::prev(m_executing.end()));
+        break;
+    case Tasks::Wait:
+        InsertTimed(m_executing, std::prev(m_executing.end()));
+        break;
+    }
+
+    // Each due task goes to the front, so tasks that fall due together run
+    // latest start time first.
+    while (!m_waitList.empty() && m_waitList.front()->StartTime() < m_now)
+        m_runQueue.splice(m_runQueue.begin(), m_waitList, m_waitList.begin());
+}
+
+void CTaskHandler::Stop()
+{
+    m_running = false;
+}
+
+void CTaskHandler::Start()
+{
+    m_running = true;
+}
+
+bool CTaskHandler::IsRunning() const
+{
+    return m_running;
+}
+
+std::size_t CTaskHandler::QueuedCount() const
+{
+    return m_runQueue.size();
+}
+
+std::size_t CTaskHandler::WaitingCount() const
+{
+    return m_waitList.size();
+}
+
+// A new task goes ahead of waiting tasks with an equal start time.
+void CTaskHandler::InsertTimed(TaskList& holder, TaskList::iterator node)
+{
+    const double start = (*node)->StartTime();
+    TaskList::iterator place = m_waitList.begin();
+    while (place != m_waitList.end() && (*place)->StartTime() < start)
+        ++place;
+    m_waitList.splice(place, holder, node);
+}

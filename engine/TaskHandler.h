@@ -1,0 +1,38 @@
+#pragma once
+
+#include <list>
+
+#include "engine/Singleton.h"
+#include "engine/Task.h"
+
+// The scheduler and body of the main loop: one task per tick, taken from the
+// front of the run queue. Owns every task in either list.
+class CTaskHandler : public ISingleton<CTaskHandler>
+{
+public:
+    CTaskHandler();
+    ~CTaskHandler() override;
+
+    void AddTask(Tasks::IBaseTask* task, Tasks::InsertMode mode);
+    void RemoveTask(Tasks::IBaseTask* task);
+    void SetTime(double now);
+    void Tick();
+    void Stop();
+    void Start();
+    bool IsRunning() const;
+
+    std::size_t QueuedCount() const;        // tasks in the run queue
+    std::size_t WaitingCount() const;       // tasks in the wait list
+
+private:
+    typedef std::list<Tasks::IBaseTask*> TaskList;
+
+    void InsertTimed(TaskList& holder, TaskList::iterator node);
+
+    double   m_now;                         // seconds; handed to every Execute and Flush
+    TaskList m_runQueue;                    // front first
+    TaskList m_waitList;                    // ascending StartTime()
+    bool     m_running;                     // the main loop goes on while set
+    TaskList m_executing;                   // holds the running task's list node, so a
+                                            // requeue moves it without allocating
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+extern double g_startTime;                  // seconds; the timer's value at the first start-up step
+
+double      ElapsedTime();                  // seconds since the window system started its timer
+std::string TimeStamp();                    // elapsed milliseconds, truncated, then " ms"
