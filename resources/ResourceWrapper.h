@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+// One entry of the resource manager: the loaded object and the number of
+// handles that refer to it.
+class IBaseResourceWrapper
+{
+public:
+    IBaseResourceWrapper() : m_refCount(1) {}
+    virtual ~IBaseResourceWrapper() = default;
+    IBaseResourceWrapper(const IBaseResourceWrapper&) = delete;
+    IBaseResourceWrapper& operator=(const IBaseResourceWrapper&) = delete;
+
+    void AddReference();
+    bool DropReference();                   // true when the last reference went
+
+    std::uint16_t m_refCount;               // references handed out for this entry
+};
+
+// A count that reaches its ceiling stays there: the entry is then kept until
+// the manager goes, since a wrapped count would free an object still in use.
+inline void IBaseResourceWrapper::AddReference()
+{
+    if (m_refCount < UINT16_MAX)
+        ++m_refCount;
+}
+
+inline bool IBaseResourceWrapper::DropReference()
+{
+    if (m_refCount == UINT16_MAX || m_refCount == 0)
+        return false;
+    return --m_refCount == 0;
+}
+
+template <typename T>
+class IDerivedResourceWrapper : public IBaseResourceWrapper
+{
+public:
+    explicit IDerivedResourceWrapper(T* object) : m_object(object) {}
+    ~IDerivedResourceWrapper() override { delete m_object; }
+
+    T* m_object;                            // the loaded object, owned
+};

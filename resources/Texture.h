@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+class CFile;
+
+// A decoded picture: rows tightly packed, bottom row first, each pixel
+// R, G, B (then A).
+class CTextureData
+{
+public:
+    CTextureData() : width(0), height(0), bytesPerPixel(0), pixels(nullptr) {}
+    ~CTextureData() { delete[] pixels; }
+    CTextureData(const CTextureData&) = delete;
+    CTextureData& operator=(const CTextureData&) = delete;
+
+    std::uint16_t width;                    // pixels
+    std::uint16_t height;                   // pixels
+    std::uint16_t bytesPerPixel;            // 3 (RGB) or 4 (RGBA) once decoded
+    std::uint8_t* pixels;                   // width * height * bytesPerPixel bytes, owned
+};
+
+struct TextureOptions
+{
+    bool mipmaps;                           // build the whole mipmap chain rather than level 0 only
+};
+
+// A picture uploaded into an OpenGL 2D texture. The pixel copy is kept for
+// the texture's whole life; the OpenGL name is never deleted, it lives
+// until the context goes.
+class CTextureObject : public CTextureData
+{
+public:
+    CTextureObject() : textureName(0) {}
+
+    bool Create(const TextureOptions& options);   // needs a current context; false without a texture name
+    void Bind() const;
+
+    std::uint32_t textureName;              // OpenGL texture name; 0 until created
+};
+
+// Decodes a true-colour TGA file (16, 24 or 32 bits, uncompressed or
+// run-length encoded) into data that must still be empty. False, with the
+// data left empty, for anything that cannot be decoded whole: another depth,
+// a file that ends inside the header or the pixels, or packets that run past
+// the picture.
+bool ReadTGA(CFile& file, CTextureData& data);
