@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "game/Deck.h"
+#include "game/Player.h"
+
+class IGameObserver;
+
+const int BoardSize = 9;                    // squares along each side of the board
+const int CellCount = BoardSize * BoardSize;
+
+// One game of Valdmoor: the board with its shared king, the hands, knights,
+// scores and deck, and the three actions a player may take. Every action
+// checks who may do it and refuses with a message otherwise; what the screen
+// shows follows through the observer (see IGameObserver for the order).
+//
+// The fields are open for reading; change them only through the operations
+// (tests and tools set up positions directly).
+class CGameState
+{
+public:
+    CGameState(IGameObserver* observer, ShuffleClock clock);
+
+    // The actions of a turn, and a new game.
+    void NewGame();
+    void PlayCard(PlayerID player, int slot);
+    void DrawCard();
+    void SkipTurn();
+
+    // The steps the actions are made of.
+    void EndTurn();
+    void UpdateMoves();
+    void ComputeScores(const int board[CellCount], int& red, int& white);
+    void CountGroup(std::int16_t row, std::int16_t column, std::int16_t& count, int colour);
+    void MoveKing(int card);
+    void DealCard(PlayerID player, int card, int slot);
+
+    // Who moves for each side. A controller is kept across games.
+    void SetController(PlayerID player, Controller controller);
+    void ResetControllers();
+
+    std::string ResultText() const;
+    bool        IsOver() const;
+
+    Controller     m_controller[2];         // who moves for Red and for White
+    Controller     m_currentController;     // the mover's controller as of the last EndTurn
+    int            m_board[CellCount];      // PlayerID or EmptyCell, index row * 9 + column
+    int            m_scratch[CellCount];    // ComputeScores' copy of the board, emptied as groups are counted
+    int            m_kingRow;               // 0..8, row 0 at the bottom
+    int            m_kingCol;               // 0..8, column 0 at the left
+    PlayerID       m_current;               // the player to move
+    PlayerState    m_players[2];            // Red's, then White's
+    CDeck          m_deck;                  // the card supply
+    bool           m_over;                  // nobody could act at the last UpdateMoves of this game
+
+private:
+    bool IsPlayable(PlayerID player, int card) const;
+    void PassTurn();
+
+    IGameObserver* m_observer;              // the screen of this game; not owned
+};
