@@ -1,0 +1,45 @@
+#pragma once
+
+#include <vector>
+
+#include "gui/MouseState.h"
+
+namespace GUI
+{
+
+// A node of the widget tree: a rectangle in window pixels (origin bottom
+// left, y up) that owns its children. Widgets join the tree through
+// AddChild on their parent and die with it.
+class IBaseWidget
+{
+public:
+    IBaseWidget();                          // visible, all edges 0
+    IBaseWidget(int x, int y, int width, int height);   // visible
+    virtual ~IBaseWidget();
+    IBaseWidget(const IBaseWidget&) = delete;
+    IBaseWidget& operator=(const IBaseWidget&) = delete;
+
+    virtual void Layout();
+    virtual int  GetWidth() const;
+    virtual int  GetHeight() const;
+    virtual bool Draw();                    // true when the children are to be drawn
+    virtual bool Contains(const MouseState& mouse) const;
+    virtual void OnEvent(int event, const MouseState& mouse);
+
+    void AddChild(IBaseWidget* child);      // takes ownership
+    void RemoveChild(IBaseWidget* child);   // gives ownership back to the caller
+    void DeleteChildren();
+
+    bool                      m_visible;    // Show sets it, Hide clears it
+    int                       m_left;       // pixels
+    int                       m_right;      // pixels
+    int                       m_bottom;     // pixels
+    int                       m_top;        // pixels
+    std::vector<IBaseWidget*> m_children;   // insertion order; owned
+    IBaseWidget*              m_parent;     // owns this widget; null for the root
+};
+
+// Draws a widget, then, if its Draw says so, its children in insertion order.
+void DrawTree(IBaseWidget* widget);
+
+} // namespace GUI

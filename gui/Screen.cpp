@@ -1,0 +1,47 @@
+#include "gui/Screen.h"
+
+#include "gui/RootWidget.h"
+#include "gui/WidgetEvent.h"
+
+namespace GUI
+{
+
+CScreen::CScreen()
+{
+    m_visible = false;
+}
+
+// The rectangle is never looked at: a shown screen covers the window.
+bool CScreen::Contains(const MouseState&) const
+{
+    return m_visible;
+}
+
+// The hover widget may belong to a screen just hidden, so the next search
+// starts from the root.
+void CScreen::OnEvent(int event, const MouseState& mouse)
+{
+    if (event == GUI::Show && m_parent)
+    {
+        for (IBaseWidget* sibling : m_parent->m_children)
+            if (sibling != this)
+                sibling->OnEvent(GUI::Hide, mouse);
+    }
+    IBaseWidget::OnEvent(event, mouse);
+    if (event == GUI::Show)
+        g_rootWidget.m_hover = &g_rootWidget;
+}
+
+void CScreen::Show()
+{
+    const MouseState still = {};
+    OnEvent(GUI::Show, still);
+}
+
+void CScreen::Hide()
+{
+    const MouseState still = {};
+    OnEvent(GUI::Hide, still);
+}
+
+} // namespace GUI
