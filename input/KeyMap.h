@@ -1,0 +1,80 @@
+#pragma once
+
+// Index of this file:
+//   KeyMode - when a bound key fires
+//   CKeyMap - a set of key bindings, with the wrappers that queue their actions
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/Task.h"
+
+namespace Input
+{
+namespace Keyboard
+{
+
+//------------------------------------------------------------------ KeyMode
+
+enum KeyMode
+{
+    Pressed  = 0,                           // the pass that first sees the key down
+    Released = 1,                           // the pass that first sees it up again
+    Held     = 2                            // every pass while it is down
+};
+
+//------------------------------------------------------------------ CKeyMap
+
+// Bindings are tested in the order they were added. Firing one queues a
+// task holding a copy of its callable, so no action runs inside a key pass.
+class CKeyMap
+{
+public:
+    class IBaseActionWrapper
+    {
+    public:
+        virtual ~IBaseActionWrapper() {}
+        virtual void Invoke() = 0;
+    };
+
+    template <typename F>
+    class CActionWrapper : public IBaseActionWrapper
+    {
+    public:
+        explicit CActionWrapper(const F& action) : m_action(action) {}
+        void Invoke() override
+        {
+            new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, F>(m_action);
+        }
+
+    private:
+        F m_action;                         // copied into every task it queues
+    };
+
+    struct Binding
+    {
+        std::uint16_t       key;            // engine key code
+        std::uint32_t       mode;           // a KeyMode; any other value never fires
+        IBaseActionWrapper* action;         // owned by the key map it was added to
+    };
+
+    CKeyMap() {}
+    ~CKeyMap();
+    CKeyMap(const CKeyMap&) = delete;
+    CKeyMap& operator=(const CKeyMap&) = delete;
+
+    void AddBinding(const Binding& binding);    // takes ownership of the action
+    template <typename F>
+    void BindKey(std::uint16_t key, const F& action, std::uint32_t mode);
+
+    std::vector<Binding> m_bindings;        // in the order added
+};
+
+template <typename F>
+void CKeyMap::BindKey(std::uint16_t key, const F& action, std::uint32_t mode)
+{
+    AddBinding(Binding{key, mode, new CActionWrapper<F>(action)});
+}
+
+} // namespace Keyboard
+} // namespace Input

@@ -1,0 +1,84 @@
+#include "input/Keyboard.h"
+
+#include <bitset>
+#include <deque>
+
+#include "engine/Task.h"
+#include "engine/Window.h"
+#include "input/KeyMap.h"
+
+namespace Input
+{
+namespace Keyboard
+{
+
+namespace
+{
+
+const int kTrackedKeys = 512;
+
+// Bit k: key k is down as the callback last reported it; bit k + 512: key k
+// was down at the end of the last pass that had a map.
+std::bitset<2 * kTrackedKeys> g_keys;
+
+std::deque<CKeyMap*> g_keyMaps;             // back is the active map; maps not owned
+
+bool Fires(const CKeyMap::Binding& binding)
+{
+    const bool down = g_keys[binding.key];
+    const bool wasDown = g_keys[binding.key + kTrackedKeys];
+    switch (binding.mode)
+    {
+    case Pressed:
+        return down && !wasDown;
+    case Released:
+        return !down && wasDown;
+    case Held:
+        return down;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+int InitKeyboard()
+{
+    SetKeyCallback(OnKey);
+    new Tasks::CTask<Tasks::Starters::AfterCurrent, Tasks::Flushers::Repeat, void (*)()>(ProcessKeys);
+    return 0;
+}
+
+void OnKey(int key, int action)
+{
+    if (key < 0 || key >= kTrackedKeys)
+        return;
+    g_keys[key] = action == 1;
+}
+
+// With no map the previous-state bits stay as the last pass left them, so
+// what changed meanwhile fires when a map is pushed again.
+void ProcessKeys()
+{
+    if (g_keyMaps.empty())
+        return;
+    for (const CKeyMap::Binding& binding : g_keyMaps.back()->m_bindings)
+        if (binding.key < kTrackedKeys && Fires(binding))
+            binding.action->Invoke();
+    for (int key = 0; key < kTrackedKeys; ++key)
+        g_keys[key + kTrackedKeys] = g_keys[key];
+}
+
+void PushKeyMap(CKeyMap* map)
+{
+    g_keyMaps.push_back(map);
+}
+
+void PopKeyMap()
+{
+    if (!g_keyMaps.empty())
+        g_keyMaps.pop_back();
+}
+
+} // namespace Keyboard
+} // namespace Input

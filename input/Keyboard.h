@@ -1,0 +1,21 @@
+#pragma once
+
+// The keyboard: the key callback records which keys are down, and once per
+// tick ProcessKeys fires the bindings of the key map on top of the stack.
+// Key codes are the engine's (engine/Window.h); codes 0 to 511 are tracked.
+
+namespace Input
+{
+namespace Keyboard
+{
+
+class CKeyMap;
+
+int  InitKeyboard();                        // installs OnKey and the key task; 0 on success
+void OnKey(int key, int action);            // action 1 pressed (or repeated), else released
+void ProcessKeys();                         // one pass of the active key map
+void PushKeyMap(CKeyMap* map);              // the map becomes the active one; not owned
+void PopKeyMap();                           // the map below becomes active; nothing on an empty stack
+
+} // namespace Keyboard
+} // namespace Input
