@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "engine/Log.h"
+#include "resources/ResourceHandle.h"
+#include "resources/Texture.h"
+#include "support/GLContext.h"
+
+namespace
+{
+
+using TextureHandle = CResourceHandle<CTextureObject>;
+
+const TextureOptions kPlain{false};
+const TextureOptions kMipmapped{true};
+const std::string kHtmlHead = "<html><body style=\"font: 12px Verdana, sans-serif;\">\n";
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// Each test gets a fresh manager and fresh logs; its handles live in the
+// test body, so they are gone before TearDown deletes the manager.
+class ResourceManagerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(OpenTestContext());
+        m_dir = ::testing::TempDir() + "resources/";
+        mkdir(m_dir.c_str(), 0755);
+        g_generalLog.Open((m_dir + "general.log").c_str());
+        g_engineLog.Open((m_dir + "engine.html").c_str());
+        new CResourceManager();
+    }
+
+    void TearDown() override
+    {
+        delete CResourceManager::Instance();
+        g_generalLog.Open("/dev/null");
+        g_engineLog.Open("/dev/null");
+    }
+
+    // A 1x1 24-bit picture, or bytes that are no picture at all.
+    std::string Picture(const char* name, bool decodable = true)
+    {
+        const std::string path = m_dir + name;
+        std::ofstream out(path, std::ios::binary);
+        const char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, static_cast<char>(decodable ? 24 : 8), 0};
+        out.write(header, sizeof header);
+        out.write("\x10\x20\x30", 3);
+        return path;
+    }
+
+    std::string GeneralLog() const { return ReadAll(m_dir + "general.log"); }
+    std::string EngineLog() const { return ReadAll(m_dir + "engine.html"); }
+
+    static std::uint16_t Count(const TextureHandle& handle) { return handle.m_position->second->m_refCount; }
+
+    std::string m_dir;                      // where the test's pictures and logs go
+};
+
+} // namespace
+
+TEST_F(ResourceManagerTest, TwoHandlesForOneFileShareOneObjectReadAndLoggedOnce)
+{
+    const std::string king = Picture("king.tga");
+    {
+        TextureHandle first;
+        first.Load(king.c_str(), kPlain);
+        {
+            TextureHandle second;
+            second.Load(king.c_str(), kMipmapped);
+            ASSERT_NE(first.m_resource, nullptr);
+            EXPECT_EQ(second.m_resource, first.m_resource);
+            EXPECT_EQ(Count(first), 2);
+        }
+        EXPECT_EQ(Count(first), 1);
+        EXPECT_EQ(first.m_resource->width, 1);
+        EXPECT_EQ(GeneralLog(), king + " loaded succesfully.\n");
+    }
+    // Released completely, the file is read and logged again.
+    TextureHandle again;
+    again.Load(king.c_str(), kPlain);
+    EXPECT_EQ(GeneralLog(), king + " loaded succesfully.\n" + king + " loaded succesfully.\n");
+}
+
+TEST_F(ResourceManagerTest, ExtensionIsTheTextAfterTheLastDotComparedCaseSensitively)
+{
+    const std::string capitals = Picture("king.TGA");
+    TextureHandle handles[3];
+    handles[0].Load(capitals.c_str(), kPlain);
+    handles[1].Load("king", kPlain);
+    handles[2].Load("pictures.d/king", kPlain);
+    for (const TextureHandle& handle : handles)
+        EXPECT_EQ(handle.m_resource, nullptr);
+    EXPECT_EQ(GeneralLog(), "Error: Couldn't find a loader for " + capitals +
+                                "\nError: Couldn't find a loader for king"
+                                "\nError: Couldn't find a loader for pictures.d/king\n");
+}
+
+TEST_F(ResourceManagerTest, NamesThatDifferInCaseAreTwoEntries)
+{
+    const std::string lower = Picture("queen.tga");
+    const std::string upper = Picture("Queen.tga");
+    TextureHandle first, second;
+    first.Load(lower.c_str(), kPlain);
+    second.Load(upper.c_str(), kPlain);
+    ASSERT_NE(first.m_resource, nullptr);
+    ASSERT_NE(second.m_resource, nullptr);
+    EXPECT_NE(first.m_resource, second.m_resource);
+    EXPECT_EQ(GeneralLog(), lower + " loaded succesfully.\n" + upper + " loaded succesfully.\n");
+}
+
+TEST_F(ResourceManagerTest, EmptyNameFailsSilently)
+{
+    TextureHandle handle;
+    handle.Load("", kPlain);
+    EXPECT_EQ(handle.m_resource, nullptr);
+    EXPECT_EQ(GeneralLog(), "");
+}
+
+TEST_F(ResourceManagerTest, FailedLoadsLogTheirCauseAndLeaveNothingBehind)
+{
+    const std::string missing = m_dir + "missing.tga";
+    const std::string grey = Picture("grey.tga", false);
+    {
+        TextureHandle first, second;
+        first.Load(missing.c_str(), kPlain);
+        second.Load(grey.c_str(), kPlain);
+        EXPECT_EQ(first.m_resource, nullptr);
+        EXPECT_EQ(second.m_resource, nullptr);
+    }
+    EXPECT_EQ(GeneralLog(), "Error: Couldn't read file " + missing +
+                                "\nError: Couldn't load resource data from " + grey +
+                                "\nError: " + grey + " could not be created.\n");
+    delete CResourceManager::Instance();
+    EXPECT_EQ(EngineLog(), kHtmlHead + "<div style='color: red; background-color: #EAAD98'>File " + missing +
+                               " doesn't exist.</div><br>\n");
+}
+
+TEST_F(ResourceManagerTest, AssigningACardToAButtonMovesOneReference)
+{
+    const std::string card1 = Picture("card1_1.tga");
+    const std::string card2 = Picture("card1_2.tga");
+    TextureHandle gameCard1, gameCard2, button;
+    gameCard1.Load(card1.c_str(), kMipmapped);
+    gameCard2.Load(card2.c_str(), kMipmapped);
+    button.Load(card2.c_str(), kMipmapped);
+    ASSERT_EQ(Count(gameCard2), 2);
+
+    button = gameCard1;
+    EXPECT_EQ(button.m_resource, gameCard1.m_resource);
+    EXPECT_EQ(Count(gameCard1), 2);
+    EXPECT_EQ(Count(gameCard2), 1);
+    EXPECT_NE(gameCard2.m_resource->pixels, nullptr);
+
+    button = TextureHandle();
+    EXPECT_EQ(button.m_resource, nullptr);
+    EXPECT_EQ(Count(gameCard1), 1);
+}
+
+TEST_F(ResourceManagerTest, AssignmentThatDropsTheLastReferenceLeavesAnOrphan)
+{
+    const std::string card = Picture("card2_1.tga");
+    {
+        TextureHandle button;
+        button.Load(card.c_str(), kPlain);
+        button = TextureHandle();
+    }
+    delete CResourceManager::Instance();
+    EXPECT_EQ(EngineLog(), kHtmlHead +
+                               "<div style='color: blue; background-color: #94A5FC'>1 orphaned resource(s) found. "
+                               "These will now be deleted.<br>Resource filenames:<br>&nbsp;&nbsp;&nbsp;&nbsp;" +
+                               card + "<br></div><br>\n");
+}
+
+TEST_F(ResourceManagerTest, OrphanReportNamesEveryEntryInBytewiseOrderAsOneWarning)
+{
+    CResourceManager* manager = CResourceManager::Instance();
+    CResourceManager::Position position;
+    for (const char* name : {"b.tga", "a.tga", "B.tga"})
+        ASSERT_TRUE(manager->GetResource<CTextureObject>(Picture(name).c_str(), kPlain, position));
+    delete manager;
+    const std::string tab = "&nbsp;&nbsp;&nbsp;&nbsp;";
+    EXPECT_EQ(EngineLog(), kHtmlHead +
+                               "<div style='color: blue; background-color: #94A5FC'>3 orphaned resource(s) found. "
+                               "These will now be deleted.<br>Resource filenames:<br>" +
+                               tab + m_dir + "B.tga<br>" + tab + m_dir + "a.tga<br>" + tab + m_dir + "b.tga<br>"
+                               "</div><br>\n");
+    EXPECT_EQ(CResourceManager::Instance(), nullptr);
+}
+
+TEST_F(ResourceManagerTest, CountThatReachesItsCeilingKeepsTheEntryUntilShutdown)
+{
+    const std::string card = Picture("card3_1.tga");
+    CResourceManager* manager = CResourceManager::Instance();
+    CResourceManager::Position position;
+    for (int i = 0; i < 65536; ++i)
+        ASSERT_TRUE(manager->GetResource<CTextureObject>(card.c_str(), kPlain, position));
+    EXPECT_EQ(position->second->m_refCount, 65535);
+    for (int i = 0; i < 65536; ++i)
+        manager->ReleaseResource(position);
+    TextureHandle handle;
+    handle.Load(card.c_str(), kPlain);
+    EXPECT_EQ(GeneralLog(), card + " loaded succesfully.\n");
+}
