@@ -1,0 +1,73 @@
+#include "gui/Button.h"
+
+#include <GL/gl.h>
+
+#include "gui/WidgetEvent.h"
+
+namespace GUI
+{
+
+namespace
+{
+
+// Captions are centred in the menus' button size, whatever this button's.
+const int kCaptionBoxWidth = 128;
+const int kCaptionBoxHeight = 32;
+
+} // namespace
+
+CButton::CButton(int x, int y, int width, int height, const char* outTexture, const char* overTexture)
+    : CImage(x, y, width, height, outTexture), m_brightness(1.0f), m_currentTexture(&m_texture)
+{
+    m_overTexture.Load(overTexture, TextureOptions{true});
+}
+
+// The divisions truncate toward zero: a caption wider than the box starts
+// left of the button by half the excess, rounded toward the button.
+void CButton::Layout()
+{
+    if (m_children.size() != 1)
+        return;
+    IBaseWidget* caption = m_children.front();
+    const int width = caption->GetWidth();
+    const int height = caption->GetHeight();
+    caption->m_left = m_left + (kCaptionBoxWidth - width) / 2;
+    caption->m_bottom = m_bottom + (kCaptionBoxHeight - height) / 2;
+    caption->m_right = caption->m_left + width;
+    caption->m_top = caption->m_bottom + height;
+}
+
+// Without its current texture the button draws nothing, caption included.
+bool CButton::Draw()
+{
+    if (!m_visible || !m_currentTexture->m_resource)
+        return false;
+    glColor3f(m_brightness, m_brightness, m_brightness);
+    DrawQuad(*m_currentTexture->m_resource);
+    glDisable(GL_TEXTURE_2D);
+    return true;
+}
+
+bool CButton::Contains(const MouseState& mouse) const
+{
+    return IBaseWidget::Contains(mouse);
+}
+
+void CButton::OnEvent(int event, const MouseState& mouse)
+{
+    switch (event)
+    {
+    case MouseEnter:
+        if (m_overTexture.m_resource)
+            m_currentTexture = &m_overTexture;
+        break;
+    case MouseLeave:
+        m_currentTexture = &m_texture;
+        break;
+    default:
+        IBaseWidget::OnEvent(event, mouse);
+        break;
+    }
+}
+
+} // namespace GUI

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "gui/BaseWidget.h"
+#include "resources/ResourceHandle.h"
+#include "resources/Texture.h"
+
+namespace GUI
+{
+
+// A textured rectangle; never the target of mouse events.
+class CImage : public IBaseWidget
+{
+public:
+    CImage(int x, int y, int width, int height, const char* texture);   // loaded without mipmaps
+
+    bool Draw() override;
+    bool Contains(const MouseState& mouse) const override;
+
+    CResourceHandle<CTextureObject> m_texture;  // empty when loading failed; owners may assign another
+
+protected:
+    void DrawQuad(const CTextureObject& texture) const;   // the rectangle, the whole texture over it
+};
+
+} // namespace GUI

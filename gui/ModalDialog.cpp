@@ -1,0 +1,75 @@
+#include "gui/ModalDialog.h"
+
+#include <GL/gl.h>
+
+#include "engine/Window.h"
+#include "gui/RootWidget.h"
+
+namespace GUI
+{
+
+CModalDialog::CModalDialog(int x, int y, int width, int height, IBaseWidget* owner)
+    : CWindow(x, y, width, height)
+{
+    IBaseWidget* screen = owner;
+    while (screen->m_parent && screen->m_parent != &g_rootWidget)
+        screen = screen->m_parent;
+    screen->AddChild(this);
+    g_rootWidget.m_hover = this;
+}
+
+CModalDialog::~CModalDialog()
+{
+    ReleaseMouse();
+}
+
+// The dimming covers everything drawn before the dialog, hidden or not.
+bool CModalDialog::Draw()
+{
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4ub(0, 0, 0, 100);
+    glRecti(0, 0, g_windowWidth, g_windowHeight);
+    glDisable(GL_BLEND);
+    if (!m_visible)
+        return false;
+
+    glColor3ub(100, 100, 100);
+    glRecti(m_left, m_bottom, m_right, m_top);
+    glColor3ub(200, 190, 20);
+    glBegin(GL_LINE_LOOP);
+    glVertex2i(m_left, m_bottom);
+    glVertex2i(m_right, m_bottom);
+    glVertex2i(m_right, m_top);
+    glVertex2i(m_left, m_top);
+    glEnd();
+    return true;
+}
+
+bool CModalDialog::Contains(const MouseState&) const
+{
+    return true;
+}
+
+// Another dialog still open on the shown screen is still drawn over it, so
+// it must stay modal: the last one opened gets the mouse back. On a hidden
+// screen it would hold the mouse away from the screen being shown.
+void CModalDialog::ReleaseMouse()
+{
+    g_rootWidget.m_hover = &g_rootWidget;
+    if (!m_parent || !m_parent->m_visible)
+        return;
+    const std::vector<IBaseWidget*>& siblings = m_parent->m_children;
+    for (auto sibling = siblings.rbegin(); sibling != siblings.rend(); ++sibling)
+    {
+        if (*sibling == this)
+            continue;
+        if (CModalDialog* below = dynamic_cast<CModalDialog*>(*sibling))
+        {
+            g_rootWidget.m_hover = below;
+            return;
+        }
+    }
+}
+
+} // namespace GUI

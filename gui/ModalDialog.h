@@ -1,0 +1,25 @@
+#pragma once
+
+#include "gui/Window.h"
+
+namespace GUI
+{
+
+// A panel over the current screen that dims the window and keeps the mouse
+// until it goes: it contains every pointer position, so the hit search never
+// climbs out of it while it or one of its widgets is the hover widget.
+class CModalDialog : public CWindow
+{
+public:
+    // Joins the screen that holds the owner as its last child, and takes the mouse.
+    CModalDialog(int x, int y, int width, int height, IBaseWidget* owner);
+    ~CModalDialog() override;
+
+    bool Draw() override;
+    bool Contains(const MouseState& mouse) const override;
+
+protected:
+    void ReleaseMouse();                    // hands the mouse to the dialog below, or to the root
+};
+
+} // namespace GUI

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <string>
+
+#include "engine/Callables.h"
+#include "gui/ActionButton.h"
+#include "gui/Label.h"
+#include "gui/ModalDialog.h"
+
+namespace GUI
+{
+
+// A question with a "Yes" and a "No" button. The answer goes to the
+// callback, called with true or false, after which the dialog removes and
+// deletes itself. F is called with one bool.
+template <typename F>
+class CYesNoModalDialog : public CModalDialog
+{
+public:
+    CYesNoModalDialog(IBaseWidget* owner, const F& callback, const std::string& question, int x, int y,
+                      int width, int height);
+
+    void OnYes();
+    void OnNo();
+
+    F m_callback;                           // receives the answer; its target must outlive the dialog
+
+private:
+    typedef CActionButton<Functor0<CYesNoModalDialog>> AnswerButton;
+
+    void Answer(bool yes);
+};
+
+// Children in this order: "Yes", "No", the question.
+template <typename F>
+CYesNoModalDialog<F>::CYesNoModalDialog(IBaseWidget* owner, const F& callback, const std::string& question,
+                                        int x, int y, int width, int height)
+    : CModalDialog(x, y, width, height, owner), m_callback(callback)
+{
+    AnswerButton* yes = new AnswerButton(x + 10, y + 10, 128, 32, "Assets/buttonOut.tga", "Assets/buttonOver.tga",
+                                         Functor0<CYesNoModalDialog>(this, &CYesNoModalDialog::OnYes));
+    yes->AddChild(new CLabel("Yes"));
+    AddChild(yes);
+    AnswerButton* no = new AnswerButton(m_right - 138, y + 10, 128, 32, "Assets/buttonOut.tga",
+                                        "Assets/buttonOver.tga",
+                                        Functor0<CYesNoModalDialog>(this, &CYesNoModalDialog::OnNo));
+    no->AddChild(new CLabel("No"));
+    AddChild(no);
+    Layout();
+    AddChild(new CLabel(x + 10, y + 60, question));
+}
+
+template <typename F>
+void CYesNoModalDialog<F>::OnYes()
+{
+    Answer(true);
+}
+
+template <typename F>
+void CYesNoModalDialog<F>::OnNo()
+{
+    Answer(false);
+}
+
+// The callback runs while the dialog still exists.
+template <typename F>
+void CYesNoModalDialog<F>::Answer(bool yes)
+{
+    m_callback(yes);
+    ReleaseMouse();
+    m_parent->RemoveChild(this);
+    delete this;
+}
+
+} // namespace GUI
