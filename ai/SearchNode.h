@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+// The position the search works on: one small record, copied by value into
+// every node. Cards are not in it; a set hand-mask bit means the slot still
+// holds its card of the real game in this line of play.
+struct SearchNode
+{
+    bool          m_side;                   // true when White is to move
+    std::uint8_t  m_knights[2];             // knights left for Red, then White
+    std::uint8_t  m_cells[81];              // 0 empty, 1 Red, 3 White; bit 2 marks a cell while a move is scored
+    std::uint16_t m_handMask;               // bits 0..4 White's slots, 5..9 Red's
+    std::int16_t  m_difference;             // White's score minus Red's, plus knight costs and draw bonuses
+    std::int32_t  m_kingRow;                // 0..8 (off the board only while a card is tried)
+    std::int32_t  m_kingCol;                // 0..8
+    std::int32_t  m_depth;                  // plies still to search; 0 means no limit
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ai/SearchNode.h"
+
+class CGameState;
+
+// What the computer does on its turn.
+struct Decision
+{
+    enum Kind
+    {
+        Play,                               // the card in m_slot
+        Draw,
+        Skip
+    };
+
+    Kind m_kind;
+    int  m_slot;                            // hand slot 0..4 for Play, -1 otherwise
+};
+
+// The computer's choice for White: a plain minimax over the card plays, draws
+// and passes of both sides, scored as White's score minus Red's with the
+// knight costs and draw bonuses of the difficulty. No pruning, nothing
+// allocated; the cards searched are exactly the ten on the table.
+class CTreeSearch
+{
+public:
+    enum Move
+    {
+        DrawMove = 5,                       // moves 0..4 play the card in that slot
+        PassMove = 6
+    };
+
+    explicit CTreeSearch(int difficulty);   // 1 Easy, 2 Medium, anything else Hard
+
+    // White must be to move in game.
+    Decision ChooseAction(const CGameState& game);
+
+    int                 Search(const SearchNode& parent, int move);
+    static int          CountAndMark(SearchNode& node, int row, int column, std::uint8_t value);
+    static int          TargetKind(const SearchNode& node);
+    static std::int16_t PlaceStone(SearchNode& node);
+    std::uint64_t       Nodes() const;
+
+    std::int32_t  m_depth;                  // plies searched below the root; 0 means no limit
+    std::int32_t  m_knightCost;             // evaluation points per knight spent, from White's side; negative
+    std::int32_t  m_drawBonus;              // evaluation points per card drawn, from White's side
+
+private:
+    void BuildRoot(const CGameState& game, SearchNode& root);
+
+    std::int32_t  m_rowStep[2][5];          // rows each card of Red's, then White's hand moves the king
+    std::int32_t  m_columnStep[2][5];       // columns, likewise
+    std::uint64_t m_nodes;                  // Search calls made by the last ChooseAction
+};

@@ -1,0 +1,126 @@
+#include "tools/arena/ArenaGame.h"
+
+#include <chrono>
+#include <utility>
+
+#include "ai/TreeSearch.h"
+#include "game/Card.h"
+#include "game/GameObserver.h"
+#include "game/GameState.h"
+
+namespace
+{
+
+std::uint32_t g_gameSeed = 0;               // what every shuffle of the game being played is seeded with
+
+unsigned GameSeed()
+{
+    return g_gameSeed;
+}
+
+// Nothing to show; the arena only needs to know of refusals and the end.
+class CArenaObserver : public IGameObserver
+{
+public:
+    CArenaObserver() : m_over(false) {}
+
+    void OnStatus(const std::string& text) override { m_status = text; }
+    void OnKnightsShown() override {}
+    void OnScoresChanged(int, int) override {}
+    void OnCardDealt(PlayerID, int, int) override {}
+    void OnKnightSpent(PlayerID, int) override {}
+    void OnCardPlayed(PlayerID, int) override {}
+    void OnComputerToMove() override {}
+    void OnTurnPassed(PlayerID) override {}
+    void OnGameOver(const std::string&) override { m_over = true; }
+    void OnHandsShaded(bool) override {}
+
+    std::string m_status;                   // the last status text
+    bool        m_over;                     // the game has ended
+};
+
+// The search plays White; Red's view is the same game with the colours exchanged.
+CGameState Exchanged(const CGameState& game)
+{
+    CGameState exchanged = game;
+    std::swap(exchanged.m_players[Red], exchanged.m_players[White]);
+    for (int& cell : exchanged.m_board)
+    {
+        if (cell != EmptyCell)
+            cell = Opponent(static_cast<PlayerID>(cell));
+    }
+    exchanged.m_current = Opponent(game.m_current);
+    return exchanged;
+}
+
+const char* SideName(PlayerID player)
+{
+    return player == Red ? "Red" : "White";
+}
+
+int LowestEmptySlot(const PlayerState& player)
+{
+    for (int slot = 0; slot < HandSize; ++slot)
+    {
+        if (player.m_hand[slot] == NoCard)
+            return slot;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool PlayArenaGame(int redLevel, int whiteLevel, std::uint32_t seed, bool trace, std::ostream& out,
+                   ArenaGame& game, std::string& error)
+{
+    g_gameSeed = seed;
+    CArenaObserver observer;
+    CGameState state(&observer, GameSeed);
+    CTreeSearch searches[2] = { CTreeSearch(redLevel), CTreeSearch(whiteLevel) };
+    game.m_decisions[Red].clear();
+    game.m_decisions[White].clear();
+
+    state.NewGame();
+    for (int move = 1; !observer.m_over; ++move)
+    {
+        const PlayerID player = state.m_current;
+        const CGameState view = player == White ? state : Exchanged(state);
+        const auto start = std::chrono::steady_clock::now();
+        const Decision decision = searches[player].ChooseAction(view);
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        game.m_decisions[player].push_back(took.count());
+
+        const int drawSlot = LowestEmptySlot(state.m_players[player]);
+        if (decision.m_kind == Decision::Play)
+        {
+            const int card = state.m_players[player].m_hand[decision.m_slot];
+            state.PlayCard(player, decision.m_slot);
+            if (trace)
+                out << move << ' ' << SideName(player) << " play " << decision.m_slot + 1 << ' ' << card << '\n';
+        }
+        else if (decision.m_kind == Decision::Draw)
+        {
+            state.DrawCard();
+            if (trace && drawSlot >= 0)
+                out << move << ' ' << SideName(player) << " draw " << state.m_players[player].m_hand[drawSlot] << '\n';
+        }
+        else
+        {
+            state.SkipTurn();
+            if (trace)
+                out << move << ' ' << SideName(player) << " skip\n";
+        }
+        if (!observer.m_status.empty())
+        {
+            error = std::string("move ") + std::to_string(move) + " of " + SideName(player) +
+                    " was refused: " + observer.m_status;
+            return false;
+        }
+    }
+
+    game.m_score[Red] = state.m_players[Red].m_score;
+    game.m_score[White] = state.m_players[White].m_score;
+    if (trace)
+        out << "end " << game.m_score[Red] << ' ' << game.m_score[White] << '\n';
+    return true;
+}
