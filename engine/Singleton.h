@@ -6,14 +6,16 @@ template <typename T>
 class ISingleton
 {
 public:
-    ISingleton() { s_instance = static_cast<T*>(this); }
+    ISingleton() { s_instance = this; }
     virtual ~ISingleton() { s_instance = nullptr; }
 
-    static T* Instance() { return s_instance; }
+    // Cast on reading, not in the constructor: while the base is being
+    // built the object is not a T yet.
+    static T* Instance() { return static_cast<T*>(s_instance); }
 
 private:
-    static T* s_instance;                   // the live object, or null
+    static ISingleton* s_instance;          // the live object, or null
 };
 
 template <typename T>
-T* ISingleton<T>::s_instance = nullptr;
+ISingleton<T>* ISingleton<T>::s_instance = nullptr;
