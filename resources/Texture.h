@@ -22,7 +22,7 @@ public:
 
 struct TextureOptions
 {
-    bool mipmaps;                           // build the whole mipmap chain rather than level 0 only
+    bool mipmaps = false;                   // build the whole mipmap chain rather than level 0 only
 };
 
 // A picture uploaded into an OpenGL 2D texture. The pixel copy is kept for
