@@ -91,13 +91,3 @@ TEST_F(FileTest, EmptyFileOpensWithNothingToRead)
     EXPECT_FALSE(file.Seek(0, 0));
     EXPECT_EQ(file.Read(buffer, 4), 0u);
 }
-
-TEST_F(FileTest, ReopeningDiscardsThePreviousContents)
-{
-    ASSERT_TRUE(file.Open(Write("ten", "0123456789")));
-    ASSERT_TRUE(file.Seek(5, 0));
-    ASSERT_TRUE(file.Open(Write("three", "abc")));
-    EXPECT_EQ(file.Size(), 3u);
-    EXPECT_EQ(file.Read(buffer, 8), 3u);
-    EXPECT_EQ(std::string(buffer, 3), "abc");
-}
