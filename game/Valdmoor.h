@@ -1,0 +1,90 @@
+#pragma once
+
+#include <string>
+
+#include "engine/Callables.h"
+#include "game/Card.h"
+#include "game/GameObserver.h"
+#include "game/GameState.h"
+#include "gui/ActionButton.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/Screen.h"
+#include "input/KeyMap.h"
+#include "resources/ResourceHandle.h"
+#include "resources/Texture.h"
+
+class IBaseAI;
+
+// The screen a game is played on. It owns the game and shows it: the board
+// with its stones and king, both hands as card buttons, knights, scores, the
+// status line, the two players' key maps and the quit and end-of-game
+// questions. Every action goes to the rules first; what they report comes
+// back through the observer calls and changes the widgets. Each Show starts
+// a new game.
+class CValdmoor : public GUI::CScreen, public IGameObserver
+{
+public:
+    typedef GUI::CActionButton<Closure2<CValdmoor, PlayerID, int>> HandButton;
+
+    explicit CValdmoor(GUI::CScreen* menu); // hidden; both sides human, no AI
+    ~CValdmoor() override;
+
+    bool Draw() override;
+    void OnEvent(int event, const GUI::MouseState& mouse) override;
+
+    // The actions of the player to move, reached through queued tasks. A
+    // hidden screen ignores them: its game is over and its key maps are off.
+    void PlayCard(PlayerID player, int slot);
+    void DrawCard();
+    void SkipTurn();
+    void NewGame();
+
+    void QuitGame();
+    void OnQuitAnswer(bool yes);
+    void OnPlayAgain(bool yes);
+    void UpdateHandShading();
+
+    // The computer plays White from now on; the screen owns ai and deletes
+    // the one it replaces.
+    void AttachAI(IBaseAI* ai);
+    // Both sides human again, any AI deleted, then a new game is shown.
+    void StartTwoPlayerGame();
+    // The queued computer turn: the AI thinks only about a game still on
+    // screen with the computer to move.
+    void ComputerTurn();
+
+    // The rules' reports.
+    void OnStatus(const std::string& text) override;
+    void OnKnightsShown() override;
+    void OnScoresChanged(int red, int white) override;
+    void OnCardDealt(PlayerID player, int card, int slot) override;
+    void OnKnightSpent(PlayerID player, int knight) override;
+    void OnCardPlayed(PlayerID player, int slot) override;
+    void OnComputerToMove() override;
+    void OnTurnPassed(PlayerID toMove) override;
+    void OnGameOver(const std::string& question) override;
+    void OnHandsShaded(bool newGame) override;
+
+    GUI::CScreen*                   m_menu;                     // shown when the game is left; owned by the root
+    CGameState                      m_state;                    // the position and the rules
+    IBaseAI*                        m_ai;                       // White's computer player or null; owned
+    HandButton*                     m_handButtons[2][HandSize]; // Red's slots, then White's; children
+    GUI::CLabel*                    m_scoreLabels[2];           // Red's, then White's; children
+    GUI::CImage*                    m_king;                     // placed on its square every frame; child
+    GUI::CImage*                    m_knightImages[2][KnightCount];  // Red's, then White's; children
+    GUI::CLabel*                    m_status;                   // the rules' last message; child
+    GUI::CImage*                    m_background;               // drawn darkened under the board; owned, not a child
+    GUI::CImage*                    m_stone;                    // drawn on every occupied square; owned, not a child
+    CResourceHandle<CTextureObject> m_cardTextures[CardCount];  // the picture of each card
+    Input::Keyboard::CKeyMap        m_keyMaps[2];               // Red's, then White's
+
+private:
+    void BindKeys(PlayerID player);
+    void AddHand(PlayerID player, int x);
+    void AddSlotNumbers(int x);
+    void AddKnights(PlayerID player, int x, int step, const char* texture);
+    void AskQuestion(const std::string& question, void (CValdmoor::*answer)(bool));
+    void CloseDialogs();
+    void LeaveForMenu();
+};
