@@ -80,5 +80,10 @@ void PopKeyMap()
         g_keyMaps.pop_back();
 }
 
+const std::deque<CKeyMap*>& KeyMapStack()
+{
+    return g_keyMaps;
+}
+
 } // namespace Keyboard
 } // namespace Input

@@ -4,6 +4,8 @@
 // tick ProcessKeys fires the bindings of the key map on top of the stack.
 // Key codes are the engine's (engine/Window.h); codes 0 to 511 are tracked.
 
+#include <deque>
+
 namespace Input
 {
 namespace Keyboard
@@ -16,6 +18,8 @@ void OnKey(int key, int action);            // action 1 pressed (or repeated), e
 void ProcessKeys();                         // one pass of the active key map
 void PushKeyMap(CKeyMap* map);              // the map becomes the active one; not owned
 void PopKeyMap();                           // the map below becomes active; nothing on an empty stack
+
+const std::deque<CKeyMap*>& KeyMapStack();  // bottom first, the active map last; for reading
 
 } // namespace Keyboard
 } // namespace Input
