@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/Deck.h"
+#include "tests/game/TestGame.h"
+
+namespace
+{
+
+typedef std::vector<int> Cards;
+
+TEST(DeckTest, ResetPutsTheCardsInOrderAndEmptiesTheDiscardPile)
+{
+    CDeck deck(TestSeconds);
+    deck.m_discardPile = { 3, 4 };
+    deck.Reset();
+    EXPECT_EQ(deck.m_drawPile, Cards({ 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                                       22, 23 }));
+    EXPECT_TRUE(deck.m_discardPile.empty());
+}
+
+TEST(DeckTest, ShuffleIsFixedBySecondsSinceStart)
+{
+    CDeck deck(TestSeconds);
+    g_testSeconds = 0;
+    deck.Reset();
+    deck.Shuffle();
+    EXPECT_EQ(deck.m_drawPile, Cards({ 6, 15, 22, 21, 20, 19, 23, 0, 18, 14, 1, 11, 3, 12, 10, 16, 17, 2, 4, 5, 7, 9,
+                                       8, 13 }));
+    g_testSeconds = 1;
+    deck.Reset();
+    deck.Shuffle();
+    EXPECT_EQ(deck.m_drawPile, Cards({ 18, 5, 23, 17, 21, 6, 12, 22, 10, 14, 1, 8, 2, 4, 20, 0, 13, 3, 16, 19, 15, 9,
+                                       11, 7 }));
+}
+
+TEST(DeckTest, TakingTheLastCardRefillsFromTheDiscardPileAndShuffles)
+{
+    CDeck deck(TestSeconds);
+    g_testSeconds = 2;
+    deck.m_drawPile = { 20 };
+    deck.m_discardPile = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14 };
+    EXPECT_EQ(deck.Take(), 20);
+    EXPECT_EQ(deck.m_drawPile, Cards({ 9, 14, 13, 12, 2, 10, 6, 5, 4, 8, 11, 1, 3, 7 }));
+    EXPECT_TRUE(deck.m_discardPile.empty());
+}
+
+TEST(DeckTest, TakeRemovesTheTopCardAndDiscardAppends)
+{
+    CDeck deck(TestSeconds);
+    deck.m_drawPile = { 4, 9, 17 };
+    EXPECT_EQ(deck.Take(), 17);
+    EXPECT_EQ(deck.m_drawPile, Cards({ 4, 9 }));
+    deck.Discard(17);
+    deck.Discard(2);
+    EXPECT_EQ(deck.m_discardPile, Cards({ 17, 2 }));
+}
+
+TEST(DeckTest, ShufflingAnEmptyPileLeavesItEmpty)
+{
+    CDeck deck(TestSeconds);
+    deck.Shuffle();
+    EXPECT_TRUE(deck.m_drawPile.empty());
+}
+
+} // namespace
