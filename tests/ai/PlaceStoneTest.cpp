@@ -61,48 +61,4 @@ TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
     }
 }
 
-TEST(PlaceStoneTest, CountAndMarkCountsTheGroupOnceAndFlipsItsMarks)
-{
-    SearchNode node{};
-    // An L of three White stones in the bottom left corner and a Red stone touching it.
-    node.m_cells[0] = 3;
-    node.m_cells[1] = 3;
-    node.m_cells[9] = 3;
-    node.m_cells[2] = 1;
-    EXPECT_EQ(CTreeSearch::CountAndMark(node, 0, 0, 3), 3);
-    EXPECT_EQ(node.m_cells[0], 7);
-    EXPECT_EQ(node.m_cells[1], 7);
-    EXPECT_EQ(node.m_cells[9], 7);
-    EXPECT_EQ(node.m_cells[2], 1);
-    EXPECT_EQ(CTreeSearch::CountAndMark(node, 1, 0, 3), 0);
-    EXPECT_EQ(CTreeSearch::CountAndMark(node, 1, 0, 7), 3);
-    EXPECT_EQ(node.m_cells[9], 3);
-    EXPECT_EQ(CTreeSearch::CountAndMark(node, -1, 0, 3), 0);
-    EXPECT_EQ(CTreeSearch::CountAndMark(node, 0, 9, 0), 0);
-}
-
-TEST(PlaceStoneTest, TargetKindTellsFreeOwnOpponentAndOffTheBoard)
-{
-    SearchNode node{};
-    node.m_cells[4 * 9 + 4] = 3;
-    node.m_cells[4 * 9 + 5] = 1;
-    node.m_side = true;
-    node.m_kingRow = 4;
-    node.m_kingCol = 3;
-    EXPECT_EQ(CTreeSearch::TargetKind(node), 1);
-    node.m_kingCol = 4;
-    EXPECT_EQ(CTreeSearch::TargetKind(node), 0);
-    node.m_kingCol = 5;
-    EXPECT_EQ(CTreeSearch::TargetKind(node), 2);
-    node.m_side = false;
-    EXPECT_EQ(CTreeSearch::TargetKind(node), 0);
-    node.m_kingCol = 4;
-    EXPECT_EQ(CTreeSearch::TargetKind(node), 2);
-    node.m_kingCol = 9;
-    EXPECT_EQ(CTreeSearch::TargetKind(node), 0);
-    node.m_kingCol = 4;
-    node.m_kingRow = -1;
-    EXPECT_EQ(CTreeSearch::TargetKind(node), 0);
-}
-
 } // namespace

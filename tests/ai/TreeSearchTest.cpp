@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ai/TreeSearch.h"
@@ -10,10 +11,11 @@
 namespace
 {
 
+typedef std::vector<std::pair<int, std::string>> Rows;
+
 // King on row 1, column 1. From there the cards 11..15 and 19..23 leave the
 // board; 18 lands on (1, 4), 10 on (1, 3) and 8 on (3, 1).
-const std::vector<std::string> g_redLine = { ".........", ".........", ".........", ".........", ".........",
-                                             "RRR......", ".........", ".........", "........." };
+const Rows g_redLine = { { 3, "RRR......" } };
 
 const std::vector<int> g_redCanMove = { 0, 1, 2, 3, 4 };
 const std::vector<int> g_redStuck   = { 11, 12, 13, 14, 15 };
@@ -21,10 +23,10 @@ const std::vector<int> g_redStuck   = { 11, 12, 13, 14, 15 };
 class TreeSearchTest : public ::testing::Test
 {
 protected:
-    void SetUpWhiteToMove(const std::vector<std::string>& rows, const std::vector<int>& white,
+    void SetUpWhiteToMove(const Rows& rows, const std::vector<int>& white,
                           const std::vector<int>& red = g_redCanMove)
     {
-        SetBoard(m_game, rows);
+        SetRows(m_game, rows);
         m_game.m_kingRow = 1;
         m_game.m_kingCol = 1;
         m_game.m_current = White;
@@ -51,30 +53,9 @@ void ExpectPlay(const Decision& decision, int slot)
     EXPECT_EQ(decision.m_slot, slot);
 }
 
-TEST(TreeSearchSettings, DifficultyGivesDepthKnightCostAndDrawBonus)
-{
-    const CTreeSearch easy(1);
-    const CTreeSearch medium(2);
-    const CTreeSearch hard(3);
-    const CTreeSearch other(7);
-    EXPECT_EQ(easy.m_depth, 1);
-    EXPECT_EQ(easy.m_knightCost, -7);
-    EXPECT_EQ(easy.m_drawBonus, 2);
-    EXPECT_EQ(medium.m_depth, 3);
-    EXPECT_EQ(medium.m_knightCost, -28);
-    EXPECT_EQ(medium.m_drawBonus, 2);
-    EXPECT_EQ(hard.m_depth, 0);
-    EXPECT_EQ(hard.m_knightCost, -49);
-    EXPECT_EQ(hard.m_drawBonus, 4);
-    EXPECT_EQ(other.m_depth, 0);
-    EXPECT_EQ(other.m_knightCost, -49);
-    EXPECT_EQ(other.m_drawBonus, 4);
-}
-
 TEST_F(TreeSearchTest, EasyPrefersJoiningItsGroupToALoneStone)
 {
-    std::vector<std::string> rows = g_redLine;
-    rows[7][5] = 'W';                       // (1, 5), next to where card 18 lands
+    const Rows rows = { { 3, "RRR......" }, { 1, ".....W..." } };   // next to where card 18 lands
     SetUpWhiteToMove(rows, { 10, 18, 20, 21, 22 });
     ExpectPlay(Choose(1), 1);
 }
@@ -96,8 +77,7 @@ TEST_F(TreeSearchTest, EasyCountsAKnightAsSevenPoints)
     ExpectPlay(Choose(1), 0);
 
     // Next to a White stone the converted square is worth 2 more.
-    std::vector<std::string> rows = g_redLine;
-    rows[4][1] = 'W';                       // (4, 1)
+    const Rows rows = { { 4, ".W......." }, { 3, "RRR......" } };
     SetUpWhiteToMove(rows, { 18, 8, 20, 21, 22 });
     ExpectPlay(Choose(1), 1);
 }
@@ -118,16 +98,14 @@ TEST_F(TreeSearchTest, EasyDrawsWhenNoCardGainsMoreThanTheBonusOfTwo)
     SetUpWhiteToMove(g_redLine, { 18, NoCard, 20, 21, 22 });
     EXPECT_EQ(Choose(1).m_kind, Decision::Draw);
 
-    std::vector<std::string> rows = g_redLine;
-    rows[7][5] = 'W';
+    const Rows rows = { { 3, "RRR......" }, { 1, ".....W..." } };
     SetUpWhiteToMove(rows, { 18, NoCard, 20, 21, 22 });
     ExpectPlay(Choose(1), 0);
 }
 
 TEST_F(TreeSearchTest, DrawIsChosenOnlyWhenStrictlyBetterThanTheBestCard)
 {
-    std::vector<std::string> rows = g_redLine;
-    rows[7][5] = 'W';                       // card 18 gains 3
+    const Rows rows = { { 3, "RRR......" }, { 1, ".....W..." } };   // card 18 gains 3
     SetUpWhiteToMove(rows, { 18, NoCard, 20, 21, 22 });
     CTreeSearch search(1);
     search.m_drawBonus = 3;
@@ -138,8 +116,7 @@ TEST_F(TreeSearchTest, DrawIsChosenOnlyWhenStrictlyBetterThanTheBestCard)
 
 TEST_F(TreeSearchTest, WhiteDrawsWithoutSearchingWhenRedIsStuck)
 {
-    std::vector<std::string> rows = g_redLine;
-    rows[7][5] = 'W';
+    const Rows rows = { { 3, "RRR......" }, { 1, ".....W..." } };
     SetUpWhiteToMove(rows, { 18, NoCard, 20, 21, 22 }, g_redStuck);
     for (int difficulty = 1; difficulty <= 3; ++difficulty)
     {

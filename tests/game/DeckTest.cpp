@@ -46,17 +46,6 @@ TEST(DeckTest, TakingTheLastCardRefillsFromTheDiscardPileAndShuffles)
     EXPECT_TRUE(deck.m_discardPile.empty());
 }
 
-TEST(DeckTest, TakeRemovesTheTopCardAndDiscardAppends)
-{
-    CDeck deck(TestSeconds);
-    deck.m_drawPile = { 4, 9, 17 };
-    EXPECT_EQ(deck.Take(), 17);
-    EXPECT_EQ(deck.m_drawPile, Cards({ 4, 9 }));
-    deck.Discard(17);
-    deck.Discard(2);
-    EXPECT_EQ(deck.m_discardPile, Cards({ 17, 2 }));
-}
-
 TEST(DeckTest, ShufflingAnEmptyPileLeavesItEmpty)
 {
     CDeck deck(TestSeconds);

@@ -4,6 +4,7 @@
 // what the screen would be told, a fixed shuffle second, and position set-up.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/GameObserver.h"
@@ -58,6 +59,22 @@ inline void SetBoard(CGameState& game, const std::vector<std::string>& rows)
         for (int column = 0; column < BoardSize; ++column)
         {
             const char cell = rows[BoardSize - 1 - row][column];
+            game.m_board[row * BoardSize + column] = cell == 'R' ? Red : cell == 'W' ? White : EmptyCell;
+        }
+    }
+}
+
+// An otherwise empty board with the given rows: 'R' a Red stone, 'W' a
+// White stone, '.' empty, column 0 first.
+inline void SetRows(CGameState& game, const std::vector<std::pair<int, std::string>>& rows)
+{
+    for (int& cell : game.m_board)
+        cell = EmptyCell;
+    for (const auto& [row, cells] : rows)
+    {
+        for (int column = 0; column < BoardSize; ++column)
+        {
+            const char cell = cells[column];
             game.m_board[row * BoardSize + column] = cell == 'R' ? Red : cell == 'W' ? White : EmptyCell;
         }
     }
