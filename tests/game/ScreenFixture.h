@@ -1,0 +1,87 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/TaskHandler.h"
+#include "engine/Window.h"
+#include "gui/ModalDialog.h"
+#include "gui/RootWidget.h"
+#include "input/KeyMap.h"
+#include "input/Keyboard.h"
+#include "resources/ResourceManager.h"
+#include "support/GLContext.h"
+
+// The game's screens in a 600 by 480 window, with the generated assets of
+// the build folder, a task handler and a resource manager. The mouse and
+// the keys are driven by hand; queued tasks run when asked.
+class ScreenFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(OpenTestContext(600, 480));
+        g_windowWidth = 600;
+        g_windowHeight = 480;
+    }
+
+    void TearDown() override
+    {
+        GUI::g_rootWidget.DeleteChildren();
+        GUI::g_rootWidget.m_hover = &GUI::g_rootWidget;
+        GUI::g_rootWidget.m_hoverInside = false;
+        while (!Input::Keyboard::KeyMapStack().empty())
+            Input::Keyboard::PopKeyMap();
+    }
+
+    void RunQueuedTasks()
+    {
+        while (m_handler.QueuedCount() > 0)
+            m_handler.Tick();
+    }
+
+    void Poll(float x, float y, bool left = false)
+    {
+        GUI::UpdateMouseState(m_mouse, x, y, left, false, false);
+        GUI::g_rootWidget.DispatchMouse(m_mouse);
+    }
+
+    // A press and a release over one point, then what the click queued.
+    void Click(float x, float y)
+    {
+        Poll(x, y);
+        Poll(x, y, true);
+        Poll(x, y, false);
+        RunQueuedTasks();
+    }
+
+    // One key pass with the key down, one with it up again, then what fired.
+    void Press(int key)
+    {
+        Input::Keyboard::OnKey(key, 1);
+        Input::Keyboard::ProcessKeys();
+        Input::Keyboard::OnKey(key, 0);
+        Input::Keyboard::ProcessKeys();
+        RunQueuedTasks();
+    }
+
+    static std::vector<Input::Keyboard::CKeyMap*> KeyMaps()
+    {
+        const auto& stack = Input::Keyboard::KeyMapStack();
+        return std::vector<Input::Keyboard::CKeyMap*>(stack.begin(), stack.end());
+    }
+
+    static std::vector<GUI::CModalDialog*> Dialogs(const GUI::IBaseWidget* screen)
+    {
+        std::vector<GUI::CModalDialog*> dialogs;
+        for (GUI::IBaseWidget* child : screen->m_children)
+            if (GUI::CModalDialog* dialog = dynamic_cast<GUI::CModalDialog*>(child))
+                dialogs.push_back(dialog);
+        return dialogs;
+    }
+
+    CTaskHandler     m_handler;
+    CResourceManager m_resources;
+    GUI::MouseState  m_mouse = {};
+};
