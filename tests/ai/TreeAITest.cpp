@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "ai/TreeAI.h"
+#include "ai/TreeSearch.h"
+#include "game/Card.h"
+#include "game/Valdmoor.h"
+#include "gui/RootWidget.h"
+#include "gui/Screen.h"
+#include "tests/game/ScreenFixture.h"
+#include "tests/gui/TestAssets.h"
+
+namespace
+{
+
+class TreeAITest : public ScreenFixture
+{
+protected:
+    void SetUp() override
+    {
+        ScreenFixture::SetUp();
+        WriteTestAssets();
+        m_menu = new GUI::CScreen();
+        m_game = new CValdmoor(m_menu);
+        GUI::g_rootWidget.AddChild(m_menu);
+        GUI::g_rootWidget.AddChild(m_game);
+        m_ai = new CTreeAI(1);
+        m_game->AttachAI(m_ai);
+        m_game->Show();
+        RunQueuedTasks();
+    }
+
+    void PlayFirstPlayable(PlayerID player)
+    {
+        const PlayerState& hand = m_game->m_state.m_players[player];
+        for (int slot = 0; slot < HandSize; ++slot)
+        {
+            if (hand.m_hand[slot] != NoCard && hand.m_playable[slot])
+            {
+                m_game->PlayCard(player, slot);
+                return;
+            }
+        }
+        FAIL() << "no playable card";
+    }
+
+    GUI::CScreen* m_menu;                   // owned by the root widget
+    CValdmoor*    m_game;                   // owned by the root widget
+    CTreeAI*      m_ai;                     // owned by m_game
+};
+
+TEST_F(TreeAITest, ComputerThinksTwoQueueCyclesAfterTheHumanAndActsThroughTheRules)
+{
+    PlayFirstPlayable(Red);
+    const CGameState& state = m_game->m_state;
+    ASSERT_EQ(state.m_current, White);
+    const Decision expected = CTreeSearch(1).ChooseAction(state);
+    ASSERT_EQ(expected.m_kind, Decision::Play);
+    const int card = state.m_players[White].m_hand[expected.m_slot];
+
+    for (int tick = 0; tick < 2; ++tick)
+    {
+        ASSERT_EQ(m_handler.QueuedCount(), 1u) << "tick " << tick;
+        m_handler.Tick();
+        EXPECT_EQ(state.m_current, White) << "tick " << tick;
+    }
+    ASSERT_EQ(m_handler.QueuedCount(), 1u);
+    m_handler.Tick();
+
+    EXPECT_EQ(state.m_current, Red);
+    EXPECT_EQ(state.m_players[White].m_hand[expected.m_slot], NoCard);
+    EXPECT_EQ(state.m_deck.m_discardPile.back(), card);
+    EXPECT_EQ(m_handler.QueuedCount(), 0u);
+}
+
+TEST_F(TreeAITest, TurnTakenByAHumanForWhiteIsLeftAlone)
+{
+    PlayFirstPlayable(Red);
+    m_ai->TakeTurn();
+    PlayFirstPlayable(White);
+    RunQueuedTasks();
+    EXPECT_EQ(m_game->m_state.m_current, Red);
+    EXPECT_EQ(m_game->m_state.m_deck.m_discardPile.size(), 2u);
+}
+
+} // namespace
