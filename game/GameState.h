@@ -53,11 +53,11 @@ public:
     PlayerID       m_current;               // the player to move
     PlayerState    m_players[2];            // Red's, then White's
     CDeck          m_deck;                  // the card supply
-    bool           m_over;                  // nobody could act at the last UpdateMoves of this game
 
 private:
     bool IsPlayable(PlayerID player, int card) const;
     void PassTurn();
 
+    bool           m_over;                  // the end of this game has been announced
     IGameObserver* m_observer;              // the screen of this game; not owned
 };

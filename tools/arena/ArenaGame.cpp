@@ -18,12 +18,10 @@ unsigned GameSeed()
     return g_gameSeed;
 }
 
-// Nothing to show; the arena only needs to know of refusals and the end.
+// Nothing to show; the arena only needs to know of refusals.
 class CArenaObserver : public IGameObserver
 {
 public:
-    CArenaObserver() : m_over(false) {}
-
     void OnStatus(const std::string& text) override { m_status = text; }
     void OnKnightsShown() override {}
     void OnScoresChanged(int, int) override {}
@@ -32,11 +30,10 @@ public:
     void OnCardPlayed(PlayerID, int) override {}
     void OnComputerToMove() override {}
     void OnTurnPassed(PlayerID) override {}
-    void OnGameOver(const std::string&) override { m_over = true; }
+    void OnGameOver(const std::string&) override {}
     void OnHandsShaded(bool) override {}
 
     std::string m_status;                   // the last status text
-    bool        m_over;                     // the game has ended
 };
 
 // The search plays White; Red's view is the same game with the colours exchanged.
@@ -81,7 +78,7 @@ bool PlayArenaGame(int redLevel, int whiteLevel, std::uint32_t seed, bool trace,
     game.m_decisions[White].clear();
 
     state.NewGame();
-    for (int move = 1; !observer.m_over; ++move)
+    for (int move = 1; !state.IsOver(); ++move)
     {
         const PlayerID player = state.m_current;
         const CGameState view = player == White ? state : Exchanged(state);
