@@ -38,6 +38,8 @@ public:
     // White must be to move in game.
     Decision ChooseAction(const CGameState& game);
 
+    // The value for White once the parent's side to move makes move; for a
+    // card the caller has already put the parent's king on its target.
     int                 Search(const SearchNode& parent, int move);
     static int          CountAndMark(SearchNode& node, int row, int column, std::uint8_t value);
     static int          TargetKind(const SearchNode& node);
