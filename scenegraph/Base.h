@@ -1,0 +1,31 @@
+#pragma once
+
+#include <list>
+
+namespace Scenegraph
+{
+
+// A node of the scene graph. The engine keeps one root under which nothing
+// is hung yet; its update runs at a fixed step all the same.
+class IBase
+{
+public:
+    IBase();
+    virtual ~IBase();
+    IBase(const IBase&) = delete;
+    IBase& operator=(const IBase&) = delete;
+
+    virtual void  Update(double elapsed);   // seconds since the last step
+    virtual void  Prepare();
+    virtual void  Render();
+    virtual void  Finish();
+    virtual float Distance() const;
+
+    void AddChild(IBase* child);            // takes ownership
+    void UpdateTree(double elapsed);        // this node first, then each child, depth first
+
+private:
+    std::list<IBase*> m_children;           // owned, in the order added
+};
+
+} // namespace Scenegraph

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "scenegraph/Base.h"
+
+namespace Scenegraph
+{
+
+// A projection and a view matrix, column-major as OpenGL takes them. The
+// engine sets its one camera up at start-up; nothing draws through it yet.
+class CCamera : public IBase
+{
+public:
+    CCamera();
+    ~CCamera() override;
+
+    bool LookAt(float eyeX, float eyeY, float eyeZ, float centerX, float centerY, float centerZ, float upX,
+                float upY, float upZ);
+    void SetOrthographic(float width, float height, float nearPlane, float farPlane);
+
+    float m_fov;                            // degrees, vertical
+    float m_aspect;                         // width / height
+    float m_near;                           // distance of the near plane
+    float m_far;                            // distance of the far plane
+    float m_eye[3];
+    float m_center[3];
+    float m_up[3];                          // unit; the view's true up after LookAt
+    float m_orthoWidth;                     // width of the orthographic box
+    float m_orthoHeight;                    // height of the orthographic box
+    int   m_perspective;                    // 1 perspective, 0 orthographic
+    float m_projection[16];
+    float m_view[16];
+
+private:
+    void ComputePerspective();
+    void ComputeView();
+};
+
+extern CCamera g_camera;                    // the engine's camera, for the whole process
+
+} // namespace Scenegraph

@@ -1,0 +1,17 @@
+#pragma once
+
+// Vectors are three floats, matrices 3 by 3 or 4 by 4 floats, column-major
+// as OpenGL takes them.
+namespace Scenegraph
+{
+
+void  Cross(const float a[3], const float b[3], float result[3]);
+void  Normalize(float vector[3]);           // a zero vector stays as it is
+float Dot(const float a[3], const float b[3]);
+
+float Determinant3(const float matrix[9]);
+void  Minor(const float matrix[16], int row, int column, float minor[9]);
+float Determinant(const float matrix[16]);
+bool  Invert(float matrix[16]);             // false, and unchanged, when nearly singular
+
+} // namespace Scenegraph

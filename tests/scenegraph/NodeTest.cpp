@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "scenegraph/Base.h"
+
+namespace
+{
+
+std::vector<std::string> g_trace;
+
+class CTracedNode : public Scenegraph::IBase
+{
+public:
+    explicit CTracedNode(const char* name) : m_name(name) {}
+    ~CTracedNode() override { g_trace.push_back(std::string("~") + m_name); }
+    void Update(double) override { g_trace.push_back(m_name); }
+
+private:
+    const char* m_name;
+};
+
+} // namespace
+
+TEST(NodeTest, UpdateTreeGoesDepthFirstInOrder)
+{
+    g_trace.clear();
+    CTracedNode root("root");
+    CTracedNode* a = new CTracedNode("a");
+    a->AddChild(new CTracedNode("a1"));
+    root.AddChild(a);
+    root.AddChild(new CTracedNode("b"));
+
+    root.UpdateTree(0.5);
+    EXPECT_EQ(g_trace, (std::vector<std::string>{"root", "a", "a1", "b"}));
+}
+
+TEST(NodeTest, ChildrenAreDestroyedLastAddedFirst)
+{
+    g_trace.clear();
+    {
+        CTracedNode root("root");
+        CTracedNode* a = new CTracedNode("a");
+        a->AddChild(new CTracedNode("a1"));
+        root.AddChild(a);
+        root.AddChild(new CTracedNode("b"));
+    }
+    EXPECT_EQ(g_trace, (std::vector<std::string>{"~root", "~b", "~a", "~a1"}));
+}
