@@ -108,7 +108,7 @@ for _ in $(seq 100); do
     kill -0 "$demo_pid" 2>/dev/null || break
     sleep 0.1
 done
-wait "$demo_pid"
+wait "$demo_pid" || { echo "the demo failed:" >&2; cat said.txt >&2; exit 1; }
 demo_pid=""
 echo "the demo answered everything:"
 cat said.txt
