@@ -105,15 +105,3 @@ TEST_F(LabelButtonTest, LabelDrawnBetweenResetsTheColourToWhite)
     EXPECT_NEAR(RedAt(16, 16), 128, 1);
     EXPECT_EQ(RedAt(48, 16), 255);
 }
-
-TEST_F(LabelButtonTest, ButtonWithoutItsOutTextureDrawsNeitherItselfNorItsLabel)
-{
-    CButton* button = new CButton(0, 0, 64, 32, "Assets/missing.tga", "Assets/buttonOver.tga");
-    button->AddChild(new CLabel(0, 0, "X"));
-    m_screen->AddChild(button);
-
-    DrawScreen();
-
-    EXPECT_EQ(RedAt(4, 8), 0);
-    EXPECT_EQ(RedAt(40, 16), 0);
-}

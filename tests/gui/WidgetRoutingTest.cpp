@@ -58,18 +58,6 @@ public:
     const char* m_name;
 };
 
-// A caption whose size the test chooses.
-class CSizedCaption : public IBaseWidget
-{
-public:
-    CSizedCaption(int width, int height) : m_width(width), m_height(height) {}
-    int GetWidth() const override { return m_width; }
-    int GetHeight() const override { return m_height; }
-
-    int m_width;
-    int m_height;
-};
-
 struct Counter
 {
     int runs = 0;
@@ -166,19 +154,6 @@ TEST_F(RoutingTest, PressDragOffAndReleaseOverAnotherButton)
                                                   "first MouseLeave", "second MouseEnter", "second LeftRelease"}));
 }
 
-TEST_F(RoutingTest, PointerBackOverThePressedWidgetEntersItAgain)
-{
-    AddProbe("button", 10, 30);
-    Poll(50.0f, 40.0f);
-    Poll(50.0f, 40.0f, true);
-    Poll(150.0f, 40.0f, true);
-    g_events.clear();
-
-    Poll(60.0f, 40.0f, true);
-
-    EXPECT_EQ(g_events, (std::vector<std::string>{"button MouseEnter", "button Drag"}));
-}
-
 TEST_F(RoutingTest, DragOnlyInFramesWhereThePointerMoved)
 {
     AddProbe("button", 10, 30);
@@ -272,22 +247,6 @@ TEST_F(RoutingTest, ClickQueuesTheActionForTheNextTickAndRunsItOnce)
     EXPECT_EQ(m_handler.QueuedCount(), 0u);
 }
 
-TEST_F(RoutingTest, TwoClicksInTwoFramesQueueTwoTasks)
-{
-    Counter counter;
-    m_screen->AddChild(new CountingButton(10, 30, 128, 32, "", "", Functor0<Counter>(&counter, &Counter::Run)));
-    for (int click = 0; click < 2; ++click)
-    {
-        Poll(50.0f, 40.0f, true);
-        Poll(50.0f, 40.0f, false);
-    }
-
-    EXPECT_EQ(m_handler.QueuedCount(), 2u);
-    m_handler.Tick();
-    m_handler.Tick();
-    EXPECT_EQ(counter.runs, 2);
-}
-
 TEST_F(RoutingTest, QueuedActionRunsAfterItsButtonIsGone)
 {
     Counter counter;
@@ -302,58 +261,6 @@ TEST_F(RoutingTest, QueuedActionRunsAfterItsButtonIsGone)
     m_handler.Tick();
 
     EXPECT_EQ(counter.runs, 1);
-}
-
-TEST_F(RoutingTest, CaptionIsCentredInThe128By32BoxAtTheButtonCorner)
-{
-    CButton button(10, 30, 32, 64, "", "");
-    CSizedCaption* caption = new CSizedCaption(40, 17);
-    button.AddChild(caption);
-
-    button.Layout();
-
-    EXPECT_EQ(caption->m_left, 10 + 44);
-    EXPECT_EQ(caption->m_bottom, 30 + 7);
-    EXPECT_EQ(caption->m_right, 10 + 44 + 40);
-    EXPECT_EQ(caption->m_top, 30 + 7 + 17);
-}
-
-TEST_F(RoutingTest, CaptionWiderThanTheBoxStartsLeftOfTheButton)
-{
-    CButton button(10, 30, 128, 32, "", "");
-    CSizedCaption* caption = new CSizedCaption(131, 16);
-    button.AddChild(caption);
-
-    button.Layout();
-
-    EXPECT_EQ(caption->m_left, 9);
-    EXPECT_EQ(caption->m_right, 140);
-}
-
-TEST_F(RoutingTest, ButtonWithoutOverTextureKeepsItsOutTexture)
-{
-    CButton* button = new CButton(10, 30, 128, 32, "", "");
-    m_screen->AddChild(button);
-
-    Poll(50.0f, 40.0f);
-
-    EXPECT_EQ(g_rootWidget.m_hover, button);
-    EXPECT_EQ(button->m_currentTexture, &button->m_texture);
-}
-
-TEST_F(RoutingTest, ModalDialogKeepsTheMouseAwayFromTheScreen)
-{
-    AddProbe("button", 10, 30);
-    CModalDialog* dialog = new CModalDialog(150, 190, 300, 100, m_screen->m_children.front());
-    EXPECT_EQ(m_screen->m_children.back(), dialog);
-    EXPECT_EQ(g_rootWidget.m_hover, dialog);
-
-    Poll(50.0f, 40.0f);
-    Poll(50.0f, 40.0f, true);
-    Poll(50.0f, 40.0f, false);
-
-    EXPECT_TRUE(g_events.empty());
-    EXPECT_EQ(g_rootWidget.m_hover, dialog);
 }
 
 TEST_F(RoutingTest, DestroyedDialogGivesTheMouseToTheDialogBelow)
@@ -375,20 +282,6 @@ TEST_F(RoutingTest, DestroyedDialogGivesTheMouseToTheDialogBelow)
     EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);
 }
 
-TEST_F(RoutingTest, DialogOnAHiddenScreenGivesTheMouseToTheRoot)
-{
-    new CModalDialog(150, 190, 300, 100, m_screen);
-    CModalDialog* upper = new CModalDialog(160, 200, 300, 100, m_screen);
-    CScreen* menu = new CScreen();
-    g_rootWidget.AddChild(menu);
-    menu->Show();
-
-    m_screen->RemoveChild(upper);
-    delete upper;
-
-    EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);
-}
-
 TEST(MousePollTest, PointerOutsideTheWindowIsClampedToTheNearestEdge)
 {
     int x = -5;
@@ -402,20 +295,4 @@ TEST(MousePollTest, PointerOutsideTheWindowIsClampedToTheNearestEdge)
     EXPECT_FALSE(ClampPointer(x, y, 600, 480));
     EXPECT_EQ(x, 600);
     EXPECT_EQ(y, 0);
-}
-
-TEST(MousePollTest, RecordKeepsThePreviousButtonsAndTheMotion)
-{
-    MouseState mouse = {};
-    UpdateMouseState(mouse, 10.0f, 20.0f, true, false, true);
-    UpdateMouseState(mouse, 13.0f, 18.0f, false, true, true);
-
-    EXPECT_FLOAT_EQ(mouse.dx, 3.0f);
-    EXPECT_FLOAT_EQ(mouse.dy, -2.0f);
-    EXPECT_TRUE(mouse.leftWasDown);
-    EXPECT_FALSE(mouse.leftDown);
-    EXPECT_FALSE(mouse.middleWasDown);
-    EXPECT_TRUE(mouse.middleDown);
-    EXPECT_TRUE(mouse.rightWasDown);
-    EXPECT_TRUE(mouse.rightDown);
 }

@@ -149,18 +149,6 @@ TEST_F(KeyMapTest, OnlyTheUpperMapFiresUntilItIsPopped)
     PopKeyMap();
 }
 
-TEST_F(KeyMapTest, PoppingAnEmptyStackDoesNothing)
-{
-    PopKeyMap();
-    CKeyMap map;
-    Bind(map, kKeyD, "held", Held);
-    PushKeyMap(&map);
-    OnKey(kKeyD, 1);
-
-    EXPECT_EQ(Pass(), Fired{"held"});
-    PopKeyMap();
-}
-
 TEST_F(KeyMapTest, KeyCodesFrom512AreIgnored)
 {
     CKeyMap map;
