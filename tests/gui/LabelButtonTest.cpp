@@ -30,7 +30,7 @@ CButton* Button(int x, int y, const char* caption)
 
 } // namespace
 
-TEST_F(LabelButtonTest, LabelIsCentredInItsButton)
+TEST_F(LabelButtonTest, LabelIsCentredInThe128By32BoxAtTheButtonsCorner)
 {
     CButton* back = Button(10, 30, "Back");
     m_screen->AddChild(back);
@@ -40,6 +40,13 @@ TEST_F(LabelButtonTest, LabelIsCentredInItsButton)
     EXPECT_EQ(label->GetHeight(), 16);
     EXPECT_EQ(label->m_left, 10 + (128 - 32) / 2);
     EXPECT_EQ(label->m_bottom, 30 + (32 - 16) / 2);
+
+    CButton* card = new CButton(40, 340, 32, 64, "", "");
+    card->AddChild(new CLabel("Back"));
+    card->Layout();
+    m_screen->AddChild(card);
+    EXPECT_EQ(card->m_children.front()->m_left, 40 + 48);
+    EXPECT_EQ(card->m_children.front()->m_bottom, 340 + 8);
 }
 
 TEST_F(LabelButtonTest, LabelWiderThanTheBoxStartsOnePixelLeftOfTheButton)
