@@ -13,6 +13,9 @@ CTaskHandler::~CTaskHandler()
         delete task;
     for (Tasks::IBaseTask* task : m_waitList)
         delete task;
+    // A task is left here only when its Execute threw and ended the loop.
+    for (Tasks::IBaseTask* task : m_executing)
+        delete task;
     m_runQueue.clear();
     m_waitList.clear();
 }

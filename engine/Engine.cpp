@@ -1,0 +1,220 @@
+#include "engine/Engine.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <ctime>
+
+#include "engine/Callables.h"
+#include "engine/Clock.h"
+#include "engine/Log.h"
+#include "engine/TaskHandler.h"
+#include "engine/Time.h"
+#include "engine/UserHooks.h"
+#include "engine/Window.h"
+#include "font/Font.h"
+#include "gui/RootWidget.h"
+#include "input/Keyboard.h"
+#include "resources/AdvancedGL.h"
+#include "resources/FileSystem.h"
+#include "resources/ResourceManager.h"
+#include "scenegraph/Base.h"
+#include "scenegraph/Camera.h"
+
+Scenegraph::IBase* g_sceneRoot = nullptr;
+
+namespace
+{
+
+typedef Tasks::CRecurringTask<Functor1<Scenegraph::IBase, double>> SceneUpdateTask;
+
+// One sixtieth in single precision, widened: the scene steps at exactly that.
+const double kScenePeriod = static_cast<double>(1.0f / 60.0f);
+
+void Log(const char* text)
+{
+    g_engineLog.SetLevel(Message);
+    g_engineLog << text;
+    g_engineLog.Commit();
+}
+
+void Stamp(const char* text)
+{
+    g_engineLog.SetLevel(Message);
+    g_engineLog << "[" << TimeStamp() << text;
+    g_engineLog.Commit();
+}
+
+// A person who started the game from a terminal learns why it did not open.
+int Fail(const char* text, int result, const char* hint = "")
+{
+    g_engineLog.SetLevel(Error);
+    g_engineLog << text;
+    g_engineLog.Commit();
+    std::fprintf(stderr, "valdmoor: %s%s\n", text, hint);
+    return result;
+}
+
+int FontFailed(const char* text)
+{
+    g_engineLog.SetLevel(Error);
+    g_engineLog << text << CFont::FileName;
+    g_engineLog.Commit();
+    std::fprintf(stderr, "valdmoor: %s%s\n", text, CFont::FileName);
+    return 1;
+}
+
+void LogStartLine()
+{
+    char date[32];
+    char time[16];
+    const std::time_t now = std::time(nullptr);
+    const std::tm local = *std::localtime(&now);
+    std::strftime(date, sizeof date, " %d/%m/%Y", &local);
+    std::strftime(time, sizeof time, "%H:%M:%S", &local);
+
+    g_engineLog.SetLevel(Message);
+    g_engineLog << "Release Run" << " - " << date << " " << time << "\n===========================";
+    g_engineLog.Commit();
+}
+
+} // namespace
+
+int EngineInit(int argument)
+{
+    g_startTime = WindowTimer();
+    g_engineLog.Open("log_engine.html");
+    LogStartLine();
+    Log("[ - ] Korvex Engine startup ...");
+    g_generalLog.Open("log_general.log");
+
+    if (!InitWindowSystem())
+        return Fail("GLFW initialization failed.", 1, " (no display to open the window on?)");
+    Stamp("] GLFW initialization succesfull.");
+
+    new CTaskHandler();
+    Stamp("] Task Handler created.");
+
+    if (FileSystemInit(argument) != 0)
+        return 1;
+    Stamp("] File system initialised.");
+
+    InitClocks();
+    new CResourceManager();
+    Stamp("] Resource Manager created.");
+
+    g_sceneRoot = new Scenegraph::IBase();
+    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, void (*)()>(RenderFrame);
+    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Function0>(Function0(UpdateTiming));
+    new SceneUpdateTask(Functor1<Scenegraph::IBase, double>(g_sceneRoot, &Scenegraph::IBase::UpdateTree),
+                        kScenePeriod);
+
+    if (const int result = UserInit())
+        return Fail("User initialization failed.", result);
+    Stamp("] User initialization succesfull.");
+
+    if (!OpenWindow(g_windowWidth, g_windowHeight, g_fullscreen == 1))
+        return Fail("Could not open window.", 1, " (no display to open the window on?)");
+    Stamp("] Window Created");
+    SetWindowSizeCallback(OnWindowResize);
+    SetWindowTitle("Valdmoor");
+    Stamp("] Window Title Set");
+
+    InitAdvancedGL();
+    Stamp("] OpenGL Advanced Init complete");
+
+    if (const int result = Input::Keyboard::InitKeyboard())
+        return Fail("Keyboard initialization failed.", result);
+    Stamp("] Keyboard initialized");
+
+    Scenegraph::g_camera.LookAt(0, 0, 15, 0, 0, 0, 0, 1, 0);
+    Scenegraph::g_camera.SetOrthographic(40, 30, 10, 50);
+    Stamp("] Read data");
+
+    CTaskHandler::Instance()->SetTime(ElapsedTime());
+    Stamp("] Korvex Engine startup complete.\n\n");
+    return 0;
+}
+
+void EngineShutdown()
+{
+    Log("\n\n");
+    Stamp("] Korvex Engine shutdown ...");
+    UserDeInit();
+    Log("User DeInit complete.");
+    GUI::g_rootWidget.DeleteChildren();
+    Log("GUI Hierarchy deleted.");
+    delete g_sceneRoot;
+    g_sceneRoot = nullptr;
+    CleanupClocks();
+    delete CTaskHandler::Instance();
+    Log("Task Handler deleted.");
+    delete CResourceManager::Instance();
+    Log("Resource Manager deleted.");
+    ShutdownAdvancedGL();
+
+    const std::string stamp = TimeStamp();
+    TerminateWindowSystem();
+    Log("GLFW Terminated.");
+    g_engineLog.SetLevel(Message);
+    g_engineLog << "[" << stamp << "] Korvex Engine shutdown complete.";
+    g_engineLog.Commit();
+}
+
+// The viewport follows the window as the projection does, so that what is
+// drawn and where the mouse lands stay in agreement after a resize.
+void RenderFrame()
+{
+    SwapAndPollWindow();
+    glViewport(0, 0, g_windowWidth, g_windowHeight);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, g_windowWidth, 0, g_windowHeight, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glColor3ub(255, 255, 255);
+    GUI::DrawTree(&GUI::g_rootWidget);
+    GUI::PollMouse();
+}
+
+void OnWindowResize(int width, int height)
+{
+    g_windowWidth = width;
+    g_windowHeight = height;
+}
+
+int RunEngine()
+{
+    if (const int result = EngineInit(0))
+    {
+        g_engineLog.SetLevel(Message);
+        g_engineLog << "Error " << static_cast<std::int32_t>(result) << " during initialization, shutting down";
+        g_engineLog.Commit();
+        return result;
+    }
+
+    CTaskHandler* handler = CTaskHandler::Instance();
+    handler->Start();
+    int result = 0;
+    try
+    {
+        while (handler->IsRunning())
+        {
+            handler->Tick();
+            if (!IsWindowOpen())
+                handler->Stop();
+        }
+    }
+    // Without its font the game can show nothing, so it stops, but in order.
+    catch (const GLFontError::InvalidFile&)
+    {
+        result = FontFailed("Couldn't load the font from ");
+    }
+    catch (const GLFontError::InvalidFont&)
+    {
+        result = FontFailed("Tried to draw with a font that did not load from ");
+    }
+    EngineShutdown();
+    return result;
+}

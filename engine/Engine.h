@@ -1,0 +1,17 @@
+#pragma once
+
+namespace Scenegraph
+{
+class IBase;
+}
+
+extern Scenegraph::IBase* g_sceneRoot;      // owned; made by EngineInit, deleted by EngineShutdown
+
+int  EngineInit(int argument);              // 0, or the number of the step that failed
+void EngineShutdown();
+void RenderFrame();
+void OnWindowResize(int width, int height);
+
+// The whole life of the program: start-up, the main loop, shutdown. Returns
+// the process's exit code.
+int RunEngine();

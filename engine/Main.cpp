@@ -1,0 +1,7 @@
+#include "engine/Engine.h"
+
+// The arguments are not used: the game has no command line.
+int main()
+{
+    return RunEngine();
+}
