@@ -1,10 +1,12 @@
 #include "resources/ResourceManager.h"
 
+#include "resources/Mesh.h"
 #include "resources/Texture.h"
 
 CResourceManager::CResourceManager()
 {
     RegisterLoader("tga", new IDerivedResourceLoader<CTextureObject, CTextureData, TextureOptions>(ReadTGA));
+    RegisterLoader("3ds", new IDerivedResourceLoader<CMeshObject, CMeshData, MeshOptions>(Read3DS));
 }
 
 // Whatever is still held at this point is reported, then freed.
