@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "engine/Log.h"
+#include "engine/Window.h"
+#include "resources/AdvancedGL.h"
+#include "resources/File.h"
+#include "resources/Mesh.h"
+#include "resources/ResourceHandle.h"
+#include "support/GLContext.h"
+#include "tests/resources/MeshFile.h"
+
+namespace
+{
+
+const int kSide = 64;                       // pixels of the test context
+
+using Pixels = std::vector<unsigned char>;
+
+// The cube seen straight down the z axis in white on black, in a view from
+// -2 to 2, with every state that could tell the modes apart switched off.
+class MeshDrawTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(OpenTestContext(kSide, kSide));
+        InitAdvancedGL();
+        glViewport(0, 0, kSide, kSide);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(-2, 2, -2, 2, -10, 10);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_LIGHTING);
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+        glColor3f(1, 1, 1);
+    }
+
+    void TearDown() override { ShutdownAdvancedGL(); }
+
+    static bool ReadCube(CMeshData& data)
+    {
+        CFile file;
+        file.Open(MeshFile::Write(::testing::TempDir() + "cube.3ds", MeshFile::Cube()));
+        return Read3DS(file, data);
+    }
+
+    static Pixels Draw(const CMeshObject& mesh)
+    {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        mesh.Draw();
+        glFinish();
+        Pixels pixels(kSide * kSide);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, kSide, kSide, GL_RED, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+};
+
+// Pixel centres x = -2 + (i + 0.5) / 16 fall inside +-1.6666666 for i = 5 to
+// 58: a white square of 54 by 54 pixels.
+Pixels CubeSquare()
+{
+    Pixels pixels(kSide * kSide, 0);
+    for (int row = 5; row <= 58; ++row)
+        for (int column = 5; column <= 58; ++column)
+            pixels[row * kSide + column] = 255;
+    return pixels;
+}
+
+} // namespace
+
+// All four live at once and draw in mode order, twice, so that a buffer left
+// bound by one would spoil the client pointers of the next.
+TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixels)
+{
+    ASSERT_TRUE(HasVertexBuffers());
+    CMeshObject meshes[4];
+    for (std::uint32_t mode = 0; mode < 4; ++mode)
+    {
+        ASSERT_TRUE(ReadCube(meshes[mode].m_data));
+        ASSERT_TRUE(meshes[mode].Create(MeshOptions{mode}));
+        EXPECT_EQ(meshes[mode].m_mode, mode);
+    }
+    for (int pass = 0; pass < 2; ++pass)
+        for (std::uint32_t mode = 0; mode < 4; ++mode)
+        {
+            SCOPED_TRACE(mode);
+            EXPECT_EQ(Draw(meshes[mode]), CubeSquare());
+        }
+}
+
+TEST_F(MeshDrawTest, VertexBufferModeWithoutTheExtensionDrawsFromClientArrays)
+{
+    ShutdownAdvancedGL();
+    CMeshObject mesh;
+    ASSERT_TRUE(ReadCube(mesh.m_data));
+    ASSERT_TRUE(mesh.Create(MeshOptions{MeshVertexBuffers}));
+    EXPECT_EQ(mesh.m_mode, MeshClientArrays);
+    EXPECT_EQ(mesh.m_draw, &CMeshObject::DrawArrays);
+    EXPECT_EQ(mesh.m_list, 0u);
+    EXPECT_EQ(Draw(mesh), CubeSquare());
+}
+
+TEST_F(MeshDrawTest, DestroyingAMeshReleasesItsListOrBuffers)
+{
+    GLuint list, vertexBuffer, indexBuffer;
+    {
+        CMeshObject listed, buffered;
+        ASSERT_TRUE(ReadCube(listed.m_data) && ReadCube(buffered.m_data));
+        ASSERT_TRUE(listed.Create(MeshOptions{MeshDisplayList}) && buffered.Create(MeshOptions{MeshVertexBuffers}));
+        list = listed.m_list;
+        vertexBuffer = buffered.m_list;
+        indexBuffer = buffered.m_indexBuffer;
+        ASSERT_TRUE(glIsList(list));
+    }
+    const auto isBuffer = reinterpret_cast<PFNGLISBUFFERARBPROC>(GetGLProcedure("glIsBufferARB"));
+    EXPECT_FALSE(glIsList(list));
+    EXPECT_FALSE(isBuffer(vertexBuffer));
+    EXPECT_FALSE(isBuffer(indexBuffer));
+}
+
+TEST_F(MeshDrawTest, ModelLoadsThroughTheResourceManager)
+{
+    const std::string dir = ::testing::TempDir() + "meshes/";
+    mkdir(dir.c_str(), 0755);
+    g_generalLog.Open((dir + "general.log").c_str());
+    new CResourceManager();
+    const std::string cube = MeshFile::Write(dir + "cube.3ds", MeshFile::Cube());
+    const std::string broken = MeshFile::Write(dir + "broken.3ds", MeshFile::Cube().substr(0, 40));
+    {
+        CResourceHandle<CMeshObject> good, bad;
+        good.Load(cube.c_str(), MeshOptions{MeshClientArrays});
+        bad.Load(broken.c_str(), MeshOptions{MeshClientArrays});
+        ASSERT_NE(good.m_resource, nullptr);
+        EXPECT_EQ(good.m_resource->m_data.vertexCount, 8u);
+        EXPECT_EQ(Draw(*good.m_resource), CubeSquare());
+        EXPECT_EQ(bad.m_resource, nullptr);
+    }
+    delete CResourceManager::Instance();
+    g_generalLog.Open("/dev/null");
+    std::ifstream in(dir + "general.log");
+    std::stringstream log;
+    log << in.rdbuf();
+    EXPECT_EQ(log.str(), cube + " loaded succesfully.\nError: Couldn't load resource data from " + broken +
+                             "\nError: " + broken + " could not be created.\n");
+}

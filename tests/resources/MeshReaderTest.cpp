@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "resources/File.h"
+#include "resources/Mesh.h"
+#include "tests/resources/MeshFile.h"
+
+using namespace MeshFile;
+
+namespace
+{
+
+class MeshReaderTest : public ::testing::Test
+{
+protected:
+    bool Read(const Bytes& bytes)
+    {
+        CFile file;
+        EXPECT_TRUE(file.Open(Write(::testing::TempDir() + "model.3ds", bytes)));
+        return Read3DS(file, data);
+    }
+
+    void ExpectCleared() const
+    {
+        EXPECT_EQ(data.vertices, nullptr);
+        EXPECT_EQ(data.normals, nullptr);
+        EXPECT_EQ(data.faces, nullptr);
+        EXPECT_EQ(data.vertexCount, 0u);
+        EXPECT_EQ(data.faceCount, 0u);
+        EXPECT_EQ(data.flags, 0);
+    }
+
+    void ExpectCube() const
+    {
+        ASSERT_EQ(data.vertexCount, 8u);
+        ASSERT_EQ(data.faceCount, 12u);
+        EXPECT_EQ(data.flags, kMeshHasVertices | kMeshHasNormals);
+        for (int component = 0; component < 24; ++component)
+            EXPECT_FLOAT_EQ(std::fabs(data.vertices[component]), 1.6666666f);
+        const std::uint16_t lastFace[3] = {data.faces[33], data.faces[34], data.faces[35]};
+        EXPECT_EQ(lastFace[0], 1);
+        EXPECT_EQ(lastFace[1], 7);
+        EXPECT_EQ(lastFace[2], 5);
+    }
+
+    CMeshData data;
+};
+
+} // namespace
+
+TEST_F(MeshReaderTest, CubeIsScaledWhileBoundsAndRadiusKeepTheFileValues)
+{
+    ASSERT_TRUE(Read(Cube()));
+    ExpectCube();
+    EXPECT_FLOAT_EQ(data.vertices[0], -1.6666666f);
+    EXPECT_FLOAT_EQ(data.vertices[21], 1.6666666f);
+    for (int axis = 0; axis < 3; ++axis)
+    {
+        EXPECT_EQ(data.boundsMin[axis], -2.0f);
+        EXPECT_EQ(data.boundsMax[axis], 2.0f);
+    }
+    EXPECT_FLOAT_EQ(data.radius, std::sqrt(12.0f));
+}
+
+TEST_F(MeshReaderTest, NormalsAreTheUnitSumOfTheFacesAround)
+{
+    // Face 0 lies in z = 0 facing +z, face 1 in y = 0 facing +y; they share
+    // vertices 0 and 1. Vertex 3 belongs to no face.
+    ASSERT_TRUE(Read(Model(VertexList({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}}) +
+                           FaceList({{0, 1, 2}, {0, 4, 1}}))));
+    const float expected[5][3] = {{0, 0.70710677f, 0.70710677f}, {0, 0.70710677f, 0.70710677f},
+                                  {0, 0, 1}, {0, 0, 0}, {0, 1, 0}};
+    for (int vertex = 0; vertex < 5; ++vertex)
+        for (int axis = 0; axis < 3; ++axis)
+            EXPECT_FLOAT_EQ(data.normals[3 * vertex + axis], expected[vertex][axis]) << vertex << "," << axis;
+}
+
+TEST_F(MeshReaderTest, UnknownChunksAreSkippedWhereverTheyStand)
+{
+    const Bytes unknown = Chunk(0xB000, "keyframes");
+    const Bytes version = Chunk(0x0002, U32(3));
+    const Bytes mesh = unknown + VertexList(CubeVertices()) + Chunk(0x4160, Bytes(48, 'm')) +
+                       FaceList(CubeFaces(), Chunk(0x4130, "material") + Chunk(0x4150, U32(1)));
+    const Bytes editor = Chunk(0x3D3D, version + Chunk(0x3D3E, U32(10)) +
+                                           Object("box", unknown + Chunk(0x4100, mesh) + Chunk(0x4600, "light")));
+    ASSERT_TRUE(Read(Chunk(0x4D4D, version + unknown + Chunk(0x3D3D, editor) + unknown)));
+    ExpectCube();
+}
+
+TEST_F(MeshReaderTest, FileNotStartingWith4D4DIsRejected)
+{
+    EXPECT_FALSE(Read(Chunk(0x3D3D, Chunk(0x4D4D, ""))));
+    ExpectCleared();
+    EXPECT_FALSE(Read(""));
+}
+
+TEST_F(MeshReaderTest, FileThatDoesNotHoldTogetherIsRejectedAndLeavesNothing)
+{
+    const Bytes vertices = VertexList(CubeVertices());
+    const Bytes faces = FaceList(CubeFaces());
+    Bytes shortVertexList = vertices;
+    shortVertexList[2] = 6 + 2 + 12 * 7;    // one vertex less than the count needs
+    Bytes overlongFaces = faces;
+    overlongFaces[2] += 1;                  // one byte more than the mesh chunk holds
+    Bytes headerOnly = Cube();
+    headerOnly[2] = 5;                      // shorter than a chunk header
+    Bytes mainBeyondFile = Cube();
+    mainBeyondFile[2] += 1;
+
+    const struct
+    {
+        const char* what;
+        Bytes       bytes;
+    } cases[] = {
+        {"index at vertexCount", Model(vertices + FaceList({{0, 1, 8}}))},
+        {"faces without vertices", Model(FaceList({{0, 0, 0}}))},
+        {"512-byte name", Chunk(0x4D4D, Object(Bytes(512, 'n'), ""))},
+        {"name running out of its chunk", Chunk(0x4D4D, Chunk(0x4000, "cube"))},
+        {"vertex list shorter than its count", Model(shortVertexList + faces)},
+        {"face list longer than its parent", Model(vertices + overlongFaces)},
+        {"chunk shorter than its header", headerOnly},
+        {"trailing bytes too few for a header", Chunk(0x4D4D, Bytes(3, 'x'))},
+        {"main chunk longer than the file", mainBeyondFile},
+        {"file ending early", Cube().substr(0, 60)},
+        {"file ending inside the main header", Cube().substr(0, 4)},
+    };
+    for (const auto& bad : cases)
+    {
+        SCOPED_TRACE(bad.what);
+        EXPECT_FALSE(Read(bad.bytes));
+        ExpectCleared();
+    }
+}
+
+TEST_F(MeshReaderTest, NameOf511BytesIsAccepted)
+{
+    EXPECT_TRUE(Read(Chunk(0x4D4D, Object(Bytes(511, 'n'), Chunk(0x4100, VertexList({{1, 0, 0}}))))));
+    EXPECT_EQ(data.vertexCount, 1u);
+}
+
+TEST_F(MeshReaderTest, ModelWithEveryVertexAtTheOriginIsLeftUnscaled)
+{
+    ASSERT_TRUE(Read(Model(VertexList({{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}) + FaceList({{0, 1, 2}}))));
+    for (int component = 0; component < 9; ++component)
+    {
+        EXPECT_EQ(data.vertices[component], 0.0f);
+        EXPECT_EQ(data.normals[component], 0.0f);
+    }
+    EXPECT_EQ(data.radius, 0.0f);
+}
+
+TEST_F(MeshReaderTest, FileWithSeveralMeshesKeepsTheLastOne)
+{
+    const Bytes first = Object("a", Chunk(0x4100, VertexList(CubeVertices()) + FaceList(CubeFaces())));
+    const Bytes second = Object("b", Chunk(0x4100, VertexList({{0, 0, 0}, {3, 0, 0}, {0, 3, 0}}) +
+                                                       FaceList({{0, 1, 2}})));
+    ASSERT_TRUE(Read(Chunk(0x4D4D, first + second)));
+    EXPECT_EQ(data.vertexCount, 3u);
+    EXPECT_EQ(data.faceCount, 1u);
+    EXPECT_FLOAT_EQ(data.vertices[3], 1.6666666f);
+}
