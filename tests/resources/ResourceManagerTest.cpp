@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/Log.h"
+#include "resources/Mesh.h"
 #include "resources/ResourceHandle.h"
 #include "resources/Texture.h"
 #include "support/GLContext.h"
@@ -214,4 +215,20 @@ TEST_F(ResourceManagerTest, CountThatReachesItsCeilingKeepsTheEntryUntilShutdown
     TextureHandle handle;
     handle.Load(card.c_str(), kPlain);
     EXPECT_EQ(GeneralLog(), card + " loaded succesfully.\n");
+}
+
+TEST_F(ResourceManagerTest, MeshesLoadThroughThe3dsLoader)
+{
+    const std::string empty = m_dir + "empty.3ds";
+    const std::string text = m_dir + "text.3ds";
+    std::ofstream(empty, std::ios::binary).write("\x4D\x4D\x06\x00\x00\x00", 6);
+    std::ofstream(text, std::ios::binary) << "not a mesh";
+    CResourceHandle<CMeshObject> mesh, notAMesh;
+    mesh.Load(empty.c_str(), MeshOptions{});
+    notAMesh.Load(text.c_str(), MeshOptions{});
+    ASSERT_NE(mesh.m_resource, nullptr);
+    EXPECT_EQ(mesh.m_resource->m_data.vertexCount, 0u);
+    EXPECT_EQ(notAMesh.m_resource, nullptr);
+    EXPECT_EQ(GeneralLog(), empty + " loaded succesfully.\nError: Couldn't load resource data from " + text +
+                                "\nError: " + text + " could not be created.\n");
 }
