@@ -196,6 +196,9 @@ bool C3dsReader::ReadObject(Chunk& chunk)
 
 bool C3dsReader::ReadTriangleMesh(Chunk& chunk)
 {
+    // Each mesh starts afresh, so that no list of an earlier one is mixed
+    // with the lists of the last.
+    m_data.Clear();
     if (!ReadChildren(chunk, &C3dsReader::ReadMeshChild) || !FacesInsideVertices())
         return false;
     ComputeNormals();

@@ -159,4 +159,12 @@ TEST_F(MeshReaderTest, FileWithSeveralMeshesKeepsTheLastOne)
     EXPECT_EQ(data.vertexCount, 3u);
     EXPECT_EQ(data.faceCount, 1u);
     EXPECT_FLOAT_EQ(data.vertices[3], 1.6666666f);
+
+    // The cube's faces do not stay behind for a last mesh that has none.
+    data.Clear();
+    const Bytes point = Object("c", Chunk(0x4100, VertexList({{1, 1, 1}})));
+    ASSERT_TRUE(Read(Chunk(0x4D4D, first + point)));
+    EXPECT_EQ(data.vertexCount, 1u);
+    EXPECT_EQ(data.faceCount, 0u);
+    EXPECT_EQ(data.faces, nullptr);
 }
