@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "tests/tools/GeneratedFiles.h"
+
+namespace
+{
+
+const int kLineHeight = 16;                 // pixels, every glyph's cell
+
+struct Record
+{
+    float dx, dy, tx1, ty1, tx2, ty2;
+};
+
+// The font file split into its parts as its reader sees them.
+class FontFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        bytes = FileBytes(AssetPath("font.glf"));
+        ASSERT_GE(bytes.size(), 24u);
+        std::memcpy(header, bytes.data(), sizeof header);
+        const std::size_t count = static_cast<std::size_t>(header[4] - header[3] + 1);
+        ASSERT_EQ(bytes.size(), 24 + 24 * count + 2u * header[1] * header[2]);
+        records.resize(count);
+        std::memcpy(records.data(), bytes.data() + 24, 24 * count);
+        atlas = bytes.data() + 24 + 24 * count;
+    }
+
+    // The reader's own measure: the rectangle's share of the atlas in
+    // double precision, truncated.
+    int PixelWidth(const Record& r) const { return static_cast<int>((static_cast<double>(r.tx2) - r.tx1) * header[1]); }
+    int PixelHeight(const Record& r) const { return static_cast<int>((static_cast<double>(r.ty2) - r.ty1) * header[2]); }
+
+    const Record& Glyph(char code) const { return records[static_cast<std::size_t>(code - header[3])]; }
+
+    // Coverage of the glyph's cell at column x and row y, row 0 at its upper edge.
+    int Coverage(char code, int x, int y) const
+    {
+        const Record& r = Glyph(code);
+        const auto left = static_cast<std::size_t>(std::lround(r.tx1 * header[1]));
+        const auto top = static_cast<std::size_t>(std::lround(r.ty1 * header[2]));
+        return atlas[2 * ((top + y) * header[1] + left + x) + 1];
+    }
+
+    // Rows of the glyph's cell that hold ink, top row 0.
+    std::vector<int> InkedRows(char code) const
+    {
+        std::vector<int> rows;
+        for (int y = 0; y < kLineHeight; ++y)
+            for (int x = 0; x < PixelWidth(Glyph(code)); ++x)
+                if (Coverage(code, x, y) > 64)
+                {
+                    rows.push_back(y);
+                    break;
+                }
+        return rows;
+    }
+
+    std::vector<std::uint8_t> bytes;
+    std::int32_t header[6];                 // name, texWidth, texHeight, startChar, endChar, reserved
+    std::vector<Record> records;
+    const std::uint8_t* atlas = nullptr;
+};
+
+bool IsPowerOfTwo(std::int32_t value)
+{
+    return value > 0 && (value & (value - 1)) == 0;
+}
+
+} // namespace
+
+TEST_F(FontFile, HeaderDescribesCodes32To126InAPowerOfTwoAtlas)
+{
+    EXPECT_EQ(header[3], 32);
+    EXPECT_EQ(header[4], 126);
+    EXPECT_TRUE(IsPowerOfTwo(header[1])) << header[1];
+    EXPECT_TRUE(IsPowerOfTwo(header[2])) << header[2];
+    EXPECT_EQ(header[1], 128);
+    EXPECT_EQ(header[2], 128);
+}
+
+TEST_F(FontFile, GlyphRectanglesLieOnWholeTexels)
+{
+    for (std::size_t i = 0; i < records.size(); ++i)
+    {
+        SCOPED_TRACE(static_cast<char>(header[3] + static_cast<int>(i)));
+        const Record& r = records[i];
+        for (const double edge : {r.tx1 * 1.0 * header[1], r.tx2 * 1.0 * header[1]})
+            EXPECT_EQ(edge, std::floor(edge));
+        for (const double edge : {r.ty1 * 1.0 * header[2], r.ty2 * 1.0 * header[2]})
+            EXPECT_EQ(edge, std::floor(edge));
+        EXPECT_EQ(PixelWidth(r), (r.tx2 - r.tx1) * header[1]);
+        EXPECT_GT(PixelWidth(r), 0);
+        EXPECT_GE(r.tx1, 0.0f);
+        EXPECT_LE(r.tx2, 1.0f);
+        EXPECT_GE(r.ty1, 0.0f);
+        EXPECT_LE(r.ty2, 1.0f);
+    }
+}
+
+TEST_F(FontFile, EveryGlyphIsOneLineHigh)
+{
+    for (const Record& r : records)
+        EXPECT_EQ(PixelHeight(r), kLineHeight);
+}
+
+TEST_F(FontFile, AtlasIsWhiteWithCoverageInAlpha)
+{
+    const std::size_t texels = static_cast<std::size_t>(header[1]) * header[2];
+    std::size_t inked = 0;
+    for (std::size_t i = 0; i < texels; ++i)
+    {
+        ASSERT_EQ(atlas[2 * i], 255) << "texel " << i;
+        inked += atlas[2 * i + 1] > 0;
+    }
+    EXPECT_GT(inked, texels / 10);
+    for (int y = 0; y < kLineHeight; ++y)
+        for (int x = 0; x < PixelWidth(Glyph(' ')); ++x)
+            EXPECT_EQ(Coverage(' ', x, y), 0);
+}
+
+// ty1 is the upper edge and the atlas's first row is at t = 0, so a glyph's
+// top row is the cell row nearest the atlas's first row.
+TEST_F(FontFile, GlyphsAreStoredUpright)
+{
+    const std::vector<int> underscore = InkedRows('_');
+    const std::vector<int> quote = InkedRows('\'');
+    const std::vector<int> letter = InkedRows('x');
+    const std::vector<int> capital = InkedRows('T');
+    ASSERT_FALSE(underscore.empty());
+    ASSERT_FALSE(quote.empty());
+    EXPECT_GT(underscore.front(), letter.back()) << "the underscore lies below the baseline";
+    EXPECT_LT(quote.front(), letter.front()) << "the quote stands above the x-height";
+    EXPECT_LT(quote.back(), letter.back() - 2) << "and ends well above the baseline";
+    EXPECT_LT(capital.front(), letter.front());
+    EXPECT_EQ(capital.back(), letter.back()) << "letters share the baseline";
+}
