@@ -1,0 +1,70 @@
+"""A virtual X display of the test's own, on a display number the server picks."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+
+class VirtualDisplay:
+    """Starts Xvfb on a free display number and stops it again.
+
+    Xvfb chooses the number itself (-displayfd), so tests can run side by side
+    and under an outer xvfb-run without racing for a number. It keeps its
+    screen in a file (-fbdir), which is how the harness takes screenshots:
+    reading that file costs nothing next to a screenshot tool's start."""
+
+    def __init__(self, width=800, height=600, timeout=30.0):
+        self.width = width                  # pixels of the virtual screen
+        self.height = height
+        self.name = None                    # ":N" once the server accepts clients
+        self._folder = tempfile.mkdtemp(prefix="valdmoor-xvfb-")
+        self.framebuffer = os.path.join(self._folder, "Xvfb_screen0")   # the screen, as an XWD file
+        read_end, write_end = os.pipe()
+        self._server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+             "-fbdir", self._folder, "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        try:
+            self.name = ":" + self._read_number(read_end, timeout)
+        finally:
+            os.close(read_end)
+
+    def _read_number(self, read_end, timeout):
+        deadline = time.monotonic() + timeout
+        text = b""
+        os.set_blocking(read_end, False)
+        while not text.endswith(b"\n"):
+            if self._server.poll() is not None:
+                raise RuntimeError("Xvfb ended before it accepted clients")
+            if time.monotonic() > deadline:
+                raise RuntimeError("Xvfb did not say its display number in time")
+            try:
+                chunk = os.read(read_end, 64)
+            except BlockingIOError:
+                chunk = None
+            if chunk:
+                text += chunk
+            else:
+                time.sleep(0.02)
+        return text.decode().strip()
+
+    def environment(self):
+        """The environment for a client of this display: Mesa's software renderer."""
+        env = dict(os.environ)
+        env["DISPLAY"] = self.name
+        env["LIBGL_ALWAYS_SOFTWARE"] = "1"
+        env.pop("XAUTHORITY", None)
+        return env
+
+    def stop(self):
+        if self._server.poll() is None:
+            self._server.terminate()
+            try:
+                self._server.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self._server.kill()
+                self._server.wait()
+        shutil.rmtree(self._folder, ignore_errors=True)

@@ -1,0 +1,179 @@
+"""The real game program in a real window, driven only from outside."""
+
+import os
+import subprocess
+import time
+
+from harness.frame import Frame
+from harness.xinput import XInput
+
+WINDOW_WIDTH = 600                          # pixels; the game's window never changes size
+WINDOW_HEIGHT = 480
+
+SANITIZER_MARKS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
+                   "SUMMARY: AddressSanitizer", "SUMMARY: UndefinedBehaviorSanitizer",
+                   "SUMMARY: LeakSanitizer")
+
+
+class GameEnded(Exception):
+    """The program ended while the harness still expected something of it."""
+
+
+class Game:
+    """One run of the program: its process, its window, its pointer and keys."""
+
+    def __init__(self, command, workdir, display, environment):
+        self.command = command              # argv of the program or of its launcher
+        self.workdir = workdir              # the folder it runs in, where its logs land
+        self.display = display              # the VirtualDisplay it draws on
+        self.input = XInput(display.name)
+        self.stdout_path = os.path.join(workdir, "stdout.txt")
+        self.stderr_path = os.path.join(workdir, "stderr.txt")
+        self.last_frame = None              # the latest screenshot, kept for artifacts
+        self.window = None                  # X window id, once shown
+        self.left = self.top = 0            # the window's position on the screen
+        self._outside_row = 0               # alternates, so two syncs never look alike
+        self._released = set()              # keys let go of since the last two syncs
+        self._syncs_since_release = 2
+        with open(self.stdout_path, "wb") as out, open(self.stderr_path, "wb") as err:
+            self.process = subprocess.Popen(command, cwd=workdir, env=environment, stdout=out, stderr=err)
+
+    # ---- the process -------------------------------------------------------
+
+    def running(self):
+        return self.process.poll() is None
+
+    def stderr(self):
+        with open(self.stderr_path, errors="replace") as source:
+            return source.read()
+
+    def sanitizer_report(self):
+        """The lines of stderr that a sanitizer wrote, if any."""
+        return [line for line in self.stderr().splitlines() if any(mark in line for mark in SANITIZER_MARKS)]
+
+    def wait_exit(self, timeout):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"the program was still running {timeout} s later")
+
+    def kill(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait()
+
+    def wait_until(self, check, timeout, what):
+        """Polls `check` until it gives a true value and returns that value."""
+        deadline = time.monotonic() + timeout
+        while True:
+            result = check()
+            if result:
+                return result
+            if not self.running():
+                raise GameEnded(f"the program ended with exit code {self.process.returncode} "
+                                f"while waiting for {what}; stderr:\n{self.stderr()[-3000:]}")
+            if time.monotonic() > deadline:
+                raise AssertionError(f"waited {timeout} s for {what}")
+            time.sleep(0.05)
+
+    def log(self, name):
+        path = os.path.join(self.workdir, name)
+        if not os.path.exists(path):
+            return ""
+        with open(path, errors="replace") as source:
+            return source.read()
+
+    def wait_log(self, name, text, timeout=60):
+        return self.wait_until(lambda: text in self.log(name), timeout, f'"{text}" in {name}')
+
+    # ---- the window --------------------------------------------------------
+
+    def wait_window(self, timeout=60):
+        windows = self.wait_until(lambda: self.input.find_window("Valdmoor"), timeout, 'the window "Valdmoor"')
+        self.window = windows[0]
+        self.left, self.top, width, height = self.input.geometry(self.window)
+        if (width, height) != (WINDOW_WIDTH, WINDOW_HEIGHT):
+            raise AssertionError(f"the window is {width} by {height}, not {WINDOW_WIDTH} by {WINDOW_HEIGHT}")
+        self.input.focus(self.window)
+        self.wait_until(lambda: self.input.focused() == self.window, 10, "the window to have the focus")
+
+    def capture(self):
+        self.last_frame = Frame.capture(self.display.framebuffer, self.left, self.top, WINDOW_WIDTH, WINDOW_HEIGHT)
+        return self.last_frame
+
+    def wait_frame(self, check, timeout, what):
+        """Screenshots until `check(frame)` holds; returns that frame."""
+        return self.wait_until(lambda: (lambda frame: frame if check(frame) else None)(self.capture()),
+                               timeout, what)
+
+    # ---- the pointer and the keys -----------------------------------------
+
+    def _screen(self, x, y):
+        """Screen position of the game's point (x, y), y counted up from the bottom."""
+        return self.left + x, self.top + WINDOW_HEIGHT - y
+
+    def move(self, x, y):
+        self.input.move(*self._screen(x, y))
+
+    def sync(self, timeout=60):
+        """Returns once the game has polled the mouse after this call began.
+
+        The game puts a pointer that left its window back on the window's edge
+        when it polls the mouse, once a frame; that is the one thing it does
+        every frame that can be seen from outside."""
+        self._outside_row = 1 - self._outside_row
+        row = self.top + 100 + 200 * self._outside_row
+        edge = (self.left + WINDOW_WIDTH, row)
+        self.input.move(self.left + WINDOW_WIDTH + 60, row)
+        self.wait_until(lambda: self.input.pointer() == edge, timeout, "the game to poll the mouse")
+        self._syncs_since_release += 1
+        if self._syncs_since_release >= 2:
+            self._released.clear()
+
+    def click(self, x, y, until=None, timeout=60, what="the click's effect"):
+        """A click as a person makes it: press, held over at least one full
+        frame, release over the same point. With `until`, waits for its
+        effect with the pointer still there, and returns that frame."""
+        self.press_at(x, y)
+        self.input.button_up()
+        if until is None:
+            return None
+        return self.wait_frame(until, timeout, what)
+
+    def press_at(self, x, y):
+        """Presses the left button at (x, y) and returns once the game saw it down."""
+        self.move(x, y)
+        self.input.button_down()
+        self.sync()
+        self.sync()
+        self.move(x, y)
+
+    def drag(self, start, end):
+        self.press_at(*start)
+        self.move(*end)
+        self.sync()
+        self.input.button_up()
+        self.sync()
+
+    def key(self, name, until=None, timeout=60, what="the key's effect"):
+        """Holds a key until its effect shows, or without `until` for two
+        frames, then releases it.
+
+        Two syncs after an event make sure a key pass has seen it: the first
+        ends once the event waits in the game's queue, the frame of the second
+        takes it in before the next key pass. A key let go of is pressed again
+        only after that, or the game would not see a new press."""
+        if name in self._released:
+            self.sync()
+            self.sync()
+        self.input.key_down(name)
+        try:
+            if until is None:
+                self.sync()
+                self.sync()
+                return None
+            return self.wait_frame(until, timeout, what)
+        finally:
+            self.input.key_up(name)
+            self._released.add(name)
+            self._syncs_since_release = 0

@@ -1,0 +1,50 @@
+"""Where the game puts things in its 600 by 480 window: (x, y) of the
+bottom-left corner, y counted upwards, as the game's own code counts."""
+
+BUTTON_SIZE = (128, 32)
+
+MAIN_MENU = {"1 Player": (10, 170), "2 Players": (10, 135), "Instructions": (10, 100),
+             "Credits": (10, 65), "Quit": (10, 30)}
+DIFFICULTY_MENU = {"Easy": (10, 170), "Medium": (10, 135), "Hard": (10, 100), "Back": (10, 30)}
+CORNER_BACK = (462, 3)                      # "Back" of the help and credits screens
+
+TAB_HEADERS = {"Basics": (15, 436), "Knights": (148, 436), "Scoring": (281, 436)}
+# The example pictures of each help page: file, position and drawn size.
+HELP_PICTURES = {
+    "Basics": [("card2_4.tga", (543, 286), (32, 64)), ("kingexample.tga", (511, 166), (64, 64))],
+    "Knights": [("knightss.tga", (511, 356), (64, 64)), ("knightexample.tga", (20, 202), (128, 128))],
+    "Scoring": [("scoringexample1.tga", (447, 192), (128, 128)), ("scoringexample2.tga", (25, 50), (128, 128))],
+}
+
+GAME_BUTTONS = {"Quit": (10, 10), "Draw": (167, 430), "Skip": (305, 430)}
+HAND_X = (40, 525)                          # Red's and White's hand columns
+SLOT_Y = (340, 270, 200, 130, 60)           # slots 1 to 5, top to bottom
+CARD_SIZE = (32, 64)
+SCORE_LABELS = ((129, 430), (451, 430))     # Red's, White's
+STATUS_LABEL = (0, 0)
+KNIGHTS = (((130, 410), (150, 410), (170, 410), (190, 410)),
+           ((455, 410), (435, 410), (415, 410), (395, 410)))
+KNIGHT_SIZE = (16, 16)
+BOARD_ORIGIN = (129, 60)                    # the bottom-left corner of square (row 0, column 0)
+SQUARE = 38                                 # squares are 38 pixels apart
+PIECE_INSET = 3                             # stones and the king sit 3 pixels inside their square
+PIECE_SIZE = (32, 32)
+TURN_FRAME_X = (10, 505)                    # left edge of the frame around Red's, White's hand
+TURN_FRAME_Y = (50, 415)
+
+DIALOG = (150, 190, 300, 100)               # x, y, width, height of a yes/no question
+DIALOG_YES = (160, 200)
+DIALOG_NO = (312, 200)
+DIALOG_QUESTION = (160, 250)
+DIALOG_PANEL = (100, 100, 100)
+DIALOG_OUTLINE = (200, 190, 20)
+
+
+def centre(position, size=BUTTON_SIZE):
+    """The middle of a widget, where a person would click it."""
+    return position[0] + size[0] // 2, position[1] + size[1] // 2
+
+
+def square_corner(row, column):
+    """Bottom-left corner of the piece drawn on a square."""
+    return (BOARD_ORIGIN[0] + column * SQUARE + PIECE_INSET, BOARD_ORIGIN[1] + row * SQUARE + PIECE_INSET)

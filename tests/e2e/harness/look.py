@@ -1,0 +1,107 @@
+"""What a frame shows: texts, pictures, screens and dialogs, judged against
+the game's own generated font and pictures."""
+
+import os
+
+from harness import layout
+from harness.font import Font
+from harness.picture import Picture, matches
+
+TOLERANCE = 3                               # colour levels a software rasteriser may round by
+
+
+def near(pixel, expected, tolerance=TOLERANCE):
+    return all(abs(value - want) <= tolerance for value, want in zip(pixel, expected))
+
+
+def _trunc_half(value):
+    """Half of a value, truncated toward zero, as the game's integer division does."""
+    return int(value / 2)
+
+
+class Look:
+    def __init__(self, assets):
+        self.assets = assets                # the Assets folder the game reads
+        self.font = Font(os.path.join(assets, "font.glf"))
+        self._pictures = {}
+
+    def picture(self, name, size):
+        key = (name, size)
+        if key not in self._pictures:
+            self._pictures[key] = Picture(os.path.join(self.assets, name), *size)
+        return self._pictures[key]
+
+    # ---- text --------------------------------------------------------------
+
+    def shows_text(self, frame, text, x, y, dim=1.0):
+        """Whether every fully opaque pixel of the text drawn at (x, y) is on screen."""
+        pixels = self.font.opaque_pixels(text, x, y)
+        if not pixels:
+            return False
+        for px, py, luminance in pixels:
+            if not (0 <= px < frame.width and 0 <= py < frame.height):
+                return False
+            level = round(luminance * dim)
+            if not near(frame.rgb(px, py), (level, level, level)):
+                return False
+        return True
+
+    def caption_position(self, text, button):
+        """Where a button centres its caption in the 128 by 32 box at its corner."""
+        return (button[0] + _trunc_half(128 - self.font.width(text)),
+                button[1] + _trunc_half(32 - self.font.height(text)))
+
+    def shows_caption(self, frame, text, button):
+        return self.shows_text(frame, text, *self.caption_position(text, button))
+
+    # ---- pictures ----------------------------------------------------------
+
+    def shows_picture(self, frame, name, position, size, tint=(1.0, 1.0, 1.0)):
+        """Whether the picture is drawn at `position`, over whatever lies behind it."""
+        block = frame.block(position[0], position[1], size[0], size[1])
+        return matches(block, self.picture(name, size).expected(tint), 0.98)
+
+    # ---- screens -----------------------------------------------------------
+
+    def screen(self, frame):
+        """The name of the screen shown undimmed: "main", "difficulty", "help",
+        "credits", "game", or None."""
+        if all(self.shows_caption(frame, text, at) for text, at in layout.MAIN_MENU.items()):
+            return "main"
+        if all(self.shows_caption(frame, text, at) for text, at in layout.DIFFICULTY_MENU.items()):
+            return "difficulty"
+        if all(self.shows_caption(frame, text, at) for text, at in layout.GAME_BUTTONS.items()):
+            return "game"
+        if self.shows_caption(frame, "Back", layout.CORNER_BACK):
+            if all(self.shows_caption(frame, text, at) for text, at in layout.TAB_HEADERS.items()):
+                return "help"
+            return "credits"
+        return None
+
+    def help_page(self, frame):
+        """The help page whose example pictures are on screen, or None."""
+        for page, pictures in layout.HELP_PICTURES.items():
+            if all(self.shows_picture(frame, name, at, size) for name, at, size in pictures):
+                return page
+        return None
+
+    def dialog_open(self, frame):
+        """Whether a yes/no dialog is drawn: its panel, its outline, its buttons."""
+        x, y, width, height = layout.DIALOG
+        if not near(frame.rgb(x + width - 6, y + height - 6), layout.DIALOG_PANEL):
+            return False
+        outline = [frame.rgb(x + width // 2, y + height + offset) for offset in (-1, 0, 1)]
+        if not any(near(pixel, layout.DIALOG_OUTLINE) for pixel in outline):
+            return False
+        return (self.shows_caption(frame, "Yes", layout.DIALOG_YES)
+                and self.shows_caption(frame, "No", layout.DIALOG_NO))
+
+    def dim_level(self, frame):
+        """How much open dialogs darken the game screen, from the Quit caption,
+        drawn white: about 0.61 for one dialog, 0.37 for two."""
+        position = self.caption_position("Quit", layout.GAME_BUTTONS["Quit"])
+        pixels = self.font.opaque_pixels("Quit", *position)
+        return sum(max(frame.rgb(x, y)) / max(luminance, 1) for x, y, luminance in pixels) / len(pixels)
+
+    def dialog_asks(self, frame, question):
+        return self.dialog_open(frame) and self.shows_text(frame, question, *layout.DIALOG_QUESTION)

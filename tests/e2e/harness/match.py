@@ -1,0 +1,215 @@
+"""A game played on the game screen, one action at a time, each checked
+against the harness's own account of the game: the board, the king, the
+hands and their shading, the knights, the scores and the turn frame."""
+
+from harness import layout
+from harness.rules import NAMES, RED, WHITE
+from harness.table import ScreenMismatch, Table
+
+SLOT_KEYS = ("1", "2", "3", "4", "5")
+KEYPAD_KEYS = ("KP_1", "KP_2", "KP_3", "KP_4", "KP_5")
+QUESTION = "Do you want to play another game?"
+
+
+def expect(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+class Match:
+    def __init__(self, game, look, computer_white):
+        self.game = game
+        self.look = look
+        self.table = Table(look)
+        self.computer_white = computer_white        # White is the computer's
+        self.position = None                        # the harness's account, matching the screen
+        self.actions = 0                            # actions taken by both sides
+
+    # ---- reading -----------------------------------------------------------
+
+    def _read(self, frame):
+        return self.table.read(frame)
+
+    def _turn_is(self, frame, player):
+        if self.look.dialog_open(frame):
+            return False
+        try:
+            return self.table.turn(frame) == player
+        except ScreenMismatch:
+            return False
+
+    def check_screen(self, frame, position, first_action=False):
+        """Holds the frame to an account of the game, shading and scores included."""
+        seen, shading = self._read(frame)
+        for what in ("current", "king", "board", "hands", "knights"):
+            expect(getattr(seen, what) == getattr(position, what),
+                   f"the screen shows {what} {getattr(seen, what)}, the game should be at {getattr(position, what)}")
+        for player in (RED, WHITE):
+            for slot in range(5):
+                if position.hands[player][slot] is None:
+                    continue
+                playable = position.playable(player, slot)
+                if first_action:
+                    want = (0.5 + 0.5 * playable) if player == RED else (0.3 + 0.4 * playable)
+                elif player == position.current:
+                    want = 0.6 + 0.4 * playable
+                else:
+                    want = 0.5 + 0.4 * playable
+                expect(abs(shading[(player, slot)] - want) < 0.01,
+                       f"{NAMES[player]}'s card {slot + 1} is shaded {shading[(player, slot)]}, not {want:.1f}")
+        for player, score in zip((RED, WHITE), position.scores()):
+            expect(self.look.shows_text(frame, str(score), *layout.SCORE_LABELS[player]),
+                   f"{NAMES[player]}'s score does not read {score}")
+
+    def status_empty(self, frame):
+        """No text in the status line, below the Quit button."""
+        return all(max(frame.rgb(x, y)) < 60 for x in range(0, 128, 2) for y in range(0, 10))
+
+    # ---- a new game --------------------------------------------------------
+
+    def begin(self):
+        """Reads the fresh game on screen: an empty board, the king in the
+        middle, ten different cards, four knights each, Red to move."""
+        frame = self.game.wait_frame(lambda f: self.look.screen(f) == "game" and self._turn_is(f, RED),
+                                     30, "a new game with Red to move")
+        seen, _ = self._read(frame)
+        expect(seen.board == {}, f"a new game starts with stones on the board: {seen.board}")
+        expect(seen.king == (4, 4), f"the king starts on {seen.king}, not the middle square")
+        cards = seen.hands[RED] + seen.hands[WHITE]
+        expect(None not in cards and len(set(cards)) == 10, f"the deal is not ten different cards: {seen.hands}")
+        expect(seen.knights == [4, 4], f"a new game shows {seen.knights} knights")
+        self.position = seen
+        self.check_screen(frame, self.position, first_action=True)
+        expect(self.status_empty(frame), "a new game starts with a message in the status line")
+        self.actions = 0
+        return frame
+
+    # ---- taking actions ----------------------------------------------------
+
+    def _press(self, action, slot, by, until, what):
+        """Does an action the way `by` says: "key", "keypad" or "mouse"."""
+        player = self.position.current
+        if action == "play":
+            if by == "mouse":
+                return self.game.click(*layout.centre((layout.HAND_X[player], layout.SLOT_Y[slot]), layout.CARD_SIZE),
+                                       until=until, what=what)
+            keys = KEYPAD_KEYS if by == "keypad" else SLOT_KEYS
+            return self.game.key(keys[slot], until=until, what=what)
+        if by == "mouse":
+            caption = "Draw" if action == "draw" else "Skip"
+            return self.game.click(*layout.centre(layout.GAME_BUTTONS[caption]), until=until, what=what)
+        return self.game.key("d" if action == "draw" else "s", until=until, what=what)
+
+    def refuse(self, action, slot, message, by="key", player=None):
+        """An action the game must refuse with `message`, leaving the game as it was."""
+        mover = self.position.current if player is None else player
+        what = f'"{message}" in the status line'
+
+        def shown(frame):
+            return self.look.shows_text(frame, message, *layout.STATUS_LABEL)
+        if player is not None and player != self.position.current:
+            frame = self.game.click(*layout.centre((layout.HAND_X[mover], layout.SLOT_Y[slot]), layout.CARD_SIZE),
+                                    until=shown, what=what)
+        else:
+            frame = self._press(action, slot, by, shown, what)
+        self.check_screen(frame, self.position, first_action=self.actions == 0)
+
+    def take(self, action, slot=None, by="key"):
+        """A legal action of the player to move ("play" with a slot, "draw" or
+        "skip"); checks what the screen shows after it and returns that frame."""
+        before = self.position
+        mover = before.current
+        after = before.copy()
+        if action == "play":
+            expect(before.playable(mover, slot) and before.hands[mover][slot] is not None,
+                   "the harness chose a card that cannot be played")
+            after.play(slot)
+        elif action == "draw":
+            expect(None in before.hands[mover], "the harness chose to draw with a full hand")
+        else:
+            expect(not before.can_act(mover), "the harness chose to skip with something to do")
+            after.skip()
+        waiting_for = (f"{NAMES[mover]}'s {action}" + (f" of card {slot + 1}" if slot is not None else "")
+                       + f" by {by} to hand the turn to {NAMES[1 - mover]}")
+        frame = self._press(action, slot, by, lambda f: self._settled(f, mover), waiting_for)
+        if action == "draw":
+            drawn = self._drawn_card(frame, before, mover)
+            after.draw(drawn)
+        self.actions += 1
+        if self.look.dialog_open(frame):
+            self.position = after
+            return frame
+        if self.computer_white and mover == RED:
+            after = self._computer_reply(frame, after)
+        self.check_screen(frame, after)
+        expect(self.status_empty(frame), "a successful action left a message in the status line")
+        self.position = after
+        return frame
+
+    def _settled(self, frame, mover):
+        """The action has been taken and, against the computer, answered: the
+        other player (or, after the computer's reply, Red again) is to move,
+        or the game is over."""
+        if self.look.dialog_open(frame):
+            return True
+        if not (self.computer_white and mover == RED):
+            return self._turn_is(frame, 1 - mover)
+        if not self._turn_is(frame, RED):
+            return False
+        try:
+            seen, _ = self._read(frame)
+        except ScreenMismatch:
+            return False
+        return seen.board != self.position.board or seen.hands != self.position.hands
+
+    def _drawn_card(self, frame, before, mover):
+        slot = before.hands[mover].index(None)
+        dim = self.look.dim_level(frame) if self.look.dialog_open(frame) else 1.0
+        card = self.table.card(frame, mover, slot, dim)
+        expect(card is not None, f"no card appeared in {NAMES[mover]}'s slot {slot + 1} after a draw")
+        in_hands = [c for hand in before.hands for c in hand if c is not None]
+        expect(card[0] not in in_hands, f"the drawn card {card[0]} was already in a hand")
+        return card[0]
+
+    def _computer_reply(self, frame, after_red):
+        """Works out from the screen what the computer did after Red's action,
+        and checks that it was a legal action."""
+        seen, _ = self._read(frame)
+        position = after_red.copy()
+        if seen.king != position.king:
+            step = (seen.king[0] - position.king[0], seen.king[1] - position.king[1])
+            slots = [slot for slot in range(5) if position.hands[WHITE][slot] is not None
+                     and position.target(position.hands[WHITE][slot]) == seen.king]
+            expect(len(slots) == 1, f"the king moved by {step}, which no card in White's hand does")
+            expect(position.playable(WHITE, slots[0]), f"the computer played card {slots[0] + 1}, which it could not")
+            position.play(slots[0])
+        elif seen.hands[WHITE] != position.hands[WHITE]:
+            expect(None in position.hands[WHITE], "White's hand changed without a move or an empty slot")
+            slot = position.hands[WHITE].index(None)
+            card = seen.hands[WHITE][slot]
+            in_hands = [c for hand in position.hands for c in hand if c is not None]
+            expect(card is not None and card not in in_hands, f"the computer drew no new card into slot {slot + 1}")
+            position.draw(card)
+        else:
+            expect(not position.can_act(WHITE), "the computer skipped while it could act")
+            position.skip()
+        self.actions += 1
+        return position
+
+    # ---- a whole game ------------------------------------------------------
+
+    def choose(self):
+        """A plain policy: the first card that can be played, else a draw, else a skip."""
+        cards = self.position.playable_cards(self.position.current)
+        if cards:
+            return "play", cards[0]
+        if None in self.position.hands[self.position.current]:
+            return "draw", None
+        return "skip", None
+
+    def finish(self, frame, dialogs_expected=1):
+        """Checks the end-of-game question against the account of the game."""
+        expect(self.position.over(), "the end-of-game question came while a player could still act")
+        question = f"{self.position.result(self.computer_white)} {QUESTION}"
+        frame = self.game.wait_frame(lambda f: self.look.dialog_asks(f, question), 30, f'the question "{question}"')
+        return frame, question

@@ -1,0 +1,30 @@
+"""Getting about the game as a person does: start it, wait for the main
+menu, click the buttons of a screen, answer its questions."""
+
+from harness import layout
+
+
+def open_main_menu(scenario, command=None, workdir=None, environment=None):
+    """Starts the program and returns it once its window shows the main menu."""
+    game = scenario.start_game(command, workdir, environment)
+    game.wait_window()
+    game.wait_frame(lambda frame: scenario.look.screen(frame) == "main", 60, "the main menu")
+    return game
+
+
+def choose(scenario, game, caption, position, screen, timeout=60):
+    """Clicks a button by its caption and waits for the screen it leads to."""
+    return game.click(*layout.centre(position), until=lambda frame: scenario.look.screen(frame) == screen,
+                      timeout=timeout, what=f'the {screen} screen after "{caption}"')
+
+
+def answer(scenario, game, yes, until, what):
+    """Clicks "Yes" or "No" in the open dialog and waits for what follows."""
+    return game.click(*layout.centre(layout.DIALOG_YES if yes else layout.DIALOG_NO), until=until, what=what)
+
+
+def quit_from_main_menu(scenario, game, timeout=60):
+    """Clicks "Quit" and returns the program's exit code."""
+    game.press_at(*layout.centre(layout.MAIN_MENU["Quit"]))
+    game.input.button_up()
+    return game.wait_exit(timeout)

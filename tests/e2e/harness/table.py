@@ -1,0 +1,130 @@
+"""Reads the game screen into a Position: the stones drawn tinted on the
+board, the king over them, the cards in both hands with their shading, the
+knights above the board and the frame around the hand of the player to move."""
+
+from harness import layout
+from harness.picture import matches
+from harness.rules import RED, WHITE, Position, card_picture
+
+BRIGHTNESSES = (1.0, 0.9, 0.7, 0.6, 0.5, 0.3)   # the greys the game shades hand cards with
+TURN_COLOURS = ((255, 0, 0), (255, 255, 255))   # frame around Red's hand, around White's
+STONE_TINTS = ((1.0, 0.0, 0.0), (1.0, 1.0, 1.0))
+
+
+class ScreenMismatch(AssertionError):
+    """The game screen shows something no game position looks like."""
+
+
+class Table:
+    def __init__(self, look):
+        self.look = look
+        self._squares = {}                  # (square, pixels) -> (stone, king), as judged once
+        self._cards = {}                    # pixels -> (card, brightness) or None
+        self._knights = {}                  # (player, index, pixels) -> shown
+
+    def read(self, frame):
+        """The position on screen and the brightness of every hand slot."""
+        board, kings = {}, []
+        for row in range(9):
+            for column in range(9):
+                stone, king = self.square(frame, row, column)
+                if stone is not None:
+                    board[(row, column)] = stone
+                if king:
+                    kings.append((row, column))
+        if len(kings) != 1:
+            raise ScreenMismatch(f"the king is drawn on {len(kings)} squares: {kings}")
+        hands, shading = [[], []], {}
+        for player in (RED, WHITE):
+            for slot in range(5):
+                seen = self.card(frame, player, slot)
+                hands[player].append(seen[0] if seen else None)
+                if seen:
+                    shading[(player, slot)] = seen[1]
+        knights = [self.knights(frame, player) for player in (RED, WHITE)]
+        return Position(board, kings[0], hands, knights, self.turn(frame)), shading
+
+    def turn(self, frame):
+        """The player whose hand the turn frame surrounds, in that player's colour."""
+        framed = []
+        for player in (RED, WHITE):
+            left = layout.TURN_FRAME_X[player]
+            edges = [(left, y) for y in (120, 232, 360)] + [(left + 80, y) for y in (120, 232, 360)]
+            colours = set()
+            for x, y in edges:
+                around = [frame.rgb(x + offset, y) for offset in (-1, 0, 1)]
+                colours |= {index for index, colour in enumerate(TURN_COLOURS) if colour in around}
+                if not any(colour in around for colour in TURN_COLOURS):
+                    break
+            else:
+                framed.append((player, colours))
+        if len(framed) != 1:
+            raise ScreenMismatch(f"the turn frame surrounds {len(framed)} hands")
+        player, colours = framed[0]
+        if colours != {player}:
+            raise ScreenMismatch(f"the frame around {('Red', 'White')[player]}'s hand has the wrong colour")
+        return player
+
+    def square(self, frame, row, column):
+        """(stone, king) on a square: RED, WHITE or None, and whether the king is there."""
+        corner = layout.square_corner(row, column)
+        pixels = frame.block(corner[0], corner[1], *layout.PIECE_SIZE)
+        key = ((row, column), pixels)
+        if key not in self._squares:
+            self._squares[key] = self._judge_square(pixels)
+        return self._squares[key]
+
+    def _judge_square(self, pixels):
+        king = self.look.picture("king.tga", layout.PIECE_SIZE)
+        stone = self.look.picture("rose.tga", layout.PIECE_SIZE)
+        has_king = matches(pixels, king.expected(), 0.98)
+        # Under the king only what it leaves clear can be seen of a stone.
+        clear = set(king.clear)
+        covered = [index for index in range(32 * 32) if index not in clear] if has_king else []
+        found = [player for player in (RED, WHITE)
+                 if matches(pixels, stone.expected(STONE_TINTS[player], covered), 0.95)]
+        if len(found) > 1:
+            raise ScreenMismatch("a square shows a stone of both colours")
+        return (found[0] if found else None), has_king
+
+    def card(self, frame, player, slot, dim=1.0):
+        """(card, brightness) of the card shown in a hand slot, or None for an
+        empty slot; `dim` is how much an open dialog darkens the screen."""
+        pixels = frame.block(layout.HAND_X[player], layout.SLOT_Y[slot], *layout.CARD_SIZE)
+        if (pixels, dim) not in self._cards:
+            self._cards[(pixels, dim)] = self._judge_card(pixels, dim)
+        return self._cards[(pixels, dim)]
+
+    def _judge_card(self, pixels, dim):
+        """Picks the card whose picture, shaded, comes nearest on a sample of
+        pixels, then holds the whole picture to the screen."""
+        drawn = sum(pixels) / dim
+        best = None
+        for card in range(24):
+            picture = self.look.picture(card_picture(card), layout.CARD_SIZE)
+            grey = min(BRIGHTNESSES, key=lambda level: abs(level - drawn / max(picture.colour_sum, 1)))
+            error = 0
+            for index in picture.opaque[::37]:
+                for channel in range(3):
+                    error += abs(pixels[index * 3 + channel] - picture.rgba[index * 4 + channel] * grey * dim)
+            if best is None or error < best[0]:
+                best = (error, card, grey)
+        _, card, grey = best
+        picture = self.look.picture(card_picture(card), layout.CARD_SIZE)
+        return (card, grey) if matches(pixels, picture.expected((grey * dim,) * 3), 0.97) else None
+
+    def knights(self, frame, player):
+        """How many knight pictures are shown, checking that they are the first ones."""
+        shown = []
+        for index, corner in enumerate(layout.KNIGHTS[player]):
+            pixels = frame.block(corner[0], corner[1], *layout.KNIGHT_SIZE)
+            key = (player, index, pixels)
+            if key not in self._knights:
+                picture = self.look.picture(f"knight{player + 1}.tga", layout.KNIGHT_SIZE)
+                self._knights[key] = matches(pixels, picture.expected(), 0.98)
+            shown.append(self._knights[key])
+        count = shown.count(True)
+        if shown != [True] * count + [False] * (4 - count):
+            raise ScreenMismatch(f"{('Red', 'White')[player]}'s knights shown out of order: {shown}")
+        return count
+

@@ -1,0 +1,33 @@
+#!/usr/bin/env python3
+"""One person plays Red against the computer at a chosen difficulty, to
+the end of the game; every reply of the computer must be a legal action."""
+
+from harness import layout
+from harness.match import Match
+from harness.scenario import Scenario
+from harness.session import answer, choose, open_main_menu
+
+WAYS = ("key", "mouse", "key", "keypad")
+
+
+def body(scenario):
+    look = scenario.look
+    level = scenario.arguments.level
+    with scenario.step(f'start the game, choose "1 Player" and "{level}"'):
+        game = open_main_menu(scenario)
+        choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
+        choose(scenario, game, level, layout.DIFFICULTY_MENU[level], "game")
+    match = Match(game, look, computer_white=True)
+    frame = match.begin()
+    while not look.dialog_open(frame):
+        action, slot = match.choose()
+        with scenario.step(f"Red's action {match.actions + 1}: {action}{'' if slot is None else ' ' + str(slot + 1)}"):
+            frame = match.take(action, slot, by=WAYS[match.actions % len(WAYS)])
+    with scenario.step("the end-of-game question"):
+        _, question = match.finish(frame)
+    with scenario.step(f'answer "No" to "{question}"'):
+        answer(scenario, game, False, lambda f: look.screen(f) == "main", "the main menu after No")
+
+
+if __name__ == "__main__":
+    Scenario("one player", [(("--level",), {"choices": ("Easy", "Medium", "Hard"), "required": True})]).run(body)

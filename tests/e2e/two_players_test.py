@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""Two people at one machine play a game to its end with the digit keys,
+the keypad, D and S and the mouse; the end-of-game question is answered
+"Yes" (a fresh game) and, at the end of that one, "No" (the main menu)."""
+
+from harness import layout
+from harness.match import Match, expect
+from harness.rules import RED, WHITE
+from harness.scenario import Scenario
+from harness.session import answer, choose, open_main_menu
+
+# The ways an action is taken, in turn: mostly keys, now and then the keypad or the mouse.
+WAYS = ("key", "key", "mouse", "key", "keypad", "key", "mouse")
+
+
+def refusals(match, done):
+    """Once a game each, the refusals a player meets, with their exact messages."""
+    position = match.position
+    mover = position.current
+    hand = position.hands[mover]
+    if "empty" not in done and None in hand:
+        done.add("empty")
+        match.refuse("play", hand.index(None), "That slot does not contain a card.")
+    elif "blocked" not in done and any(card is not None and not position.playable(mover, slot)
+                                       for slot, card in enumerate(hand)):
+        done.add("blocked")
+        slot = next(slot for slot, card in enumerate(hand) if card is not None and not position.playable(mover, slot))
+        match.refuse("play", slot, f"This move ({slot + 1}) is not possible, please do something else.")
+    elif "skip" not in done and position.can_act(mover):
+        done.add("skip")
+        match.refuse("skip", None, "Skipping a turn is only allowed if there are NO possible moves.", by="mouse")
+    elif "full" not in done and None not in hand:
+        done.add("full")
+        match.refuse("draw", None, "You already have 5 cards.")
+    elif "other" not in done:
+        done.add("other")
+        match.refuse("play", 0, "It is not your turn. Wrong player", player=1 - mover)
+
+
+def play_to_end(scenario, match):
+    done = set()
+    frame = match.begin()
+    while not scenario.look.dialog_open(frame):
+        if match.actions % 3 == 1 and len(done) < 5:
+            refusals(match, done)
+        action, slot = match.choose()
+        with scenario.step(f"action {match.actions + 1}: {('Red', 'White')[match.position.current]} "
+                           f"{action}{'' if slot is None else ' ' + str(slot + 1)}"):
+            frame = match.take(action, slot, by=WAYS[match.actions % len(WAYS)])
+    expect(len(done) == 5, f"the game ended before every refusal was tried: {sorted(done)}")
+    return match.finish(frame)
+
+
+def body(scenario):
+    look = scenario.look
+    with scenario.step("start the game and choose 2 Players"):
+        game = open_main_menu(scenario)
+        choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+    match = Match(game, look, computer_white=False)
+    with scenario.step("first game"):
+        _, question = play_to_end(scenario, match)
+    with scenario.step(f'answer "Yes" to "{question}"'):
+        answer(scenario, game, True, lambda f: look.screen(f) == "game" and not look.dialog_open(f),
+               "a fresh game after Yes")
+    with scenario.step("second game"):
+        _, question = play_to_end(scenario, match)
+    with scenario.step(f'answer "No" to "{question}"'):
+        answer(scenario, game, False, lambda f: look.screen(f) == "main", "the main menu after No")
+    expect(RED != WHITE, "")
+
+
+if __name__ == "__main__":
+    Scenario("two players").run(body)
