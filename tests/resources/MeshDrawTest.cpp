@@ -1,17 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <fstream>
-#include <sstream>
 #include <vector>
 
-#include "engine/Log.h"
 #include "engine/Window.h"
 #include "resources/AdvancedGL.h"
 #include "resources/File.h"
 #include "resources/Mesh.h"
-#include "resources/ResourceHandle.h"
 #include "support/GLContext.h"
 #include "tests/resources/MeshFile.h"
 
@@ -127,30 +121,4 @@ TEST_F(MeshDrawTest, DestroyingAMeshReleasesItsListOrBuffers)
     EXPECT_FALSE(glIsList(list));
     EXPECT_FALSE(isBuffer(vertexBuffer));
     EXPECT_FALSE(isBuffer(indexBuffer));
-}
-
-TEST_F(MeshDrawTest, ModelLoadsThroughTheResourceManager)
-{
-    const std::string dir = ::testing::TempDir() + "meshes/";
-    mkdir(dir.c_str(), 0755);
-    g_generalLog.Open((dir + "general.log").c_str());
-    new CResourceManager();
-    const std::string cube = MeshFile::Write(dir + "cube.3ds", MeshFile::Cube());
-    const std::string broken = MeshFile::Write(dir + "broken.3ds", MeshFile::Cube().substr(0, 40));
-    {
-        CResourceHandle<CMeshObject> good, bad;
-        good.Load(cube.c_str(), MeshOptions{MeshClientArrays});
-        bad.Load(broken.c_str(), MeshOptions{MeshClientArrays});
-        ASSERT_NE(good.m_resource, nullptr);
-        EXPECT_EQ(good.m_resource->m_data.vertexCount, 8u);
-        EXPECT_EQ(Draw(*good.m_resource), CubeSquare());
-        EXPECT_EQ(bad.m_resource, nullptr);
-    }
-    delete CResourceManager::Instance();
-    g_generalLog.Open("/dev/null");
-    std::ifstream in(dir + "general.log");
-    std::stringstream log;
-    log << in.rdbuf();
-    EXPECT_EQ(log.str(), cube + " loaded succesfully.\nError: Couldn't load resource data from " + broken +
-                             "\nError: " + broken + " could not be created.\n");
 }
