@@ -27,7 +27,7 @@ void Set3(float target[3], float x, float y, float z)
 
 CCamera::CCamera()
     : m_fov(90.0f), m_aspect(4.0f / 3.0f), m_near(3.0f), m_far(700.0f), m_orthoWidth(0.0f),
-      m_orthoHeight(0.0f), m_perspective(1), m_projection(), m_view()
+      m_orthoHeight(0.0f), m_perspective(1.0f), m_projection(), m_view()
 {
     Set3(m_eye, 30.0f, 0.0f, 0.0f);
     Set3(m_center, 0.0f, 0.0f, 0.0f);
@@ -57,7 +57,7 @@ void CCamera::SetOrthographic(float width, float height, float nearPlane, float 
     m_orthoHeight = height;
     m_near = nearPlane;
     m_far = farPlane;
-    m_perspective = 0;
+    m_perspective = 0.0f;
 
     for (float& element : m_projection)
         element = 0.0f;

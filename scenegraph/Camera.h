@@ -21,14 +21,14 @@ public:
     float m_aspect;                         // width / height
     float m_near;                           // distance of the near plane
     float m_far;                            // distance of the far plane
-    float m_eye[3];
-    float m_center[3];
+    float m_eye[3];                         // where the camera stands
+    float m_center[3];                      // the point it looks at
     float m_up[3];                          // unit; the view's true up after LookAt
     float m_orthoWidth;                     // width of the orthographic box
     float m_orthoHeight;                    // height of the orthographic box
-    int   m_perspective;                    // 1 perspective, 0 orthographic
-    float m_projection[16];
-    float m_view[16];
+    float m_perspective;                    // 1 perspective, 0 orthographic
+    float m_projection[16];                 // perspective or orthographic, whichever was set last
+    float m_view[16];                       // world to eye, set by LookAt
 
 private:
     void ComputePerspective();

@@ -14,7 +14,7 @@ TEST(CameraTest, StartUpSetUpGivesTheOrthographicBox)
     camera.SetOrthographic(40, 30, 10, 50);
 
     EXPECT_FLOAT_EQ(camera.m_eye[2], 15.0f);
-    EXPECT_EQ(camera.m_perspective, 0);
+    EXPECT_EQ(camera.m_perspective, 0.0f);
     EXPECT_FLOAT_EQ(camera.m_near, 10.0f);
     EXPECT_FLOAT_EQ(camera.m_far, 50.0f);
     const float expected[16] = {0.05f, 0, 0, 0, 0, 2.0f / 30, 0, 0, 0, 0, -0.05f, 0, 0, 0, -1.5f, 1};
