@@ -74,7 +74,7 @@ class Game:
                                 f"while waiting for {what}; stderr:\n{self.stderr()[-3000:]}")
             if time.monotonic() > deadline:
                 raise AssertionError(f"waited {timeout} s for {what}")
-            time.sleep(0.05)
+            time.sleep(0.02)
 
     def log(self, name):
         path = os.path.join(self.workdir, name)
@@ -148,12 +148,13 @@ class Game:
         self.sync()
         self.move(x, y)
 
-    def drag(self, start, end):
+    def drag(self, start, end, steps=4):
+        """Presses at `start`, moves the held button to `end` in steps and lets go there."""
         self.press_at(*start)
-        self.move(*end)
-        self.sync()
+        for step in range(1, steps + 1):
+            self.move(start[0] + (end[0] - start[0]) * step // steps, start[1] + (end[1] - start[1]) * step // steps)
+            time.sleep(0.02)
         self.input.button_up()
-        self.sync()
 
     def key(self, name, until=None, timeout=60, what="the key's effect"):
         """Holds a key until its effect shows, or without `until` for two

@@ -1,0 +1,168 @@
+#!/usr/bin/env python3
+"""Random clicks, drags and key presses over every screen for a bounded
+time; afterwards the program still runs, answers a click, quits cleanly,
+and neither log holds an error.
+
+    --seconds N            how long to keep at it (VALDMOOR_SOAK_SECONDS overrides)
+    VALDMOOR_SOAK_SEED     repeats the random choices of an earlier run"""
+
+import os
+import random
+import time
+
+from harness import layout, logs
+from harness.match import expect
+from harness.scenario import Scenario
+from harness.session import choose, open_main_menu, quit_from_main_menu
+
+KEYS = ("1", "2", "3", "4", "5", "KP_1", "KP_3", "KP_5", "d", "s", "Escape", "q", "space", "Return", "F1")
+HAND_SLOTS = [(x, y) for x in layout.HAND_X for y in layout.SLOT_Y]
+# The buttons a person is likely to click on each screen; never the main menu's Quit.
+BUTTONS = {
+    "difficulty": list(layout.DIFFICULTY_MENU.values()),
+    "help": list(layout.TAB_HEADERS.values()) + [layout.CORNER_BACK],
+    "credits": [layout.CORNER_BACK],
+    "game": list(layout.GAME_BUTTONS.values()),
+}
+QUIT = layout.MAIN_MENU["Quit"]
+# Where the main menu's buttons lead; the soak takes the one seen least so far.
+TOURS = {"difficulty": "1 Player", "game": "2 Players", "help": "Instructions", "credits": "Credits"}
+STAY = 10                                   # random actions on a screen before the soak moves on
+
+
+def on_main_quit(x, y):
+    """Whether a release at (x, y) could land on the main menu's Quit."""
+    return QUIT[0] - 2 <= x <= QUIT[0] + 130 and QUIT[1] - 2 <= y <= QUIT[1] + 34
+
+
+def random_point(chance):
+    return chance.randrange(1, 600), chance.randrange(1, 480)
+
+
+def settle(game):
+    """Four mouse polls: the last click's release has been taken in, its action
+    run, and the frame drawn after it is on screen."""
+    for _ in range(4):
+        game.sync()
+
+
+def pick(chance, frame, look):
+    """A random action for what the frame shows: (kind, point, second point)."""
+    screen = look.screen(frame)
+    dialog = look.dialog_open(frame)
+    kind = chance.choices(("click", "button", "drag", "other button", "key"), (3, 4, 1, 1, 3))[0]
+    if kind == "button" and (screen in BUTTONS or dialog):
+        targets = BUTTONS.get(screen, []) + ([layout.DIALOG_YES, layout.DIALOG_NO] if dialog else [])
+        point = layout.centre(chance.choice(targets))
+        if screen == "game" and chance.random() < 0.5:
+            point = layout.centre(chance.choice(HAND_SLOTS), layout.CARD_SIZE)
+        return "click", point, point
+    if kind == "button":
+        kind = "click"
+    start = random_point(chance)
+    return kind, start, random_point(chance) if kind == "drag" else start
+
+
+def one_action(chance, game, look, frame):
+    kind, start, end = pick(chance, frame, look)
+    # Where a release could quit the program, make sure the screen has caught
+    # up with the last action before trusting that it is not the main menu.
+    if kind in ("click", "drag") and on_main_quit(*end):
+        settle(game)
+        if look.screen(game.capture()) == "main":
+            return
+    if kind in ("click", "drag"):
+        if kind == "click":
+            game.click(*start)
+        else:
+            game.drag(start, end)
+        # Two polls with the pointer off every widget, so that the release
+        # cannot be taken in later over whatever the next action points at.
+        game.sync()
+        game.sync()
+    elif kind == "other button":
+        game.move(*start)
+        button = chance.choice((2, 3))
+        game.input.button_down(button)
+        game.sync()
+        game.input.button_up(button)
+    else:
+        game.key(chance.choice(KEYS))
+
+
+class Tour:
+    """Keeps the soak moving over every screen: a few random actions on
+    each, then back to the main menu and on to the screen seen least."""
+
+    def __init__(self):
+        self.visits = {screen: 0 for screen in ["main"] + list(TOURS)}     # actions taken on each screen
+        self._here = None
+        self._stayed = 0
+
+    def step(self, chance, game, scenario):
+        frame = game.capture()
+        screen = scenario.look.screen(frame)
+        self._stayed = self._stayed + 1 if screen == self._here else 0
+        self._here = screen
+        if screen in self.visits:
+            self.visits[screen] += 1
+        if screen == "main" and self._stayed >= 2:
+            least = min(TOURS, key=lambda target: self.visits[target])
+            game.click(*layout.centre(layout.MAIN_MENU[TOURS[least]]))
+            settle(game)
+        elif screen is not None and screen != "main" and self._stayed >= STAY:
+            back_to_main_menu(scenario, game)
+        else:
+            one_action(chance, game, scenario.look, frame)
+
+
+def back_to_main_menu(scenario, game):
+    """From wherever the soak left it: answer dialogs, leave the game, go back."""
+    look = scenario.look
+    for _ in range(40):
+        frame = game.capture()
+        screen = look.screen(frame)
+        if screen == "main":
+            return
+        if look.dialog_open(frame):
+            game.click(*layout.centre(layout.DIALOG_YES))
+        elif screen == "game":
+            game.key("Escape")
+        elif screen in ("help", "credits"):
+            game.click(*layout.centre(layout.CORNER_BACK))
+        elif screen == "difficulty":
+            game.click(*layout.centre(layout.DIFFICULTY_MENU["Back"]))
+        settle(game)
+    raise AssertionError("the main menu could not be reached again")
+
+
+def body(scenario):
+    seconds = float(os.environ.get("VALDMOOR_SOAK_SECONDS") or scenario.arguments.seconds)
+    seed = int(os.environ.get("VALDMOOR_SOAK_SEED") or random.randrange(1 << 31))
+    chance = random.Random(seed)
+    print(f"soaking for {seconds:.0f} s with VALDMOOR_SOAK_SEED={seed}", flush=True)
+    with scenario.step("start"):
+        game = open_main_menu(scenario)
+    tour = Tour()
+    with scenario.step(f"random input for {seconds:.0f} s"):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            tour.step(chance, game, scenario)
+            expect(game.running(), f"the program ended after {sum(tour.visits.values())} random actions")
+    print("random actions on each screen: " + ", ".join(f"{screen} {count}" for screen, count in tour.visits.items()),
+          flush=True)
+    with scenario.step("the program still answers: back to the main menu, Instructions, Back"):
+        back_to_main_menu(scenario, game)
+        choose(scenario, game, "Instructions", layout.MAIN_MENU["Instructions"], "help")
+        choose(scenario, game, "Back", layout.CORNER_BACK, "main")
+    with scenario.step("Quit ends it cleanly, and neither log holds an error"):
+        code = quit_from_main_menu(scenario, game)
+        expect(code == 0, f"the program ended with exit code {code}")
+        engine_log, general_log = game.log("log_engine.html"), game.log("log_general.log")
+        logs.check_shutdown(engine_log)
+        errors = logs.error_lines(engine_log, general_log)
+        expect(not errors, "the logs hold errors:\n" + "\n".join(errors))
+
+
+if __name__ == "__main__":
+    Scenario("soak", [(("--seconds",), {"type": float, "default": 60.0})]).run(body)
