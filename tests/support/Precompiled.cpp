@@ -1,0 +1,1 @@
+// Compiles the test framework's headers once for every test executable.
