@@ -22,13 +22,14 @@ class GameEnded(Exception):
 class Game:
     """One run of the program: its process, its window, its pointer and keys."""
 
-    def __init__(self, command, workdir, display, environment):
+    def __init__(self, command, workdir, display, environment, outputs=None, logdir=None):
         self.command = command              # argv of the program or of its launcher
-        self.workdir = workdir              # the folder it runs in, where its logs land
+        self.workdir = workdir              # the folder it is started in
+        self.logdir = logdir or workdir     # where its two logs land
         self.display = display              # the VirtualDisplay it draws on
         self.input = XInput(display.name)
-        self.stdout_path = os.path.join(workdir, "stdout.txt")
-        self.stderr_path = os.path.join(workdir, "stderr.txt")
+        self.stdout_path = os.path.join(outputs or workdir, "stdout.txt")
+        self.stderr_path = os.path.join(outputs or workdir, "stderr.txt")
         self.last_frame = None              # the latest screenshot, kept for artifacts
         self.window = None                  # X window id, once shown
         self.left = self.top = 0            # the window's position on the screen
@@ -77,7 +78,7 @@ class Game:
             time.sleep(0.02)
 
     def log(self, name):
-        path = os.path.join(self.workdir, name)
+        path = os.path.join(self.logdir, name)
         if not os.path.exists(path):
             return ""
         with open(path, errors="replace") as source:

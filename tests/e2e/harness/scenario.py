@@ -40,16 +40,24 @@ class Scenario:
         os.makedirs(path, exist_ok=True)
         return path
 
-    def start_game(self, command=None, workdir=None, environment=None):
-        """Starts the program (or `command`) in its own folder on the test's display.
-        By default the folder links the generated Assets/, as the build folder holds them."""
+    def display_environment(self):
+        """The environment for a program on the test's display."""
         if self.display is None:
             self.display = VirtualDisplay()
+        return self.display.environment()
+
+    def start_game(self, command=None, workdir=None, environment=None, logdir=None):
+        """Starts the program (or `command`) on the test's display, by default in
+        a folder of its own that links the generated Assets/, as the build folder
+        holds them. Its output goes to a folder of the artifacts."""
+        if self.display is None:
+            self.display = VirtualDisplay()
+        outputs = self.folder(f"run{len(self.games) + 1}")
         if workdir is None:
-            workdir = self.folder(f"run{len(self.games) + 1}")
+            workdir = outputs
             os.symlink(os.path.abspath(self.arguments.assets), os.path.join(workdir, "Assets"))
         game = Game(command or [os.path.abspath(self.arguments.program)], workdir, self.display,
-                    environment or self.display.environment())
+                    environment or self.display.environment(), outputs, logdir)
         self.games.append(game)
         return game
 

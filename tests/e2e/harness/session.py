@@ -4,9 +4,9 @@ menu, click the buttons of a screen, answer its questions."""
 from harness import layout
 
 
-def open_main_menu(scenario, command=None, workdir=None, environment=None):
+def open_main_menu(scenario, command=None, workdir=None, environment=None, logdir=None):
     """Starts the program and returns it once its window shows the main menu."""
-    game = scenario.start_game(command, workdir, environment)
+    game = scenario.start_game(command, workdir, environment, logdir)
     game.wait_window()
     game.wait_frame(lambda frame: scenario.look.screen(frame) == "main", 60, "the main menu")
     return game

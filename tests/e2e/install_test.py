@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""`cmake --install` into a prefix of the test's own puts the game where a
+Linux game goes; its launcher, started from an unrelated folder, opens the
+main menu with the installed pictures and writes both logs into the
+player's state folder, never into the folder it was started from."""
+
+import os
+import stat
+import struct
+import subprocess
+
+from harness import logs
+from harness.match import expect
+from harness.scenario import Scenario
+from harness.session import open_main_menu, quit_from_main_menu
+
+
+def png_size(path):
+    with open(path, "rb") as source:
+        head = source.read(24)
+    expect(head[:8] == b"\x89PNG\r\n\x1a\n" and head[12:16] == b"IHDR", f"{path} is not a PNG")
+    return struct.unpack(">II", head[16:24])
+
+
+def desktop_entry(path):
+    with open(path) as source:
+        lines = source.read().splitlines()
+    expect(lines[0] == "[Desktop Entry]", "the desktop entry does not open with [Desktop Entry]")
+    return dict(line.split("=", 1) for line in lines[1:] if "=" in line)
+
+
+def check_installed_files(prefix):
+    launcher = os.path.join(prefix, "bin", "valdmoor")
+    program = os.path.join(prefix, "libexec", "valdmoor", "valdmoor")
+    for path in (launcher, program):
+        expect(os.path.isfile(path) and os.stat(path).st_mode & stat.S_IXUSR, f"{path} is not an executable file")
+    assets = os.path.join(prefix, "share", "valdmoor", "Assets")
+    missing = [name for name in ["font.glf"] + [f"{picture}.tga" for picture in logs.PICTURES]
+               if not os.path.isfile(os.path.join(assets, name))]
+    expect(not missing, f"missing from {assets}: {missing}")
+    entry = desktop_entry(os.path.join(prefix, "share", "applications", "valdmoor.desktop"))
+    for key, value in (("Type", "Application"), ("Name", "Valdmoor"), ("Exec", "valdmoor"), ("Icon", "valdmoor"),
+                       ("Terminal", "false")):
+        expect(entry.get(key) == value, f"the desktop entry's {key} is {entry.get(key)!r}, not {value!r}")
+    expect("Game" in entry.get("Categories", "").split(";"), "the desktop entry is not in the Game category")
+    for size in (64, 128):
+        icon = os.path.join(prefix, "share", "icons", "hicolor", f"{size}x{size}", "apps", "valdmoor.png")
+        expect(os.path.isfile(icon) and png_size(icon) == (size, size), f"no {size} by {size} icon at {icon}")
+
+
+def play_installed(scenario, prefix, home, state_home):
+    """Starts the launcher from the PATH in an empty folder, quits, and
+    returns the folder the logs must be in."""
+    elsewhere = scenario.folder(f"elsewhere{len(scenario.games) + 1}")
+    environment = scenario.display_environment()
+    environment["PATH"] = os.path.join(prefix, "bin") + os.pathsep + environment.get("PATH", "")
+    environment["HOME"] = home
+    environment.pop("XDG_STATE_HOME", None)
+    if state_home:
+        environment["XDG_STATE_HOME"] = state_home
+    logdir = os.path.join(state_home or os.path.join(home, ".local", "state"), "valdmoor")
+    game = open_main_menu(scenario, ["valdmoor"], elsewhere, environment, logdir)
+    code = quit_from_main_menu(scenario, game)
+    expect(code == 0, f"the installed game ended with exit code {code}")
+    expect(not [name for name in os.listdir(elsewhere) if name.startswith("log_")],
+           f"the game wrote logs into the folder it was started from: {os.listdir(elsewhere)}")
+    expect(not [name for name in os.listdir(home) if name.startswith("log_")],
+           "the game wrote logs into the home folder")
+    logs.check_start_up(game.log("log_engine.html"))
+    logs.check_shutdown(game.log("log_engine.html"))
+    logs.check_general_log(game.log("log_general.log"))
+
+
+def body(scenario):
+    prefix = scenario.folder("prefix")
+    with scenario.step(f"cmake --install into {prefix}"):
+        result = subprocess.run(["cmake", "--install", scenario.arguments.build_dir, "--prefix", prefix],
+                                capture_output=True, text=True, timeout=300)
+        expect(result.returncode == 0, f"cmake --install failed:\n{result.stdout}\n{result.stderr}")
+    with scenario.step("the program, its Assets/, the launcher, the desktop entry and the icons are installed"):
+        check_installed_files(prefix)
+    home = scenario.folder("home")
+    with scenario.step("the launcher from an unrelated folder: logs in ~/.local/state/valdmoor"):
+        play_installed(scenario, prefix, home, None)
+    with scenario.step("with XDG_STATE_HOME set: logs in $XDG_STATE_HOME/valdmoor"):
+        play_installed(scenario, prefix, home, scenario.folder("state"))
+
+
+if __name__ == "__main__":
+    Scenario("install", [(("--build-dir",), {"required": True})]).run(body)
