@@ -1,9 +1,45 @@
 #include "resources/File.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 
 #include "engine/Log.h"
+
+namespace
+{
+
+// The folder the running program lies in; empty when the system cannot tell.
+std::string ProgramFolder()
+{
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
+    if (length <= 0 || length == static_cast<ssize_t>(sizeof path))
+        return std::string();
+    const std::string program(path, static_cast<std::size_t>(length));
+    return program.substr(0, program.rfind('/'));
+}
+
+// A relative name is looked for in the working folder first, where the game
+// has always found its Assets/, then beside the program (a build tree started
+// from elsewhere), then in the data folder of an installed game, which lies at
+// a fixed place relative to the program. The name itself stays as given.
+std::FILE* OpenData(const std::string& name)
+{
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    if (file || name.empty() || name[0] == '/')
+        return file;
+    const std::string folder = ProgramFolder();
+    if (folder.empty())
+        return nullptr;
+    for (const std::string& candidate : {folder + "/" + name, folder + "/" VALDMOOR_DATA_FROM_PROGRAM "/" + name})
+        if ((file = std::fopen(candidate.c_str(), "rb")))
+            return file;
+    return nullptr;
+}
+
+} // namespace
 
 CFile::CFile() : m_data(nullptr), m_cursor(nullptr), m_position(0), m_size(0), m_delimiters(nullptr)
 {
@@ -31,7 +67,7 @@ bool CFile::Open(const std::string& fileName)
     m_name = fileName;
     Discard();
 
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    std::FILE* file = OpenData(fileName);
     if (!file)
     {
         g_engineLog.SetLevel(Error);
