@@ -87,15 +87,6 @@ void CCanvas::Draw(const CCanvas& picture, int left, int top, float opacity)
         }
 }
 
-CMask CCanvas::Alpha() const
-{
-    CMask mask(m_width, m_height);
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            mask.At(x, y) = At(x, y).a;
-    return mask;
-}
-
 CCanvas CCanvas::Reduced(int factor) const
 {
     CCanvas result(m_width / factor, m_height / factor);

@@ -30,7 +30,6 @@ public:
     void Paint(const CMask& mask, int left, int top, const Colour& colour);
     void Draw(const CCanvas& picture, int left, int top, float opacity = 1.0f);
 
-    CMask Alpha() const;                    // the opacity of every pixel
     CCanvas Reduced(int factor) const;      // averaged over factor x factor blocks, weighted by opacity
 
 private:

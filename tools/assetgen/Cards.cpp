@@ -92,7 +92,7 @@ CCanvas Card(FontSet& fonts, int distance, int direction)
     });
 
     const std::u32string numeral(1, static_cast<char32_t>(U'0' + distance));
-    const CMask number = FittedText(fonts.serifBold, numeral, {40.0f, 17.0f * s}, {middle.x, 48.5f * s}, w, h);
+    const CMask number = FittedText(fonts.serifBold, numeral, {14.0f * s, 19.0f * s}, {middle.x, 48.5f * s}, w, h);
     const CRelief numberRelief(number, kSamples, 3.0f);
     card.Paint(number, 0, 0, [&](float x, float y) {
         const float light = numberRelief.Light(static_cast<int>(x), static_cast<int>(y));

@@ -2,6 +2,16 @@
 
 #include <algorithm>
 
+namespace
+{
+
+float Lerp(float from, float to, float t)
+{
+    return from + (to - from) * t;
+}
+
+} // namespace
+
 float Clamp01(float value)
 {
     return std::min(1.0f, std::max(0.0f, value));
@@ -11,11 +21,6 @@ float SmoothStep(float edge0, float edge1, float value)
 {
     const float t = Clamp01((value - edge0) / (edge1 - edge0));
     return t * t * (3.0f - 2.0f * t);
-}
-
-float Lerp(float from, float to, float t)
-{
-    return from + (to - from) * t;
 }
 
 Colour Mix(const Colour& from, const Colour& to, float t)

@@ -17,7 +17,6 @@ const Colour kWhite = {1.0f, 1.0f, 1.0f, 1.0f};
 
 float Clamp01(float value);
 float SmoothStep(float edge0, float edge1, float value);   // 0 below edge0, 1 above edge1, smooth between
-float Lerp(float from, float to, float t);
 
 Colour Mix(const Colour& from, const Colour& to, float t);  // every channel, alpha included
 Colour Shaded(const Colour& colour, float factor);          // colour channels times factor, alpha kept

@@ -22,8 +22,6 @@ float Coordinate(int texels, int atlasSize)
     return static_cast<float>(texels) / static_cast<float>(atlasSize);
 }
 
-} // namespace
-
 std::vector<std::uint8_t> EncodeGlf(const FontAtlas& atlas)
 {
     std::vector<std::uint8_t> bytes;
@@ -51,6 +49,8 @@ std::vector<std::uint8_t> EncodeGlf(const FontAtlas& atlas)
     }
     return bytes;
 }
+
+} // namespace
 
 bool WriteGlf(const std::string& path, const FontAtlas& atlas)
 {

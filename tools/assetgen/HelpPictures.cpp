@@ -39,7 +39,9 @@ void PaintMove(CCanvas& picture, Point from, Point to)
     picture.Paint([&](float x, float y) {
         const float distance = std::fmin(Shape::Segment({x, y}, from, neck, 2.5f), Shape::Polygon({x, y}, head));
         const Colour rim = WithAlpha(Palette::kOutline, Shape::Coverage(distance - 1.3f));
-        const Colour body = WithAlpha(Palette::kCrimsonLight, Shape::Coverage(distance));
+        // Lit along its upper edge, like the arrows of the cards.
+        const Colour lit = Mix(Palette::kCrimson, Palette::kCrimsonLight, Clamp01(0.4f - distance * 0.25f - (y - to.y) * 0.12f));
+        const Colour body = WithAlpha(lit, Shape::Coverage(distance));
         return Over(body, rim);
     });
 }
@@ -78,8 +80,9 @@ CCanvas KnightExample(FontSet& fonts)
     board.PlaceKing(fonts, 2, 1);
     const Point from = board.Centre(2, 1);
     const Point to = board.Centre(0, 1);
-    PaintMove(board.Picture(), {from.x - 12.0f, from.y}, {to.x + 9.0f, to.y});
-    board.Picture().Draw(Pieces::Knight(fonts, 16, Side::Red), static_cast<int>(to.x) + 4, static_cast<int>(to.y) - 21);
+    PaintMove(board.Picture(), {from.x - 16.0f, from.y}, {to.x + 9.0f, to.y});
+    // The knight that the move spends, riding at the stone it converts.
+    board.Picture().Draw(Pieces::Knight(fonts, 20, Side::Red), static_cast<int>(to.x) + 2, static_cast<int>(to.y) - 24);
     Frame(board.Picture());
     return board.Picture();
 }

@@ -53,9 +53,9 @@ CCanvas ApplicationIcon(FontSet& fonts, int size)
         return big;
     };
     const int stone = size * 26 / 64;
-    tile.Draw(enlarged(Pieces::TintedStone(stone, Pieces::Side::Red)), static_cast<int>(9.0f * unit), static_cast<int>(29.0f * unit));
-    tile.Draw(enlarged(Pieces::TintedStone(stone, Pieces::Side::White)), static_cast<int>(29.0f * unit), static_cast<int>(29.0f * unit));
-    const int king = size * 40 / 64;
-    tile.Draw(enlarged(Pieces::King(fonts, king)), (work - king * kSamples) / 2, static_cast<int>(4.0f * unit));
+    tile.Draw(enlarged(Pieces::TintedStone(stone, Pieces::Side::Red)), static_cast<int>(6.0f * unit), static_cast<int>(32.0f * unit));
+    tile.Draw(enlarged(Pieces::TintedStone(stone, Pieces::Side::White)), static_cast<int>(32.0f * unit), static_cast<int>(32.0f * unit));
+    const int king = size * 42 / 64;
+    tile.Draw(enlarged(Pieces::King(fonts, king)), (work - king * kSamples) / 2, static_cast<int>(2.0f * unit));
     return tile.Reduced(kSamples);
 }

@@ -8,19 +8,26 @@
 namespace
 {
 
-// One horizontal or vertical box-filter pass of the given radius.
+// One horizontal or vertical box-filter pass of the given radius, as a
+// running sum along each line.
 CMask BoxPass(const CMask& source, int radius, bool horizontal)
 {
     CMask result(source.Width(), source.Height());
+    const int length = horizontal ? source.Width() : source.Height();
+    const int lines = horizontal ? source.Height() : source.Width();
     const float weight = 1.0f / static_cast<float>(2 * radius + 1);
-    for (int y = 0; y < source.Height(); ++y)
-        for (int x = 0; x < source.Width(); ++x)
+    for (int line = 0; line < lines; ++line)
+    {
+        const auto at = [&](int i) { return horizontal ? source.At(i, line) : source.At(line, i); };
+        float sum = 0.0f;
+        for (int i = -radius; i <= radius; ++i)
+            sum += at(i);
+        for (int i = 0; i < length; ++i)
         {
-            float sum = 0.0f;
-            for (int d = -radius; d <= radius; ++d)
-                sum += horizontal ? source.At(x + d, y) : source.At(x, y + d);
-            result.At(x, y) = sum * weight;
+            (horizontal ? result.At(i, line) : result.At(line, i)) = sum * weight;
+            sum += at(i + radius + 1) - at(i - radius);
         }
+    }
     return result;
 }
 
@@ -71,32 +78,41 @@ CMask CMask::Blurred(int radius) const
 
 CMask CMask::Grown(float radius) const
 {
-    CMask result(m_width, m_height);
+    // A neighbour counts fully inside the disc and fades over its last
+    // pixel, so the grown edge stays anti-aliased.
     const int reach = static_cast<int>(std::ceil(radius)) + 1;
+    struct Offset
+    {
+        int   dx, dy;
+        float weight;
+    };
+    std::vector<Offset> disc;
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+        {
+            const float weight = Clamp01(radius + 0.5f - std::sqrt(static_cast<float>(dx * dx + dy * dy)));
+            if (weight > 0.0f)
+                disc.push_back({dx, dy, weight});
+        }
+
+    // Each covered pixel spreads over the disc around it; most of a map is
+    // empty, so this is far quicker than gathering at every pixel.
+    CMask result(m_width, m_height);
     for (int y = 0; y < m_height; ++y)
         for (int x = 0; x < m_width; ++x)
         {
-            float best = 0.0f;
-            for (int dy = -reach; dy <= reach; ++dy)
-                for (int dx = -reach; dx <= reach; ++dx)
-                {
-                    // A neighbour counts fully inside the disc and fades over
-                    // its last pixel, so the grown edge stays anti-aliased.
-                    const float distance = std::sqrt(static_cast<float>(dx * dx + dy * dy));
-                    const float weight = Clamp01(radius + 0.5f - distance);
-                    best = std::max(best, At(x + dx, y + dy) * weight);
-                }
-            result.At(x, y) = best;
+            const float coverage = At(x, y);
+            if (coverage <= 0.0f)
+                continue;
+            for (const Offset& offset : disc)
+            {
+                const int tx = x + offset.dx, ty = y + offset.dy;
+                if (tx < 0 || ty < 0 || tx >= m_width || ty >= m_height)
+                    continue;
+                float& target = result.At(tx, ty);
+                target = std::max(target, coverage * offset.weight);
+            }
         }
-    return result;
-}
-
-CMask CMask::Padded(int border) const
-{
-    CMask result(m_width + 2 * border, m_height + 2 * border);
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            result.At(x + border, y + border) = At(x, y);
     return result;
 }
 

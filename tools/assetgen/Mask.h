@@ -17,7 +17,6 @@ public:
 
     CMask Blurred(int radius) const;        // three box passes, close to a Gaussian of that radius
     CMask Grown(float radius) const;        // dilated by a disc of that radius in pixels, edges kept soft
-    CMask Padded(int border) const;         // the same map inside an empty border of that many pixels
     CMask Reduced(int factor) const;        // averaged over factor x factor blocks
 
 private:

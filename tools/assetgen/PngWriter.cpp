@@ -74,8 +74,6 @@ std::vector<std::uint8_t> StoredZlib(const std::vector<std::uint8_t>& raw)
     return stream;
 }
 
-} // namespace
-
 std::vector<std::uint8_t> EncodePng(const CCanvas& picture)
 {
     std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -104,6 +102,8 @@ std::vector<std::uint8_t> EncodePng(const CCanvas& picture)
     PutChunk(png, "IEND", {});
     return png;
 }
+
+} // namespace
 
 bool WritePng(const std::string& path, const CCanvas& picture)
 {

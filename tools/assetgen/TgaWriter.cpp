@@ -82,8 +82,6 @@ void PutRunLengthRow(std::vector<std::uint8_t>& bytes, const std::vector<Pixel>&
     }
 }
 
-} // namespace
-
 std::vector<std::uint8_t> EncodeTga(const CCanvas& picture, const TgaForm& form)
 {
     std::vector<std::uint8_t> bytes = {0, 0, form.runLength ? kRunLength : kUncompressed, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -108,6 +106,8 @@ std::vector<std::uint8_t> EncodeTga(const CCanvas& picture, const TgaForm& form)
     }
     return bytes;
 }
+
+} // namespace
 
 bool WriteTga(const std::string& path, const CCanvas& picture, const TgaForm& form)
 {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 class CCanvas;
 
@@ -14,5 +12,4 @@ struct TgaForm
     bool topFirst;                          // descriptor bit 5: the first stored row is the top one
 };
 
-std::vector<std::uint8_t> EncodeTga(const CCanvas& picture, const TgaForm& form);
 bool WriteTga(const std::string& path, const CCanvas& picture, const TgaForm& form);

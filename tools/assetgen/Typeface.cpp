@@ -52,16 +52,6 @@ bool CTypeface::SetPixelSize(float pixels)
     return FT_Set_Char_Size(m_face, 0, size, 72, 72) == 0;
 }
 
-int CTypeface::Ascender() const
-{
-    return static_cast<int>((m_face->size->metrics.ascender + 63) >> 6);
-}
-
-int CTypeface::Descender() const
-{
-    return static_cast<int>((-m_face->size->metrics.descender + 63) >> 6);
-}
-
 bool CTypeface::Render(char32_t code, bool hinted, GlyphImage& glyph) const
 {
     const FT_UInt index = FT_Get_Char_Index(m_face, code);

@@ -27,8 +27,6 @@ public:
 
     bool IsOpen() const;
     bool SetPixelSize(float pixels);        // the em square, in pixels (26.6 precision)
-    int Ascender() const;                   // pixels above the baseline, rounded up
-    int Descender() const;                  // pixels below the baseline, rounded up
 
     // Hinted glyphs snap to the pixel grid (small text); unhinted ones keep
     // the designed outline (large lettering and symbols).

@@ -5,8 +5,8 @@
 # The build folder must hold Assets/ and icons/ (the "assets" target).
 set -euo pipefail
 
-build="$1"
-sheet="$2"
+build="$(cd "$1" && pwd)"
+sheet="$(realpath -m "$2")"
 assets="$build/Assets"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
