@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "ai/BaseAI.h"
 #include "engine/Task.h"
 #include "engine/Time.h"
@@ -410,11 +412,14 @@ void CValdmoor::AddKnights(PlayerID player, int x, int step, const char* texture
     }
 }
 
-// The dialog joins this screen and deletes itself once answered.
+// The dialog joins this screen and deletes itself once answered. A question
+// longer than the panel, as the end-of-game ones are, widens it so that the
+// text stays on it; the status line's font is the one questions are drawn in.
 void CValdmoor::AskQuestion(const std::string& question, void (CValdmoor::*answer)(bool))
 {
-    new Question(this, Functor1<CValdmoor, bool>(this, answer), question, (g_windowWidth - 300) / 2,
-                 (g_windowHeight - 100) / 2, 300, 100);
+    const int width = std::max(300, m_status->m_font.TextWidth(question.c_str()) + 20);
+    new Question(this, Functor1<CValdmoor, bool>(this, answer), question, (g_windowWidth - width) / 2,
+                 (g_windowHeight - 100) / 2, width, 100);
 }
 
 void CValdmoor::CloseDialogs()

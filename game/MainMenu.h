@@ -1,0 +1,23 @@
+#pragma once
+
+// Index of this file:
+//   Main menu - the opening screen's widgets and where its buttons lead
+//   Credits   - the credits screen's widgets
+
+namespace GUI
+{
+class CScreen;
+}
+class CValdmoor;
+
+//------------------------------------------------------------------ Main menu
+
+// "Quit" ends the main loop after the current tick; the engine then shuts down.
+void QuitProgram();
+
+void FillMainMenu(GUI::CScreen* menu, CValdmoor* game, GUI::CScreen* help, GUI::CScreen* difficulty,
+                  GUI::CScreen* credits);
+
+//------------------------------------------------------------------ Credits
+
+void FillCreditsScreen(GUI::CScreen* credits, GUI::CScreen* menu);

@@ -1,0 +1,21 @@
+#include "game/SinglePlayerMenu.h"
+
+#include "ai/TreeAI.h"
+#include "engine/Callables.h"
+#include "game/MenuWidgets.h"
+#include "game/Valdmoor.h"
+
+CSinglePlayerMenu::CSinglePlayerMenu(GUI::CScreen* menu, CValdmoor* game) : m_game(game)
+{
+    AddDecoration(this);
+    AddMenuButton(this, 10, 30, "Back", Functor0<GUI::CScreen>(menu, &GUI::CScreen::Show));
+    AddMenuButton(this, 10, 170, "Easy", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 1));
+    AddMenuButton(this, 10, 135, "Medium", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 2));
+    AddMenuButton(this, 10, 100, "Hard", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 3));
+}
+
+void CSinglePlayerMenu::StartGame(int level)
+{
+    m_game->AttachAI(new CTreeAI(level));
+    m_game->Show();
+}
