@@ -134,9 +134,15 @@ protected:
         return static_cast<GUI::CLabel*>(dialog->m_children[2])->m_text;
     }
 
-    // The questions are 300 by 100 at (150, 190).
-    void ClickYes() { Click(224, 216); }
-    void ClickNo() { Click(376, 216); }
+    // Answers the question opened last through its "Yes" or "No" button.
+    void ClickYes() { ClickAnswer(0); }
+    void ClickNo() { ClickAnswer(1); }
+
+    void ClickAnswer(std::size_t button)
+    {
+        const GUI::IBaseWidget* answer = Dialogs(m_game).back()->m_children[button];
+        Click((answer->m_left + answer->m_right) / 2.0f, (answer->m_bottom + answer->m_top) / 2.0f);
+    }
 
     std::vector<float> Shades(PlayerID player) const
     {
@@ -326,6 +332,30 @@ TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
     m_game->Show();
     EXPECT_TRUE(Dialogs(m_game).empty());
     EXPECT_EQ(KeyMaps(), RedOnly());
+}
+
+TEST_F(GameScreenTest, QuestionsStandCentredOnAPanelWideEnoughForThem)
+{
+    m_game->Show();
+    m_game->PlayCard(Red, 0);
+    m_game->QuitGame();
+    ASSERT_EQ(Dialogs(m_game).size(), 1u);
+    GUI::CModalDialog* quit = Dialogs(m_game)[0];
+    EXPECT_EQ(quit->m_left, 150);
+    EXPECT_EQ(quit->m_right, 450);
+    EXPECT_EQ(quit->m_bottom, 190);
+    EXPECT_EQ(quit->m_top, 290);
+    ClickNo();
+
+    m_game->Show();
+    SetUpLastDraw();
+    m_game->DrawCard();
+    ASSERT_EQ(Dialogs(m_game).size(), 1u);
+    GUI::CModalDialog* end = Dialogs(m_game)[0];
+    const GUI::IBaseWidget* question = end->m_children[2];
+    EXPECT_LE(question->m_left + question->GetWidth(), end->m_right - 10);
+    EXPECT_NEAR(end->m_left + end->m_right, 600, 1);
+    EXPECT_EQ(end->m_bottom, 190);
 }
 
 //------------------------------------------------------------------ Computer opponent
