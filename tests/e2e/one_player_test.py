@@ -27,6 +27,10 @@ def body(scenario):
         _, question = match.finish(frame)
     with scenario.step(f'answer "No" to "{question}"'):
         answer(scenario, game, False, lambda f: look.screen(f) == "main", "the main menu after No")
+    with scenario.step('"2 Players" then shows a fresh game, no question left over; Escape leaves it'):
+        choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+        Match(game, look, computer_white=False).begin()
+        game.key("Escape", until=lambda f: look.screen(f) == "main", what="the main menu")
 
 
 if __name__ == "__main__":

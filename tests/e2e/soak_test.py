@@ -49,10 +49,10 @@ def settle(game):
 def pick(chance, frame, look):
     """A random action for what the frame shows: (kind, point, second point)."""
     screen = look.screen(frame)
-    dialog = look.dialog_open(frame)
+    dialog = look.dialog_buttons(frame) if look.dialog_open(frame) else ()
     kind = chance.choices(("click", "button", "drag", "other button", "key"), (3, 4, 1, 1, 3))[0]
     if kind == "button" and (screen in BUTTONS or dialog):
-        targets = BUTTONS.get(screen, []) + ([layout.DIALOG_YES, layout.DIALOG_NO] if dialog else [])
+        targets = BUTTONS.get(screen, []) + list(dialog)
         point = layout.centre(chance.choice(targets))
         if screen == "game" and chance.random() < 0.5:
             point = layout.centre(chance.choice(HAND_SLOTS), layout.CARD_SIZE)
@@ -125,7 +125,7 @@ def back_to_main_menu(scenario, game):
         if screen == "main":
             return
         if look.dialog_open(frame):
-            game.click(*layout.centre(layout.DIALOG_YES))
+            game.click(*layout.centre(look.dialog_buttons(frame)[0]))
         elif screen == "game":
             game.key("Escape")
         elif screen in ("help", "credits"):

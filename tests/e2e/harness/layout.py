@@ -32,10 +32,10 @@ PIECE_SIZE = (32, 32)
 TURN_FRAME_X = (10, 505)                    # left edge of the frame around Red's, White's hand
 TURN_FRAME_Y = (50, 415)
 
-DIALOG = (150, 190, 300, 100)               # x, y, width, height of a yes/no question
-DIALOG_YES = (160, 200)
-DIALOG_NO = (312, 200)
-DIALOG_QUESTION = (160, 250)
+DIALOG = (150, 190, 300, 100)               # x, y, width, height of a yes/no question at its narrowest
+DIALOG_MARGIN = 10                          # from the panel's sides to the buttons and the question
+DIALOG_BUTTON_Y = 200
+DIALOG_QUESTION_Y = 250
 DIALOG_PANEL = (100, 100, 100)
 DIALOG_OUTLINE = (200, 190, 20)
 

@@ -85,16 +85,33 @@ class Look:
                 return page
         return None
 
+    def dialog_box(self, frame):
+        """(left, width) of the yes/no dialog drawn on top, or None.
+
+        A dialog sits centred, 300 pixels wide or wider when its question needs
+        it; it is found by its outline across the middle of its panel and
+        known by its panel's grey and its two buttons."""
+        row = layout.DIALOG[1] + 50
+        edges = [x for x in range(frame.width // 2) if near(frame.rgb(x, row), layout.DIALOG_OUTLINE)]
+        for edge in edges:
+            for left in (edge, edge + 1, edge - 1):
+                # Centred by (window width - width) / 2, truncated.
+                for width in (frame.width - 2 * left, frame.width - 2 * left - 1):
+                    if (width >= layout.DIALOG[2] and near(frame.rgb(left + 5, row), layout.DIALOG_PANEL)
+                            and self.shows_caption(frame, "Yes", (left + layout.DIALOG_MARGIN, layout.DIALOG_BUTTON_Y))
+                            and self.shows_caption(frame, "No", (left + width - layout.DIALOG_MARGIN - 128,
+                                                                 layout.DIALOG_BUTTON_Y))):
+                        return left, width
+        return None
+
     def dialog_open(self, frame):
-        """Whether a yes/no dialog is drawn: its panel, its outline, its buttons."""
-        x, y, width, height = layout.DIALOG
-        if not near(frame.rgb(x + width - 6, y + height - 6), layout.DIALOG_PANEL):
-            return False
-        outline = [frame.rgb(x + width // 2, y + height + offset) for offset in (-1, 0, 1)]
-        if not any(near(pixel, layout.DIALOG_OUTLINE) for pixel in outline):
-            return False
-        return (self.shows_caption(frame, "Yes", layout.DIALOG_YES)
-                and self.shows_caption(frame, "No", layout.DIALOG_NO))
+        return self.dialog_box(frame) is not None
+
+    def dialog_buttons(self, frame):
+        """Where the open dialog's "Yes" and "No" buttons are."""
+        left, width = self.dialog_box(frame)
+        return ((left + layout.DIALOG_MARGIN, layout.DIALOG_BUTTON_Y),
+                (left + width - layout.DIALOG_MARGIN - 128, layout.DIALOG_BUTTON_Y))
 
     def dim_level(self, frame):
         """How much open dialogs darken the game screen, from the Quit caption,
@@ -104,4 +121,6 @@ class Look:
         return sum(max(frame.rgb(x, y)) / max(luminance, 1) for x, y, luminance in pixels) / len(pixels)
 
     def dialog_asks(self, frame, question):
-        return self.dialog_open(frame) and self.shows_text(frame, question, *layout.DIALOG_QUESTION)
+        box = self.dialog_box(frame)
+        return box is not None and self.shows_text(frame, question, box[0] + layout.DIALOG_MARGIN,
+                                                   layout.DIALOG_QUESTION_Y)

@@ -95,6 +95,9 @@ class Scenario:
     def _keep_evidence(self):
         with open(os.path.join(self.artifacts, "failed-step.txt"), "w") as out:
             out.write(self._step + "\n")
+            for number, game in enumerate(self.games, 1):
+                state = "still running" if game.running() else f"ended with exit code {game.process.returncode}"
+                out.write(f"run{number} ({' '.join(game.command)}): {state}\n")
         for number, game in enumerate(self.games, 1):
             if game.last_frame is not None:
                 game.last_frame.save(os.path.join(self.artifacts, f"run{number}-last-judged.ppm"))

@@ -20,7 +20,8 @@ def choose(scenario, game, caption, position, screen, timeout=60):
 
 def answer(scenario, game, yes, until, what):
     """Clicks "Yes" or "No" in the open dialog and waits for what follows."""
-    return game.click(*layout.centre(layout.DIALOG_YES if yes else layout.DIALOG_NO), until=until, what=what)
+    buttons = scenario.look.dialog_buttons(game.capture())
+    return game.click(*layout.centre(buttons[0] if yes else buttons[1]), until=until, what=what)
 
 
 def quit_from_main_menu(scenario, game, timeout=60):
