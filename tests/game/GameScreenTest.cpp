@@ -74,6 +74,8 @@ protected:
     void SetUp() override
     {
         ScreenFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         m_menu = new GUI::CScreen();
         m_game = new CValdmoor(m_menu);
         GUI::g_rootWidget.AddChild(m_menu);

@@ -65,6 +65,8 @@ protected:
     void SetUp() override
     {
         ScreenFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         BuildMenus();
         ASSERT_EQ(GUI::g_rootWidget.m_children.size(), 5u);
         m_menu = GUI::g_rootWidget.m_children[0];
