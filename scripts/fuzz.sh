@@ -13,19 +13,29 @@ cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALDMOOR_FUZZ=ON -DVALDMOOR_TESTS=OFF -DVALDMOOR_BENCH=OFF >/dev/null
 cmake --build "$build" --target fuzzers -j 2
 
-failed=()
-summary=()
+# The targets run side by side, so the whole run takes about the time of one.
+targets=()
 while read -r target; do
     [ -n "$target" ] || continue
+    targets+=("$target")
     # New inputs go to a scratch corpus in the build tree; the committed seeds
     # are only read.
     work="$build/fuzz/work/$target"
     artifacts="$build/fuzz/artifacts/$target"
     mkdir -p "$work" "$artifacts"
-    log="$build/fuzz/$target.log"
     echo "== $target: ${seconds} s =="
-    if "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$target" >"$log" 2>&1; then
+    ( status=0
+      "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+          -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$target" >"$build/fuzz/$target.log" 2>&1 || status=$?
+      echo "$status" >"$build/fuzz/$target.status" ) &
+done <"$build/fuzz/fuzzers.txt"
+wait
+
+failed=()
+summary=()
+for target in "${targets[@]}"; do
+    log="$build/fuzz/$target.log"
+    if [ "$(cat "$build/fuzz/$target.status")" = 0 ]; then
         status=ok
     else
         status=FAILED
@@ -35,7 +45,7 @@ while read -r target; do
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
     speed="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")"
     summary+=("$target: $status, ${runs:-?} runs, ${speed:-?} exec/s (log: $log)")
-done <"$build/fuzz/fuzzers.txt"
+done
 
 printf '%s\n' "${summary[@]}"
 if [ "${#failed[@]}" -gt 0 ]; then
