@@ -9,7 +9,7 @@ packages=(
     libfreetype-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool imagemagick x11-utils
+    xvfb xauth xdotool imagemagick x11-utils python3 zlib1g-dev
 )
 
 missing=()
