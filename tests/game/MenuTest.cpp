@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ai/BaseAI.h"
+#include "engine/UserHooks.h"
 #include "game/HelpMenu.h"
 #include "game/MenuBuilder.h"
 #include "game/SinglePlayerMenu.h"
@@ -76,6 +77,27 @@ protected:
     CSinglePlayerMenu* m_difficulty = nullptr;
     GUI::IBaseWidget*  m_credits = nullptr;
 };
+
+//------------------------------------------------------------------ Start-up
+
+typedef ScreenFixture UserInitTest;
+
+// The menu builder is queued last and so runs first; the report follows.
+TEST_F(UserInitTest, UserInitAsksForA600By480WindowAndBuildsTheMenusFirst)
+{
+    g_windowWidth = 0;
+    g_windowHeight = 0;
+    g_fullscreen = 1;
+    EXPECT_EQ(UserInit(), 0);
+    EXPECT_EQ(g_windowWidth, 600);
+    EXPECT_EQ(g_windowHeight, 480);
+    EXPECT_EQ(g_fullscreen, 0);
+    EXPECT_EQ(m_handler.QueuedCount(), 2u);
+
+    m_handler.Tick();
+    EXPECT_EQ(GUI::g_rootWidget.m_children.size(), 5u);
+    EXPECT_EQ(m_handler.QueuedCount(), 1u);
+}
 
 //------------------------------------------------------------------ Main menu
 
