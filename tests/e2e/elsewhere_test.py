@@ -4,8 +4,7 @@ say) finds its pictures and font beside itself, and logs them under the
 names it always uses."""
 
 from harness import logs
-from harness.match import expect
-from harness.scenario import Scenario
+from harness.scenario import Scenario, expect
 from harness.session import open_main_menu, quit_from_main_menu
 
 

@@ -4,8 +4,8 @@ card it asks "Are you sure you want to quit?": "No" keeps the game as it
 was, "Yes" leads to the main menu."""
 
 from harness import layout
-from harness.match import Match, expect
-from harness.scenario import Scenario
+from harness.match import Match
+from harness.scenario import Scenario, expect
 from harness.session import answer, choose, open_main_menu
 
 QUESTION = "Are you sure you want to quit?"

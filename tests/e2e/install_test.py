@@ -10,8 +10,7 @@ import struct
 import subprocess
 
 from harness import logs
-from harness.match import expect
-from harness.scenario import Scenario
+from harness.scenario import Scenario, expect
 from harness.session import open_main_menu, quit_from_main_menu
 
 

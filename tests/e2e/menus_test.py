@@ -3,8 +3,7 @@
 instructions, the credits, and the difficulty menu, each with "Back"."""
 
 from harness import layout
-from harness.match import expect
-from harness.scenario import Scenario
+from harness.scenario import Scenario, expect
 from harness.session import choose, open_main_menu
 
 

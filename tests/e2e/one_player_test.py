@@ -4,6 +4,7 @@ the end of the game; every reply of the computer must be a legal action."""
 
 from harness import layout
 from harness.match import Match
+from harness.rules import NAMES
 from harness.scenario import Scenario
 from harness.session import answer, choose, open_main_menu
 
@@ -23,7 +24,7 @@ def body(scenario):
         action, slot = match.choose()
         with scenario.step(f"Red's action {match.actions + 1}: {action}{'' if slot is None else ' ' + str(slot + 1)}"):
             frame = match.take(action, slot, by=WAYS[match.actions % len(WAYS)])
-    with scenario.step("the end-of-game question"):
+    with scenario.step(f"the end-of-game question, after {NAMES[match.ended_by]}'s action"):
         _, question = match.finish(frame)
     with scenario.step(f'answer "No" to "{question}"'):
         answer(scenario, game, False, lambda f: look.screen(f) == "main", "the main menu after No")

@@ -11,8 +11,7 @@ import random
 import time
 
 from harness import layout, logs
-from harness.match import expect
-from harness.scenario import Scenario
+from harness.scenario import Scenario, expect
 from harness.session import choose, open_main_menu, quit_from_main_menu
 
 KEYS = ("1", "2", "3", "4", "5", "KP_1", "KP_3", "KP_5", "d", "s", "Escape", "q", "space", "Return", "F1")

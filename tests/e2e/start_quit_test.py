@@ -4,8 +4,7 @@ log and every picture and the system report in its general log; "Quit"
 ends it with exit code 0 and the shutdown lines in order."""
 
 from harness import logs
-from harness.match import expect
-from harness.scenario import Scenario
+from harness.scenario import Scenario, expect
 from harness.session import open_main_menu, quit_from_main_menu
 
 

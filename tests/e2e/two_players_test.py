@@ -5,8 +5,8 @@ end-of-game question answered "Yes" starts a fresh game with Red to move.
 ("No" ends the games against the computer.)"""
 
 from harness import layout
-from harness.match import Match, expect
-from harness.scenario import Scenario
+from harness.match import Match
+from harness.scenario import Scenario, expect
 from harness.session import answer, choose, open_main_menu
 
 # The ways an action is taken, in turn: mostly keys, now and then the keypad or the mouse.

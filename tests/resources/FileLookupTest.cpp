@@ -28,6 +28,8 @@ protected:
         char work[] = "/tmp/file-lookup-XXXXXX";
         ASSERT_NE(mkdtemp(work), nullptr);
         m_workFolder = work;
+        // Test cases run side by side, each in a process of its own, and share the program's folder.
+        m_name = "file-lookup-" + std::to_string(getpid()) + ".txt";
         ASSERT_EQ(chdir(m_workFolder.c_str()), 0);
         g_engineLog.Open("engine.html");
     }
@@ -35,8 +37,8 @@ protected:
     void TearDown() override
     {
         g_engineLog.Open("/dev/null");
-        std::remove((m_programFolder + "/" + kName).c_str());
-        std::remove((m_workFolder + "/" + kName).c_str());
+        std::remove((m_programFolder + "/" + m_name).c_str());
+        std::remove((m_workFolder + "/" + m_name).c_str());
         std::remove((m_workFolder + "/engine.html").c_str());
         std::remove(m_workFolder.c_str());
         ASSERT_EQ(chdir(m_startFolder.c_str()), 0);
@@ -56,7 +58,7 @@ protected:
         return content;
     }
 
-    static constexpr const char* kName = "file-lookup-probe.txt";
+    std::string m_name;
     std::string m_programFolder;
     std::string m_startFolder;
     std::string m_workFolder;
@@ -67,23 +69,23 @@ protected:
 
 TEST_F(FileLookupTest, ARelativeNameIsFoundBesideTheProgram)
 {
-    Write(m_programFolder + "/" + kName, "beside the program");
-    EXPECT_EQ(ReadWhole(kName), "beside the program");
-    EXPECT_EQ(m_file.Name(), kName);
+    Write(m_programFolder + "/" + m_name, "beside the program");
+    EXPECT_EQ(ReadWhole(m_name), "beside the program");
+    EXPECT_EQ(m_file.Name(), m_name);
 }
 
 TEST_F(FileLookupTest, TheWorkingFolderComesFirst)
 {
-    Write(m_programFolder + "/" + kName, "beside the program");
-    Write(m_workFolder + "/" + kName, "in the working folder");
-    EXPECT_EQ(ReadWhole(kName), "in the working folder");
+    Write(m_programFolder + "/" + m_name, "beside the program");
+    Write(m_workFolder + "/" + m_name, "in the working folder");
+    EXPECT_EQ(ReadWhole(m_name), "in the working folder");
 }
 
 TEST_F(FileLookupTest, AnAbsoluteNameIsOnlyLookedForWhereItSays)
 {
-    // Put after the program's folder, "/file-lookup-probe.txt" would name the file beside it.
-    Write(m_programFolder + "/" + kName, "beside the program");
-    const std::string absolute = std::string("/") + kName;
+    // Put after the program's folder, "/" + the name would name the file beside it.
+    Write(m_programFolder + "/" + m_name, "beside the program");
+    const std::string absolute = "/" + m_name;
     EXPECT_FALSE(m_file.Open(absolute));
 
     std::ifstream in("engine.html");

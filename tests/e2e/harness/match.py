@@ -4,16 +4,12 @@ hands and their shading, the knights, the scores and the turn frame."""
 
 from harness import layout
 from harness.rules import NAMES, RED, WHITE
+from harness.scenario import expect
 from harness.table import ScreenMismatch, Table
 
 SLOT_KEYS = ("1", "2", "3", "4", "5")
 KEYPAD_KEYS = ("KP_1", "KP_2", "KP_3", "KP_4", "KP_5")
 QUESTION = "Do you want to play another game?"
-
-
-def expect(condition, message):
-    if not condition:
-        raise AssertionError(message)
 
 
 class Match:
@@ -24,11 +20,9 @@ class Match:
         self.computer_white = computer_white        # White is the computer's
         self.position = None                        # the harness's account, matching the screen
         self.actions = 0                            # actions taken by both sides
+        self.ended_by = None                        # the player whose action ended the game
 
     # ---- reading -----------------------------------------------------------
-
-    def _read(self, frame):
-        return self.table.read(frame)
 
     def _turn_is(self, frame, player):
         if self.look.dialog_open(frame):
@@ -40,7 +34,7 @@ class Match:
 
     def check_screen(self, frame, position, first_action=False):
         """Holds the frame to an account of the game, shading and scores included."""
-        seen, shading = self._read(frame)
+        seen, shading = self.table.read(frame)
         for what in ("current", "king", "board", "hands", "knights"):
             expect(getattr(seen, what) == getattr(position, what),
                    f"the screen shows {what} {getattr(seen, what)}, the game should be at {getattr(position, what)}")
@@ -72,7 +66,7 @@ class Match:
         middle, ten different cards, four knights each, Red to move."""
         frame = self.game.wait_frame(lambda f: self.look.screen(f) == "game" and self._turn_is(f, RED),
                                      30, "a new game with Red to move")
-        seen, _ = self._read(frame)
+        seen, _ = self.table.read(frame)
         expect(seen.board == {}, f"a new game starts with stones on the board: {seen.board}")
         expect(seen.king == (4, 4), f"the king starts on {seen.king}, not the middle square")
         cards = seen.hands[RED] + seen.hands[WHITE]
@@ -82,6 +76,7 @@ class Match:
         self.check_screen(frame, self.position, first_action=True)
         expect(self.status_empty(frame), "a new game starts with a message in the status line")
         self.actions = 0
+        self.ended_by = None
         return frame
 
     # ---- taking actions ----------------------------------------------------
@@ -137,6 +132,10 @@ class Match:
             after.draw(drawn)
         self.actions += 1
         if self.look.dialog_open(frame):
+            self.ended_by = mover
+            if self.computer_white and mover == RED and not after.over():
+                after = self._last_computer_action(frame, after)
+                self.ended_by = WHITE
             self.position = after
             return frame
         if self.computer_white and mover == RED:
@@ -157,7 +156,7 @@ class Match:
         if not self._turn_is(frame, RED):
             return False
         try:
-            seen, _ = self._read(frame)
+            seen, _ = self.table.read(frame)
         except ScreenMismatch:
             return False
         return seen.board != self.position.board or seen.hands != self.position.hands
@@ -174,7 +173,7 @@ class Match:
     def _computer_reply(self, frame, after_red):
         """Works out from the screen what the computer did after Red's action,
         and checks that it was a legal action."""
-        seen, _ = self._read(frame)
+        seen, _ = self.table.read(frame)
         position = after_red.copy()
         if seen.king != position.king:
             step = (seen.king[0] - position.king[0], seen.king[1] - position.king[1])
@@ -192,6 +191,24 @@ class Match:
             position.draw(card)
         else:
             expect(not position.can_act(WHITE), "the computer skipped while it could act")
+            position.skip()
+        self.actions += 1
+        return position
+
+    def _last_computer_action(self, frame, after_red):
+        """The computer's action that ended the game, seen through the dialog:
+        a game ends only on a draw or a skip, and a drawn card shows in the
+        hand beside the dialog, dimmed by it."""
+        position = after_red.copy()
+        if None in position.hands[WHITE]:
+            slot = position.hands[WHITE].index(None)
+            seen = self.table.card(frame, WHITE, slot, self.look.dim_level(frame))
+            expect(seen is not None, f"the game ended after White's turn, but no card came into slot {slot + 1}")
+            in_hands = [c for hand in position.hands for c in hand if c is not None]
+            expect(seen[0] not in in_hands, f"the computer drew card {seen[0]}, which was already in a hand")
+            position.draw(seen[0])
+        else:
+            expect(not position.can_act(WHITE), "the game ended after White's turn, which it did not take")
             position.skip()
         self.actions += 1
         return position

@@ -15,6 +15,12 @@ from harness.game import Game
 from harness.look import Look
 
 
+def expect(condition, message):
+    """A check of the test: fails the step it is in with `message`."""
+    if not condition:
+        raise AssertionError(message)
+
+
 class Scenario:
     def __init__(self, name, extra_arguments=()):
         parser = argparse.ArgumentParser(description=f"end-to-end test: {name}")
