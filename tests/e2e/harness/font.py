@@ -14,6 +14,7 @@ class Font:
         count = self.end - self.start + 1
         self.glyphs = [struct.unpack_from("<6f", data, 24 + 24 * index) for index in range(count)]
         self.atlas = data[24 + 24 * count:24 + 24 * count + 2 * self.tex_width * self.tex_height]
+        self._drawn = {}                    # (text, x, y) -> its opaque pixels, for texts looked for again
 
     def _glyph(self, character):
         _, _, tx1, ty1, tx2, ty2 = self.glyphs[ord(character) - self.start]
@@ -30,6 +31,11 @@ class Font:
 
     def opaque_pixels(self, text, x, y):
         """(x, y, luminance) of every pixel where the text covers all behind it."""
+        if (text, x, y) not in self._drawn:
+            self._drawn[(text, x, y)] = self._opaque_pixels(text, x, y)
+        return self._drawn[(text, x, y)]
+
+    def _opaque_pixels(self, text, x, y):
         pixels = []
         pen = x
         for character in text:

@@ -104,8 +104,10 @@ class Game:
 
     def wait_frame(self, check, timeout, what):
         """Screenshots until `check(frame)` holds; returns that frame."""
-        return self.wait_until(lambda: (lambda frame: frame if check(frame) else None)(self.capture()),
-                               timeout, what)
+        def shown():
+            frame = self.capture()
+            return frame if check(frame) else None
+        return self.wait_until(shown, timeout, what)
 
     # ---- the pointer and the keys -----------------------------------------
 

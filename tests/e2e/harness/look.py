@@ -5,9 +5,7 @@ import os
 
 from harness import layout
 from harness.font import Font
-from harness.picture import Picture, matches
-
-TOLERANCE = 3                               # colour levels a software rasteriser may round by
+from harness.picture import TOLERANCE, Picture, matches
 
 
 def near(pixel, expected, tolerance=TOLERANCE):
@@ -33,7 +31,7 @@ class Look:
 
     # ---- text --------------------------------------------------------------
 
-    def shows_text(self, frame, text, x, y, dim=1.0):
+    def shows_text(self, frame, text, x, y):
         """Whether every fully opaque pixel of the text drawn at (x, y) is on screen."""
         pixels = self.font.opaque_pixels(text, x, y)
         if not pixels:
@@ -41,8 +39,7 @@ class Look:
         for px, py, luminance in pixels:
             if not (0 <= px < frame.width and 0 <= py < frame.height):
                 return False
-            level = round(luminance * dim)
-            if not near(frame.rgb(px, py), (level, level, level)):
+            if not near(frame.rgb(px, py), (luminance, luminance, luminance)):
                 return False
         return True
 

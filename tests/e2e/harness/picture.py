@@ -1,10 +1,13 @@
 """The game's pictures as the harness expects to see them on screen.
 
 A Picture is a TGA file decoded to RGBA, bottom row first as OpenGL takes
-it, scaled to the size it is drawn at. `opaque` lists the pixels that show
-the picture and nothing behind it, which is what the harness compares."""
+it; the game draws each picture at its own size, one texel to a pixel.
+`opaque` lists the pixels that show the picture and nothing behind it,
+which is what the harness compares."""
 
 import struct
+
+TOLERANCE = 3                               # colour levels a software rasteriser may round by
 
 
 def read_tga(path):
@@ -49,15 +52,16 @@ def read_tga(path):
 
 
 class Picture:
-    """A picture at the size it is drawn, with its fully opaque pixels."""
+    """A picture as it is drawn, with its fully opaque and its clear pixels."""
 
     def __init__(self, path, width, height):
-        source_width, source_height, source = read_tga(path)
+        file_width, file_height, self.rgba = read_tga(path)
+        if (file_width, file_height) != (width, height):
+            raise ValueError(f"{path} is {file_width} by {file_height}; the game draws it {width} by {height}")
         self.width = width
         self.height = height
-        self.rgba, most = _scaled(source, source_width, source_height, width, height)
         self.opaque = [index for index in range(width * height) if self.rgba[index * 4 + 3] == 255]
-        self.clear = [index for index in range(width * height) if most[index] == 0]
+        self.clear = [index for index in range(width * height) if self.rgba[index * 4 + 3] == 0]
         self.colour_sum = sum(self.rgba) - sum(self.rgba[3::4])
         self._expected = {}
 
@@ -77,7 +81,7 @@ class Picture:
         return self._expected[key]
 
 
-def matches(pixels, expected, share, tolerance=3):
+def matches(pixels, expected, share, tolerance=TOLERANCE):
     """Whether at least `share` of the expected pixels are in an RGB block;
     gives up as soon as too many have been missed."""
     if not expected:
@@ -90,33 +94,3 @@ def matches(pixels, expected, share, tolerance=3):
             if allowed < 0:
                 return False
     return True
-
-
-def _scaled(source, source_width, source_height, width, height):
-    """Box-filters a picture down by a whole factor, as linear sampling of a
-    texture drawn at half or a quarter of its size does; a picture of the
-    drawn size comes back as it is. Gives the RGBA with each box's least
-    alpha, and each box's greatest alpha."""
-    if (source_width, source_height) == (width, height):
-        return source, source[3::4]
-    if source_width % width or source_height % height:
-        raise ValueError("pictures are drawn at their size or a whole fraction of it")
-    step_x, step_y = source_width // width, source_height // height
-    out = bytearray(width * height * 4)
-    most = bytearray(width * height)
-    for y in range(height):
-        for x in range(width):
-            sums = [0, 0, 0]
-            alpha, greatest = 255, 0
-            for sub_y in range(step_y):
-                for sub_x in range(step_x):
-                    base = ((y * step_y + sub_y) * source_width + x * step_x + sub_x) * 4
-                    for channel in range(3):
-                        sums[channel] += source[base + channel]
-                    alpha = min(alpha, source[base + 3])
-                    greatest = max(greatest, source[base + 3])
-            count = step_x * step_y
-            out[(y * width + x) * 4:(y * width + x) * 4 + 4] = bytes(
-                [round(total / count) for total in sums] + [alpha])
-            most[y * width + x] = greatest
-    return bytes(out), bytes(most)
