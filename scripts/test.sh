@@ -27,8 +27,7 @@ run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 echo "== Build and tests with AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-    run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DVALDMOOR_SANITIZE=ON \
-    -DVALDMOOR_BENCH=OFF
+    run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVALDMOOR_SANITIZE=ON -DVALDMOOR_BENCH=OFF
 
 if [ -f scripts/fuzz.sh ]; then
     echo "== Fuzzing every decoder for ${fuzz_seconds} s each =="
