@@ -3,8 +3,8 @@
 #include <string>
 
 #include "ai/TreeSearch.h"
-#include "game/GameObserver.h"
 #include "game/GameState.h"
+#include "game/SilentGameObserver.h"
 
 namespace
 {
@@ -40,22 +40,7 @@ const RecordedPosition g_positions[] = {
       1, 3, { 1, 2 }, { { 11, 22, 8, 16, 18 }, { 4, 10, 14, 6, 0 } } },
 };
 
-class CSilentObserver : public IGameObserver
-{
-public:
-    void OnStatus(const std::string&) override {}
-    void OnKnightsShown() override {}
-    void OnScoresChanged(int, int) override {}
-    void OnCardDealt(PlayerID, int, int) override {}
-    void OnKnightSpent(PlayerID, int) override {}
-    void OnCardPlayed(PlayerID, int) override {}
-    void OnComputerToMove() override {}
-    void OnTurnPassed(PlayerID) override {}
-    void OnGameOver(const std::string&) override {}
-    void OnHandsShaded(bool) override {}
-};
-
-CSilentObserver g_observer;
+CSilentGameObserver g_observer;
 
 unsigned NoSeconds()
 {

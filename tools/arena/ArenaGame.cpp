@@ -5,7 +5,7 @@
 
 #include "ai/TreeSearch.h"
 #include "game/Card.h"
-#include "game/GameObserver.h"
+#include "game/SilentGameObserver.h"
 #include "game/GameState.h"
 
 namespace
@@ -19,19 +19,10 @@ unsigned GameSeed()
 }
 
 // Nothing to show; the arena only needs to know of refusals.
-class CArenaObserver : public IGameObserver
+class CArenaObserver : public CSilentGameObserver
 {
 public:
     void OnStatus(const std::string& text) override { m_status = text; }
-    void OnKnightsShown() override {}
-    void OnScoresChanged(int, int) override {}
-    void OnCardDealt(PlayerID, int, int) override {}
-    void OnKnightSpent(PlayerID, int) override {}
-    void OnCardPlayed(PlayerID, int) override {}
-    void OnComputerToMove() override {}
-    void OnTurnPassed(PlayerID) override {}
-    void OnGameOver(const std::string&) override {}
-    void OnHandsShaded(bool) override {}
 
     std::string m_status;                   // the last status text
 };
