@@ -146,7 +146,6 @@ int main(int argc, char** argv)
     GUI::g_rootWidget.DeleteChildren();
     delete handler;
     delete CResourceManager::Instance();
-    // The window goes with the process: terminating the window system here
-    // makes LeakSanitizer report blocks of the sanitizer runtime's own.
+    TerminateWindowSystem();
     return answered ? 0 : 1;
 }
