@@ -10,117 +10,78 @@
 namespace
 {
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 class LogTest : public ::testing::Test
 {
 protected:
-    std::string Path(const char* name)
+    void SetUp() override { std::remove(m_path.c_str()); }
+
+    std::string Written() const
     {
-        const std::string path = ::testing::TempDir() + name;
-        std::remove(path.c_str());
-        return path;
+        std::ifstream in(m_path, std::ios::binary);
+        std::stringstream content;
+        content << in.rdbuf();
+        return content.str();
     }
+
+    const std::string m_path = ::testing::TempDir() + "log";
 };
+
+void Write(CLog& log, int level, const std::string& text)
+{
+    log.SetLevel(level);
+    log << text;
+    log.Commit();
+}
 
 } // namespace
 
-TEST_F(LogTest, HtmlErrorIsARedBlockWithLineBreaks)
+TEST_F(LogTest, HtmlColoursWarningsAndErrorsAndMarksUpLineFeedsAndTabs)
 {
-    const std::string path = Path("error.html");
+    const std::string head = "<html><body style=\"font: 12px Verdana, sans-serif;\">\n"
+                             "<div style='color: red; background-color: #EAAD98'>a<br>b</div><br>\n"
+                             "<div style='color: blue; background-color: #94A5FC'>2 clocks not deleted.</div><br>\n"
+                             "&nbsp;&nbsp;&nbsp;&nbsp;name <b>&<br>\n";
     {
         CLog log(CLog::Html);
-        log.Open(path.c_str());
-        log.SetLevel(Error);
-        log << "a\nb";
+        log.Open(m_path.c_str());
+        Write(log, Error, "a\nb");
+        log.SetLevel(Warning);
+        log << static_cast<std::uint32_t>(2) << " clocks not deleted.";
         log.Commit();
+        Write(log, Message, "\tname <b>&");
+        EXPECT_EQ(Written(), head) << "each commit is on disk at once";
     }
-    EXPECT_EQ(ReadAll(path),
-              "<html><body style=\"font: 12px Verdana, sans-serif;\">\n"
-              "<div style='color: red; background-color: #EAAD98'>a<br>b</div><br>\n"
-              "</body></html>\n");
-}
-
-TEST_F(LogTest, HtmlWarningIsBlueAndTabsBecomeFourSpaces)
-{
-    const std::string path = Path("warning.html");
-    CLog log(CLog::Html);
-    log.Open(path.c_str());
-    log.SetLevel(Warning);
-    log << static_cast<std::uint32_t>(2) << " clocks not deleted.";
-    log.Commit();
-    log.SetLevel(Message);
-    log << "\tname <b>&";
-    log.Commit();
-
-    EXPECT_EQ(ReadAll(path),
-              "<html><body style=\"font: 12px Verdana, sans-serif;\">\n"
-              "<div style='color: blue; background-color: #94A5FC'>2 clocks not deleted.</div><br>\n"
-              "&nbsp;&nbsp;&nbsp;&nbsp;name <b>&<br>\n");
+    EXPECT_EQ(Written(), head + "</body></html>\n");
 }
 
 TEST_F(LogTest, TextLogPrefixesWarningsAndErrorsAndKeepsLineFeeds)
 {
-    const std::string path = Path("general.log");
     {
         CLog log(CLog::Text);
-        log.Open(path.c_str());
-        log.SetLevel(Warning);
-        log << "low";
-        log.Commit();
+        log.Open(m_path.c_str());
+        Write(log, Warning, "low");
         log.SetLevel(Error);
         log << "Couldn't read file " << std::string("x.tga");
         log.Commit();
-        log.SetLevel(Message);
-        log << "two\n\tlines";
-        log.Commit();
-        log.SetLevel(7);
-        log << "odd level";
-        log.Commit();
+        Write(log, Message, "two\n\tlines");
+        Write(log, 7, "odd level");
+        Write(log, Message, std::string("abc\0def", 7));
     }
-    EXPECT_EQ(ReadAll(path), "Warning: low\nError: Couldn't read file x.tga\ntwo\n\tlines\nodd level\n");
+    EXPECT_EQ(Written(), "Warning: low\nError: Couldn't read file x.tga\ntwo\n\tlines\nodd level\nabc\n");
 }
 
-TEST_F(LogTest, PendingPiecesJoinTheNextMessage)
+TEST_F(LogTest, PendingPiecesJoinTheNextMessageAndNothingIsWrittenBeforeOpen)
 {
-    const std::string path = Path("pending.log");
     CLog log(CLog::Text);
-    log.SetLevel(Message);
-    log << "dropped before open";
-    log.Commit();
-    log.Open(path.c_str());
+    Write(log, Message, "dropped before open");
+    log.Open(m_path.c_str());
     log << "left over, ";
     log << static_cast<std::int32_t>(-12) << " ";
     log << "then the message";
     log.Commit();
+    EXPECT_EQ(Written(), "left over, -12 then the message\n");
 
-    EXPECT_EQ(ReadAll(path), "left over, -12 then the message\n");
-}
-
-TEST_F(LogTest, StringPiecesEndAtTheirFirstZero)
-{
-    const std::string path = Path("zero.log");
-    CLog log(CLog::Text);
-    log.Open(path.c_str());
-    log.SetLevel(Message);
-    log << std::string("abc\0def", 7);
-    log.Commit();
-
-    EXPECT_EQ(ReadAll(path), "abc\n");
-}
-
-TEST_F(LogTest, UnopenableFileWritesNothingAndKeepsGoing)
-{
-    CLog log(CLog::Html);
-    log.Open("/nonexistent-folder/log.html");
-    log.SetLevel(Error);
-    log << "lost";
-    log.Commit();
-    SUCCEED();
+    CLog unopenable(CLog::Html);
+    unopenable.Open("/nonexistent-folder/log.html");
+    Write(unopenable, Error, "lost");
 }

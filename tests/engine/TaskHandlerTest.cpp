@@ -11,15 +11,16 @@ using namespace Tasks;
 namespace
 {
 
-std::vector<std::string> g_trace;
+typedef std::vector<std::string> Trace;
+
+Trace g_trace;
 
 // A task whose start time and flush result the test chooses, to reach the
 // wait list, which no task type of the game uses.
 class CScriptedTask : public IBaseTask
 {
 public:
-    CScriptedTask(const char* name, double start, FlushResult result)
-        : m_result(result), m_name(name), m_start(start) {}
+    CScriptedTask(const char* name, double start, FlushResult result) : m_result(result), m_name(name), m_start(start) {}
     ~CScriptedTask() override { g_trace.push_back(std::string("~") + m_name); }
 
     FlushResult Flush(double) override { return m_result; }
@@ -36,15 +37,17 @@ private:
 struct Recorder
 {
     void Note(const char* name) { g_trace.push_back(name); }
+    void Spawn()
+    {
+        Queue<Starters::Immediate, Flushers::Once>("B");
+        Queue<Starters::Immediate, Flushers::Once>("C");
+    }
+    template <typename Starter, typename Flusher>
+    void Queue(const char* name)
+    {
+        new CTask<Starter, Flusher, Closure1<Recorder, const char*>>({this, &Recorder::Note, name});
+    }
 };
-
-typedef Closure1<Recorder, const char*> Note;
-
-template <typename Starter, typename Flusher>
-IBaseTask* Queue(Recorder& recorder, const char* name)
-{
-    return new CTask<Starter, Flusher, Note>(Note(&recorder, &Recorder::Note, name));
-}
 
 class TaskHandlerTest : public ::testing::Test
 {
@@ -57,114 +60,71 @@ protected:
             m_handler.Tick();
     }
 
-    CTaskHandler m_handler;
-    Recorder     m_recorder;
-};
+    void Wait(const char* name, double start) { m_handler.AddTask(new CScriptedTask(name, start, Delete), InsertTimed); }
 
-struct Spawner
-{
-    Recorder* recorder;
-    void Spawn()
-    {
-        Queue<Starters::Immediate, Flushers::Once>(*recorder, "B");
-        Queue<Starters::Immediate, Flushers::Once>(*recorder, "C");
-    }
+    CTaskHandler m_handler;
+    Recorder     m_r;
 };
 
 } // namespace
 
 TEST_F(TaskHandlerTest, FrontInsertionsMadeByARunningTaskRunNextInReverseOrder)
 {
-    Spawner spawner{&m_recorder};
-    new CTask<Starters::Immediate, Flushers::Once, Functor0<Spawner>>(Functor0<Spawner>(&spawner, &Spawner::Spawn));
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "X");
-
+    new CTask<Starters::Immediate, Flushers::Once, Functor0<Recorder>>({&m_r, &Recorder::Spawn});
+    m_r.Queue<Starters::Bottom, Flushers::Once>("X");
     Ticks(4);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"C", "B", "X"}));
-}
-
-TEST_F(TaskHandlerTest, BottomRunsAfterEverythingAlreadyQueued)
-{
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "X");
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "Y");
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "Z");
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "A");
-
-    Ticks(4);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"X", "Y", "Z", "A"}));
+    EXPECT_EQ(g_trace, (Trace{"C", "B", "X"}));
 }
 
 TEST_F(TaskHandlerTest, RepeatGoesToTheBackAndOnceIsDeleted)
 {
-    Queue<Starters::Bottom, Flushers::Repeat>(m_recorder, "R");
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "O");
-    Queue<Starters::Bottom, Flushers::Repeat>(m_recorder, "S");
-
+    m_r.Queue<Starters::Bottom, Flushers::Repeat>("R");
+    m_r.Queue<Starters::Bottom, Flushers::Once>("O");
+    m_r.Queue<Starters::Bottom, Flushers::Repeat>("S");
     Ticks(7);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"R", "O", "S", "R", "S", "R", "S"}));
+    EXPECT_EQ(g_trace, (Trace{"R", "O", "S", "R", "S", "R", "S"}));
     EXPECT_EQ(m_handler.QueuedCount(), 2u);
 }
 
 TEST_F(TaskHandlerTest, AfterCurrentQueuedBeforeTheLoopRunsFirst)
 {
-    Queue<Starters::Bottom, Flushers::Repeat>(m_recorder, "frame");
-    Queue<Starters::AfterCurrent, Flushers::Repeat>(m_recorder, "keys");
-
+    m_r.Queue<Starters::Bottom, Flushers::Repeat>("frame");
+    m_r.Queue<Starters::AfterCurrent, Flushers::Repeat>("keys");
     Ticks(3);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"keys", "frame", "keys"}));
-}
-
-TEST_F(TaskHandlerTest, TickOnAnEmptyQueueIgnoresDueWaitingTasks)
-{
-    m_handler.AddTask(new CScriptedTask("W", -1.0, Delete), InsertTimed);
-    m_handler.SetTime(5.0);
-
-    m_handler.Tick();
-    EXPECT_TRUE(g_trace.empty());
-    EXPECT_EQ(m_handler.WaitingCount(), 1u);
+    EXPECT_EQ(g_trace, (Trace{"keys", "frame", "keys"}));
 }
 
 TEST_F(TaskHandlerTest, DueWaitingTasksMoveToTheFrontLatestStartFirst)
 {
-    m_handler.AddTask(new CScriptedTask("early", 1.0, Delete), InsertTimed);
-    m_handler.AddTask(new CScriptedTask("late", 2.0, Delete), InsertTimed);
-    m_handler.AddTask(new CScriptedTask("future", 9.0, Delete), InsertTimed);
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "trigger");
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "queued");
+    Wait("early", 1.0);
+    Wait("late", 2.0);
+    Wait("future", 9.0);
+    Wait("new", 1.0);
     m_handler.SetTime(5.0);
+    m_handler.Tick();
+    EXPECT_TRUE(g_trace.empty()) << "a tick on an empty run queue moves nothing";
 
-    Ticks(4);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"trigger", "late", "~late", "early", "~early", "queued"}));
+    m_r.Queue<Starters::Bottom, Flushers::Once>("trigger");
+    m_r.Queue<Starters::Bottom, Flushers::Once>("queued");
+    Ticks(5);
+    // "new" went ahead of "early", of an equal start time, so it reached the front first.
+    EXPECT_EQ(g_trace, (Trace{"trigger", "late", "~late", "early", "~early", "new", "~new", "queued"}));
     EXPECT_EQ(m_handler.WaitingCount(), 1u);
-}
-
-TEST_F(TaskHandlerTest, NewWaitingTaskGoesAheadOfEqualStartTimes)
-{
-    m_handler.AddTask(new CScriptedTask("first", 1.0, Delete), InsertTimed);
-    m_handler.AddTask(new CScriptedTask("second", 1.0, Delete), InsertTimed);
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "trigger");
-    m_handler.SetTime(2.0);
-
-    Ticks(3);
-    // "second" stands first in the wait list, so it is moved to the front
-    // first and ends up behind "first".
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"trigger", "first", "~first", "second", "~second"}));
 }
 
 TEST_F(TaskHandlerTest, FlushResultsRequeueFrontAndWait)
 {
     CScriptedTask* task = new CScriptedTask("T", 3.0, RequeueFront);
     m_handler.AddTask(task, InsertBack);
-    Queue<Starters::Bottom, Flushers::Once>(m_recorder, "other");
-
+    m_r.Queue<Starters::Bottom, Flushers::Once>("other");
     Ticks(2);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"T", "T"}));
+    EXPECT_EQ(g_trace, (Trace{"T", "T"}));
 
-    task->m_result = Wait;
+    task->m_result = Tasks::Wait;
     m_handler.Tick();
     EXPECT_EQ(m_handler.WaitingCount(), 1u);
     m_handler.Tick();
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"T", "T", "T", "other"}));
+    EXPECT_EQ(g_trace, (Trace{"T", "T", "T", "other"}));
 }
 
 TEST(TaskHandlerLifetimeTest, RemoveTaskDeletesItAndDestructorDeletesTheRest)
@@ -177,49 +137,30 @@ TEST(TaskHandlerLifetimeTest, RemoveTaskDeletesItAndDestructorDeletesTheRest)
     handler->AddTask(new CScriptedTask("waiting", 7.0, Delete), InsertTimed);
 
     handler->RemoveTask(doomed);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"~doomed"}));
+    EXPECT_EQ(g_trace, (Trace{"~doomed"}));
     EXPECT_EQ(handler->QueuedCount(), 1u);
-
     delete handler;
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"~doomed", "~queued", "~waiting"}));
+    EXPECT_EQ(g_trace, (Trace{"~doomed", "~queued", "~waiting"}));
     EXPECT_EQ(CTaskHandler::Instance(), nullptr);
 }
 
-TEST_F(TaskHandlerTest, StopClearsTheRunningFlag)
-{
-    EXPECT_FALSE(m_handler.IsRunning());
-    m_handler.Start();
-    EXPECT_TRUE(m_handler.IsRunning());
-    m_handler.Stop();
-    EXPECT_FALSE(m_handler.IsRunning());
-}
-
-namespace
-{
-
-struct Stepper
-{
-    std::vector<double> steps;
-    void Step(double period) { steps.push_back(period); }
-};
-
-} // namespace
-
 TEST_F(TaskHandlerTest, RecurringTaskCatchesUpInWholePeriods)
 {
+    struct Stepper
+    {
+        std::vector<double> steps;
+        void Step(double period) { steps.push_back(period); }
+    } stepper;
     const double period = static_cast<double>(1.0f / 60.0f);
-    Stepper stepper;
-    new CRecurringTask<Functor1<Stepper, double>>(Functor1<Stepper, double>(&stepper, &Stepper::Step), period);
+    new CRecurringTask<Functor1<Stepper, double>>({&stepper, &Stepper::Step}, period);
 
     // No window system runs here, so the task's last step is at time 0.
     m_handler.SetTime(period);
     m_handler.Tick();
     EXPECT_TRUE(stepper.steps.empty()) << "a gap of exactly one period runs nothing";
-
     m_handler.SetTime(3.5 * period);
     m_handler.Tick();
     EXPECT_EQ(stepper.steps, (std::vector<double>{period, period, period}));
-
     m_handler.SetTime(4.0 * period + period / 4);
     m_handler.Tick();
     EXPECT_EQ(stepper.steps.size(), 4u) << "the pending half period counts towards the next step";
@@ -232,25 +173,9 @@ TEST(CallablesTest, CopiesOfAClosureRunIndependentlyWithTheSameBoundValues)
         std::vector<std::pair<int, char>> calls;
         void Take(int a, char b) { calls.emplace_back(a, b); }
     } target;
-
     Closure2<Target, int, char> original(&target, &Target::Take, 3, 'x');
     Closure2<Target, int, char> copy = original;
     original();
     copy();
-    copy();
-    EXPECT_EQ(target.calls, (std::vector<std::pair<int, char>>{{3, 'x'}, {3, 'x'}, {3, 'x'}}));
-}
-
-TEST(CallablesTest, Functor1PassesEachCallsArgument)
-{
-    struct Target
-    {
-        std::vector<bool> answers;
-        void Answer(bool yes) { answers.push_back(yes); }
-    } target;
-
-    Functor1<Target, bool> answer(&target, &Target::Answer);
-    answer(true);
-    answer(false);
-    EXPECT_EQ(target.answers, (std::vector<bool>{true, false}));
+    EXPECT_EQ(target.calls, (std::vector<std::pair<int, char>>{{3, 'x'}, {3, 'x'}}));
 }

@@ -13,8 +13,6 @@ namespace
 bool        g_counting    = false;
 std::size_t g_allocations = 0;
 
-void Nothing() {}
-
 } // namespace
 
 // Counting replacements of the global allocation functions; the pairing of
@@ -43,7 +41,7 @@ void operator delete(void* memory, std::size_t) noexcept
 TEST(TickAllocationTest, RepeatingTasksCycleWithoutAllocating)
 {
     CTaskHandler handler;
-    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, void (*)()>(Nothing);
+    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, void (*)()>(+[] {});
     new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Function0>(Function0(UpdateTiming));
     CClock clock(1.0f);
 
