@@ -1,12 +1,13 @@
 #pragma once
 
-// Shared by the rules and the search tests: an observer that writes down
+// Shared by the rules, screen and search tests: an observer that writes down
 // what the screen would be told, a fixed shuffle second, and position set-up.
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "game/Card.h"
 #include "game/GameObserver.h"
 #include "game/GameState.h"
 
@@ -17,52 +18,31 @@ inline unsigned TestSeconds()
     return g_testSeconds;
 }
 
-inline std::string Name(PlayerID player)
-{
-    return player == Red ? "Red" : "White";
-}
-
 class CRecordingObserver : public IGameObserver
 {
 public:
-    void OnStatus(const std::string& text) override { m_events.push_back("status: " + text); }
-    void OnKnightsShown() override { m_events.push_back("knights shown"); }
-    void OnScoresChanged(int red, int white) override
-    {
-        m_events.push_back("scores " + std::to_string(red) + " " + std::to_string(white));
-    }
-    void OnCardDealt(PlayerID player, int card, int slot) override
-    {
-        m_events.push_back("dealt " + Name(player) + " " + std::to_string(card) + " " + std::to_string(slot));
-    }
-    void OnKnightSpent(PlayerID player, int knight) override
-    {
-        m_events.push_back("knight spent " + Name(player) + " " + std::to_string(knight));
-    }
-    void OnCardPlayed(PlayerID player, int slot) override
-    {
-        m_events.push_back("played " + Name(player) + " " + std::to_string(slot));
-    }
-    void OnComputerToMove() override { m_events.push_back("computer to move"); }
-    void OnTurnPassed(PlayerID toMove) override { m_events.push_back("turn " + Name(toMove)); }
-    void OnGameOver(const std::string& question) override { m_events.push_back("game over: " + question); }
-    void OnHandsShaded(bool newGame) override { m_events.push_back(newGame ? "shaded new game" : "shaded"); }
+    void OnStatus(const std::string& text) override { Add("status: " + text); }
+    void OnKnightsShown() override { Add("knights shown"); }
+    void OnScoresChanged(int red, int white) override { Add("scores", red, white); }
+    void OnCardDealt(PlayerID player, int card, int slot) override { Add("dealt " + Name(player), card, slot); }
+    void OnKnightSpent(PlayerID player, int knight) override { Add("knight spent " + Name(player), knight); }
+    void OnCardPlayed(PlayerID player, int slot) override { Add("played " + Name(player), slot); }
+    void OnComputerToMove() override { Add("computer to move"); }
+    void OnTurnPassed(PlayerID toMove) override { Add("turn " + Name(toMove)); }
+    void OnGameOver(const std::string& question) override { Add("game over: " + question); }
+    void OnHandsShaded(bool newGame) override { Add(newGame ? "shaded new game" : "shaded"); }
 
     std::vector<std::string> m_events;      // one line per call, oldest first
-};
 
-// rows[0] is the top row (row 8): 'R' a Red stone, 'W' a White stone, '.' empty.
-inline void SetBoard(CGameState& game, const std::vector<std::string>& rows)
-{
-    for (int row = 0; row < BoardSize; ++row)
+private:
+    static std::string Name(PlayerID player) { return player == Red ? "Red" : "White"; }
+
+    template <typename... Numbers> void Add(std::string line, Numbers... numbers)
     {
-        for (int column = 0; column < BoardSize; ++column)
-        {
-            const char cell = rows[BoardSize - 1 - row][column];
-            game.m_board[row * BoardSize + column] = cell == 'R' ? Red : cell == 'W' ? White : EmptyCell;
-        }
+        ((line += " " + std::to_string(numbers)), ...);
+        m_events.push_back(line);
     }
-}
+};
 
 // An otherwise empty board with the given rows: 'R' a Red stone, 'W' a
 // White stone, '.' empty, column 0 first.
@@ -91,4 +71,19 @@ inline void Settle(CGameState& game)
 {
     game.ComputeScores(game.m_board, game.m_players[Red].m_score, game.m_players[White].m_score);
     game.UpdateMoves();
+}
+
+// King in the bottom left corner; every card in both hands and the top of the
+// draw pile leads off the board. Red to move with one empty slot: Red's draw
+// ends the game with White to move.
+inline void SetUpLastDraw(CGameState& game, const std::vector<std::pair<int, std::string>>& rows = {})
+{
+    SetRows(game, rows);
+    game.m_kingRow = 0;
+    game.m_kingCol = 0;
+    game.m_current = Red;
+    SetHand(game, Red, { 3, 4, 5, 6, NoCard });
+    SetHand(game, White, { 7, 11, 12, 13, 14 });
+    game.m_deck.m_drawPile = { 19, 15 };
+    Settle(game);
 }
