@@ -72,6 +72,11 @@ protected:
         return std::vector<Input::Keyboard::CKeyMap*>(stack.begin(), stack.end());
     }
 
+    static std::vector<int> Edges(const GUI::IBaseWidget* widget)
+    {
+        return {widget->m_left, widget->m_bottom, widget->m_right, widget->m_top};
+    }
+
     static std::vector<GUI::CModalDialog*> Dialogs(const GUI::IBaseWidget* screen)
     {
         std::vector<GUI::CModalDialog*> dialogs;
