@@ -12,8 +12,8 @@ namespace
 {
 
 // A slow minimax written straight from the rules of the computer's turn: the
-// whole board rescored at every leaf, hands as card lists, nothing shared
-// with the search under test.
+// whole board rescored by the rules at every leaf, hands as card lists,
+// nothing shared with the search under test.
 
 struct Settings
 {
@@ -22,55 +22,22 @@ struct Settings
     int m_drawBonus;
 };
 
-Settings SettingsFor(int difficulty)
-{
-    if (difficulty == 1)
-        return Settings{ 1, -7, 2 };
-    if (difficulty == 2)
-        return Settings{ 3, -28, 2 };
-    return Settings{ 0, -49, 4 };
-}
+const Settings g_levels[3] = {{1, -7, 2}, {3, -28, 2}, {0, -49, 4}};   // Easy, Medium, Hard
+
+const int DrawAction = 5;                   // actions 0..4 play the card in that slot
+const int PassAction = 6;
 
 struct Line
 {
-    int  m_board[81];                       // PlayerID or EmptyCell
-    int  m_king[2];                         // row, column
-    int  m_knights[2];                      // Red, White
-    int  m_hand[2][5];                      // cards not yet played in this line; drawing adds none
-    int  m_bonus;                           // knight costs and draw bonuses so far, for White
-    bool m_whiteToMove;
+    int m_board[CellCount];                 // PlayerID or EmptyCell
+    int m_king[2];                          // row, column
+    int m_knights[2];                       // Red, White
+    int m_hand[2][HandSize];                // cards not yet played in this line; drawing adds none
+    int m_bonus;                            // knight costs and draw bonuses so far, for White
+    int m_mover;                            // PlayerID
 };
 
-enum Action
-{
-    PlaySlot0 = 0,
-    DrawAction = 5,
-    PassAction = 6
-};
-
-int GroupSize(const int* board, bool* seen, int row, int column, int colour)
-{
-    if (row < 0 || row > 8 || column < 0 || column > 8)
-        return 0;
-    const int square = row * 9 + column;
-    if (seen[square] || board[square] != colour)
-        return 0;
-    seen[square] = true;
-    return 1 + GroupSize(board, seen, row + 1, column, colour) + GroupSize(board, seen, row - 1, column, colour) +
-           GroupSize(board, seen, row, column + 1, colour) + GroupSize(board, seen, row, column - 1, colour);
-}
-
-int Score(const int* board, int colour)
-{
-    bool seen[81] = {};
-    int score = 0;
-    for (int square = 0; square < 81; ++square)
-    {
-        const int size = GroupSize(board, seen, square / 9, square % 9, colour);
-        score += size * size;
-    }
-    return score;
-}
+CGameState* g_rules = nullptr;              // the test's game; its scoring counts every leaf afresh
 
 bool Legal(const Line& line, int player, int card)
 {
@@ -78,22 +45,15 @@ bool Legal(const Line& line, int player, int card)
         return false;
     const int row = line.m_king[0] + CardRowStep(card);
     const int column = line.m_king[1] + CardColumnStep(card);
-    if (row < 0 || row > 8 || column < 0 || column > 8)
+    if (row < 0 || row >= BoardSize || column < 0 || column >= BoardSize)
         return false;
-    const int cell = line.m_board[row * 9 + column];
-    if (cell == EmptyCell)
-        return true;
-    return cell != player && line.m_knights[player] > 0;
+    const int cell = line.m_board[row * BoardSize + column];
+    return cell == EmptyCell || (cell != player && line.m_knights[player] > 0);
 }
 
 bool HasEmptySlot(const Line& line, int player)
 {
-    for (int card : line.m_hand[player])
-    {
-        if (card == NoCard)
-            return true;
-    }
-    return false;
+    return std::count(line.m_hand[player], line.m_hand[player] + HandSize, NoCard) > 0;
 }
 
 int BestFor(const Settings& settings, const Line& line, int plies);
@@ -102,92 +62,84 @@ int BestFor(const Settings& settings, const Line& line, int plies);
 // before the evaluation (0 for none).
 int After(const Settings& settings, Line line, int action, int plies)
 {
-    const int mover = line.m_whiteToMove ? White : Red;
-    const int sign = mover == White ? 1 : -1;
+    const int sign = line.m_mover == White ? 1 : -1;
     if (action < DrawAction)
     {
-        const int card = line.m_hand[mover][action];
+        int& card = line.m_hand[line.m_mover][action];
         line.m_king[0] += CardRowStep(card);
         line.m_king[1] += CardColumnStep(card);
-        int& cell = line.m_board[line.m_king[0] * 9 + line.m_king[1]];
+        card = NoCard;
+        int& cell = line.m_board[line.m_king[0] * BoardSize + line.m_king[1]];
         if (cell != EmptyCell)
         {
-            line.m_knights[mover] -= 1;
+            line.m_knights[line.m_mover] -= 1;
             line.m_bonus += sign * settings.m_knightCost;
         }
-        cell = mover;
-        line.m_hand[mover][action] = NoCard;
+        cell = line.m_mover;
     }
     else if (action == DrawAction)
     {
         line.m_bonus += sign * settings.m_drawBonus;
     }
-    if (plies != 0)
+    if (plies != 0 && --plies == 0)
     {
-        plies -= 1;
-        if (plies == 0)
-            return Score(line.m_board, White) - Score(line.m_board, Red) + line.m_bonus;
+        int red = 0;
+        int white = 0;
+        g_rules->ComputeScores(line.m_board, red, white);
+        return white - red + line.m_bonus;
     }
-    line.m_whiteToMove = !line.m_whiteToMove;
+    line.m_mover = 1 - line.m_mover;
     return BestFor(settings, line, plies);
 }
 
 int BestFor(const Settings& settings, const Line& line, int plies)
 {
-    const int player = line.m_whiteToMove ? White : Red;
+    const int player = line.m_mover;
+    const auto better = [player](int value, int best) { return player == White ? value > best : value < best; };
     bool found = false;
     int best = 0;
-    for (int slot = 0; slot < 5; ++slot)
+    for (int slot = 0; slot < HandSize; ++slot)
     {
         if (!Legal(line, player, line.m_hand[player][slot]))
             continue;
         const int value = After(settings, line, slot, plies);
-        const bool better = player == White ? value > best : value < best;
-        if (!found || better)
+        if (!found || better(value, best))
             best = value;
         found = true;
     }
     if (HasEmptySlot(line, player))
     {
         // Below a draw only the reply is looked at.
-        const int drawPlies = plies == 0 || plies > 2 ? 2 : plies;
-        const int value = After(settings, line, DrawAction, drawPlies);
-        const bool better = player == White ? value > best : value < best;
-        if (!found || better)
+        const int value = After(settings, line, DrawAction, plies == 0 || plies > 2 ? 2 : plies);
+        if (!found || better(value, best))
             return value;
     }
-    if (found)
-        return best;
-    return After(settings, line, PassAction, plies);
+    return found ? best : After(settings, line, PassAction, plies);
 }
 
-Decision ReferenceChoice(const CGameState& game, int difficulty)
+std::string ReferenceChoice(const CGameState& game, const Settings& settings)
 {
-    const Settings settings = SettingsFor(difficulty);
-    Line line;
-    for (int square = 0; square < 81; ++square)
-        line.m_board[square] = game.m_board[square];
+    Line line{};
+    std::copy(game.m_board, game.m_board + CellCount, line.m_board);
     line.m_king[0] = game.m_kingRow;
     line.m_king[1] = game.m_kingCol;
-    for (int player = 0; player < 2; ++player)
+    for (int player : {Red, White})
     {
         line.m_knights[player] = game.m_players[player].m_knights;
-        for (int slot = 0; slot < 5; ++slot)
-            line.m_hand[player][slot] = game.m_players[player].m_hand[slot];
+        std::copy(game.m_players[player].m_hand, game.m_players[player].m_hand + HandSize, line.m_hand[player]);
     }
-    line.m_bonus = 0;
-    line.m_whiteToMove = true;
+    line.m_mover = White;
 
     const bool canDraw = HasEmptySlot(line, White);
     bool redCanAct = HasEmptySlot(line, Red);
     for (int card : line.m_hand[Red])
         redCanAct = redCanAct || Legal(line, Red, card);
     if (canDraw && !redCanAct)
-        return Decision{ Decision::Draw, -1 };
+        return "draw";
 
     int chosen = -1;
     int best = 0;
-    for (int slot = 0; slot < 5; ++slot)
+    for (int slot = 0; slot < HandSize; ++slot)
     {
         if (!Legal(line, White, line.m_hand[White][slot]))
             continue;
@@ -199,16 +151,17 @@ Decision ReferenceChoice(const CGameState& game, int difficulty)
         }
     }
     if (chosen < 0)
-        return Decision{ canDraw ? Decision::Draw : Decision::Skip, -1 };
+        return canDraw ? "draw" : "skip";
     if (canDraw && After(settings, line, DrawAction, 1) > best)
-        return Decision{ Decision::Draw, -1 };
-    return Decision{ Decision::Play, chosen };
+        return "draw";
+    return "play " + std::to_string(chosen);
 }
 
-// A board of random density and a White move with the given number of cards
-// in each hand, in random slots.
-void RandomPosition(std::mt19937& random, int whiteCards, int redCards, CGameState& game)
+// A board of random density and a White move with up to five cards in each
+// hand, in random slots.
+void RandomPosition(std::mt19937& random, CGameState& game)
 {
+    const int counts[2] = {static_cast<int>(random() % 6), static_cast<int>(random() % 6)};   // White's, Red's
     const double density = std::uniform_real_distribution<double>(0.0, 0.8)(random);
     for (int& cell : game.m_board)
     {
@@ -224,15 +177,14 @@ void RandomPosition(std::mt19937& random, int whiteCards, int redCards, CGameSta
         deck[card] = card;
     std::shuffle(deck, deck + CardCount, random);
     int next = 0;
-    const int counts[2] = { redCards, whiteCards };
-    for (int player = 0; player < 2; ++player)
+    for (int player : {Red, White})
     {
         PlayerState& state = game.m_players[player];
         state.m_knights = static_cast<int>(random() % 5);
-        int slots[5] = { 0, 1, 2, 3, 4 };
-        std::shuffle(slots, slots + 5, random);
-        for (int i = 0; i < 5; ++i)
-            state.m_hand[slots[i]] = i < counts[player] ? deck[next++] : NoCard;
+        int slots[HandSize] = {0, 1, 2, 3, 4};
+        std::shuffle(slots, slots + HandSize, random);
+        for (int i = 0; i < HandSize; ++i)
+            state.m_hand[slots[i]] = i < counts[1 - player] ? deck[next++] : NoCard;
     }
     Settle(game);
 }
@@ -244,43 +196,32 @@ std::string Describe(const Decision& decision)
     return decision.m_kind == Decision::Draw ? "draw" : "skip";
 }
 
-void ExpectSameChoices(int difficulty, int positions, unsigned seed)
+TEST(ReferenceSearchTest, EveryLevelChoosesAsAPlainMinimax)
 {
+    const int runs[3][2] = {{3000, 11}, {3000, 12}, {2000, 13}};   // positions and seed per level
     CRecordingObserver observer;
     CGameState game(&observer, TestSeconds);
-    CTreeSearch search(difficulty);
-    std::mt19937 random(seed);
-    int draws = 0;
-    int plays = 0;
-    for (int i = 0; i < positions; ++i)
+    g_rules = &game;
+    for (int difficulty = 1; difficulty <= 3; ++difficulty)
     {
-        const int whiteCards = static_cast<int>(random() % 6);
-        const int redCards = static_cast<int>(random() % 6);
-        RandomPosition(random, whiteCards, redCards, game);
-        const Decision expected = ReferenceChoice(game, difficulty);
-        const Decision actual = search.ChooseAction(game);
-        ASSERT_EQ(Describe(actual), Describe(expected)) << "position " << i << " at level " << difficulty;
-        draws += expected.m_kind == Decision::Draw;
-        plays += expected.m_kind == Decision::Play;
+        SCOPED_TRACE("level " + std::to_string(difficulty));
+        const int positions = runs[difficulty - 1][0];
+        CTreeSearch search(difficulty);
+        std::mt19937 random(static_cast<unsigned>(runs[difficulty - 1][1]));
+        int draws = 0;
+        int plays = 0;
+        for (int i = 0; i < positions; ++i)
+        {
+            RandomPosition(random, game);
+            const std::string expected = ReferenceChoice(game, g_levels[difficulty - 1]);
+            ASSERT_EQ(Describe(search.ChooseAction(game)), expected) << "position " << i;
+            draws += expected == "draw";
+            plays += expected.rfind("play", 0) == 0;
+        }
+        // The random positions must exercise both real choices.
+        EXPECT_GT(draws, positions / 20);
+        EXPECT_GT(plays, positions / 4);
     }
-    // The random positions must exercise both real choices.
-    EXPECT_GT(draws, positions / 20);
-    EXPECT_GT(plays, positions / 4);
-}
-
-TEST(ReferenceSearchTest, EasyChoosesAsAPlainMinimax)
-{
-    ExpectSameChoices(1, 3000, 11);
-}
-
-TEST(ReferenceSearchTest, MediumChoosesAsAPlainMinimax)
-{
-    ExpectSameChoices(2, 3000, 12);
-}
-
-TEST(ReferenceSearchTest, HardChoosesAsAPlainMinimax)
-{
-    ExpectSameChoices(3, 2000, 13);
 }
 
 } // namespace

@@ -32,15 +32,11 @@ protected:
     void PlayFirstPlayable(PlayerID player)
     {
         const PlayerState& hand = m_game->m_state.m_players[player];
-        for (int slot = 0; slot < HandSize; ++slot)
-        {
-            if (hand.m_hand[slot] != NoCard && hand.m_playable[slot])
-            {
-                m_game->PlayCard(player, slot);
-                return;
-            }
-        }
-        FAIL() << "no playable card";
+        int slot = 0;
+        while (slot < HandSize && (hand.m_hand[slot] == NoCard || !hand.m_playable[slot]))
+            ++slot;
+        ASSERT_LT(slot, HandSize) << "no playable card";
+        m_game->PlayCard(player, slot);
     }
 
     GUI::CScreen* m_menu;                   // owned by the root widget
@@ -57,14 +53,12 @@ TEST_F(TreeAITest, ComputerThinksTwoQueueCyclesAfterTheHumanAndActsThroughTheRul
     ASSERT_EQ(expected.m_kind, Decision::Play);
     const int card = state.m_players[White].m_hand[expected.m_slot];
 
-    for (int tick = 0; tick < 2; ++tick)
+    for (int tick = 0; tick < 3; ++tick)
     {
+        EXPECT_EQ(state.m_current, White) << "tick " << tick;
         ASSERT_EQ(m_handler.QueuedCount(), 1u) << "tick " << tick;
         m_handler.Tick();
-        EXPECT_EQ(state.m_current, White) << "tick " << tick;
     }
-    ASSERT_EQ(m_handler.QueuedCount(), 1u);
-    m_handler.Tick();
 
     EXPECT_EQ(state.m_current, Red);
     EXPECT_EQ(state.m_players[White].m_hand[expected.m_slot], NoCard);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <set>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "resources/File.h"
@@ -14,43 +16,35 @@
 namespace
 {
 
-const int kUncompressed = 2;
-const int kRunLength = 10;
-
 struct ExpectedPicture
 {
     std::string name;
     int         width;                      // pixels
     int         height;                     // pixels
     int         depth;                      // bits per pixel
-    int         imageType;                  // 2 or 10
+    int         imageType;                  // 2 uncompressed, 10 run-length encoded
     bool        topFirst;                   // descriptor bit 5
 };
+
+std::string CardName(int card)
+{
+    return "card" + std::to_string(card / 8 + 1) + "_" + std::to_string(card % 8 + 1) + ".tga";
+}
 
 std::vector<ExpectedPicture> ExpectedPictures()
 {
     std::vector<ExpectedPicture> pictures = {
-        {"king.tga", 32, 32, 32, kUncompressed, true},
-        {"rose.tga", 32, 32, 32, kUncompressed, true},
-        {"knight1.tga", 16, 16, 32, kUncompressed, false},
-        {"knight2.tga", 16, 16, 32, kUncompressed, false},
-        {"knightss.tga", 64, 64, 32, kRunLength, false},
-        {"mainBackground.tga", 472, 512, 24, kUncompressed, false},
-        {"valdmoor.tga", 480, 128, 32, kRunLength, false},
-        {"buttonOut.tga", 128, 32, 32, kRunLength, true},
-        {"buttonOver.tga", 128, 32, 32, kRunLength, true},
-        {"tabvisible.tga", 128, 32, 24, kUncompressed, true},
-        {"tabhidden.tga", 128, 32, 16, kUncompressed, false},
-        {"tabhiddenover.tga", 128, 32, 16, kUncompressed, false},
-        {"kingexample.tga", 64, 64, 24, kUncompressed, true},
-        {"knightexample.tga", 128, 128, 24, kRunLength, true},
-        {"scoringexample1.tga", 128, 128, 16, kUncompressed, true},
-        {"scoringexample2.tga", 128, 128, 16, kUncompressed, false},
+        {"king.tga", 32, 32, 32, 2, true},           {"rose.tga", 32, 32, 32, 2, true},
+        {"knight1.tga", 16, 16, 32, 2, false},       {"knight2.tga", 16, 16, 32, 2, false},
+        {"knightss.tga", 64, 64, 32, 10, false},     {"mainBackground.tga", 472, 512, 24, 2, false},
+        {"valdmoor.tga", 480, 128, 32, 10, false},   {"buttonOut.tga", 128, 32, 32, 10, true},
+        {"buttonOver.tga", 128, 32, 32, 10, true},   {"tabvisible.tga", 128, 32, 24, 2, true},
+        {"tabhidden.tga", 128, 32, 16, 2, false},    {"tabhiddenover.tga", 128, 32, 16, 2, false},
+        {"kingexample.tga", 64, 64, 24, 2, true},    {"knightexample.tga", 128, 128, 24, 10, true},
+        {"scoringexample1.tga", 128, 128, 16, 2, true}, {"scoringexample2.tga", 128, 128, 16, 2, false},
     };
-    for (int distance = 1; distance <= 3; ++distance)
-        for (int direction = 1; direction <= 8; ++direction)
-            pictures.push_back({"card" + std::to_string(distance) + "_" + std::to_string(direction) + ".tga",
-                                32, 64, 24, kRunLength, false});
+    for (int card = 0; card < 24; ++card)
+        pictures.push_back({CardName(card), 32, 64, 24, 10, false});
     return pictures;
 }
 
@@ -80,10 +74,35 @@ double Luminance(const std::uint8_t* rgb)
     return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
 }
 
+// The mean colour of the pixels that pass.
+std::array<double, 3> Average(const Picture& picture, const std::function<bool(int, int)>& passes)
+{
+    std::array<double, 3> sum = {};
+    double count = 0;
+    for (int y = 0; y < picture.data.height; ++y)
+        for (int x = 0; x < picture.data.width; ++x)
+            if (passes(x, y))
+            {
+                for (int c = 0; c < 3; ++c)
+                    sum[c] += picture.At(x, y)[c];
+                ++count;
+            }
+    for (double& channel : sum)
+        channel /= count;
+    return sum;
+}
+
+double Luminance(const std::array<double, 3>& rgb)
+{
+    return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
+}
+
 } // namespace
 
-TEST(AssetPictures, EveryPictureIsStoredInItsForm)
+TEST(AssetPictures, EveryPictureIsStoredInItsFormAndDecodesToItsSize)
 {
+    std::set<std::pair<int, int>> forms;    // depth, image type
+    std::set<bool> rowOrders;
     for (const ExpectedPicture& expected : ExpectedPictures())
     {
         SCOPED_TRACE(expected.name);
@@ -94,34 +113,17 @@ TEST(AssetPictures, EveryPictureIsStoredInItsForm)
         EXPECT_EQ(bytes[14] | bytes[15] << 8, expected.height);
         EXPECT_EQ(bytes[16], expected.depth);
         EXPECT_EQ((bytes[17] & 0x20) != 0, expected.topFirst);
-    }
-}
+        forms.insert({bytes[16], bytes[2]});
+        rowOrders.insert((bytes[17] & 0x20) != 0);
 
-TEST(AssetPictures, EveryPictureDecodesToItsSize)
-{
-    for (const ExpectedPicture& expected : ExpectedPictures())
-    {
-        SCOPED_TRACE(expected.name);
         const Picture picture(expected.name);
         ASSERT_TRUE(picture.decoded);
         EXPECT_EQ(picture.data.width, expected.width);
         EXPECT_EQ(picture.data.height, expected.height);
         EXPECT_EQ(picture.data.bytesPerPixel, expected.depth == 32 ? 4 : 3);
     }
-}
-
-TEST(AssetPictures, EveryFormTheReaderTakesIsUsed)
-{
-    std::set<std::tuple<int, int>> forms;   // depth, image type
-    std::set<bool> rowOrders;
-    for (const ExpectedPicture& expected : ExpectedPictures())
-    {
-        const std::vector<std::uint8_t> bytes = FileBytes(AssetPath(expected.name));
-        ASSERT_GE(bytes.size(), 18u) << expected.name;
-        forms.insert({bytes[16], bytes[2]});
-        rowOrders.insert((bytes[17] & 0x20) != 0);
-    }
-    EXPECT_EQ(forms, (std::set<std::tuple<int, int>>{{16, 2}, {24, 2}, {24, 10}, {32, 2}, {32, 10}}));
+    // Every form the reader takes is used.
+    EXPECT_EQ(forms, (std::set<std::pair<int, int>>{{16, 2}, {24, 2}, {24, 10}, {32, 2}, {32, 10}}));
     EXPECT_EQ(rowOrders, (std::set<bool>{false, true}));
 }
 
@@ -129,44 +131,41 @@ TEST(AssetPictures, EveryFormTheReaderTakesIsUsed)
 // lies on the tip's side of the middle of its extent.
 TEST(AssetPictures, EveryCardsArrowPointsItsWay)
 {
-    const int columnSteps[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-    const int rowSteps[8] = {1, 1, 0, -1, -1, -1, 0, 1};
-    for (int distance = 1; distance <= 3; ++distance)
-        for (int direction = 0; direction < 8; ++direction)
+    const int steps[8][2] = {{0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}};   // x, y
+    for (int card = 0; card < 24; ++card)
+    {
+        SCOPED_TRACE(CardName(card));
+        const Picture picture(CardName(card));
+        ASSERT_TRUE(picture.decoded);
+        std::vector<std::pair<int, int>> ink;
+        int left = 32, right = -1, bottom = 64, top = -1;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 32; ++x)
+            {
+                const std::uint8_t* p = picture.At(x, y);
+                if (p[0] - p[1] <= 90 || p[0] - p[2] <= 90)
+                    continue;
+                ink.emplace_back(x, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+                bottom = std::min(bottom, y);
+                top = std::max(top, y);
+            }
+        ASSERT_GT(bottom, 32) << "the arrow sits in the upper half";
+        const double middleX = (left + right) / 2.0, middleY = (bottom + top) / 2.0;
+        double leanX = 0, leanY = 0;
+        for (const auto& [x, y] : ink)
         {
-            const std::string name = "card" + std::to_string(distance) + "_" + std::to_string(direction + 1) + ".tga";
-            SCOPED_TRACE(name);
-            const Picture card(name);
-            ASSERT_TRUE(card.decoded);
-            const auto red = [&card](int x, int y) {
-                const std::uint8_t* p = card.At(x, y);
-                return p[0] - p[1] > 90 && p[0] - p[2] > 90;
-            };
-            int left = 32, right = -1, bottom = 64, top = -1;
-            for (int y = 0; y < 64; ++y)
-                for (int x = 0; x < 32; ++x)
-                    if (red(x, y))
-                    {
-                        left = std::min(left, x);
-                        right = std::max(right, x);
-                        bottom = std::min(bottom, y);
-                        top = std::max(top, y);
-                    }
-            ASSERT_GT(bottom, 32) << "the arrow sits in the upper half";
-            const double middleX = (left + right) / 2.0, middleY = (bottom + top) / 2.0;
-            double leanX = 0, leanY = 0, ink = 0;
-            for (int y = bottom; y <= top; ++y)
-                for (int x = left; x <= right; ++x)
-                    if (red(x, y))
-                    {
-                        leanX += x > middleX ? 1 : x < middleX ? -1 : 0;
-                        leanY += y > middleY ? 1 : y < middleY ? -1 : 0;
-                        ++ink;
-                    }
-            const auto sign = [](double lean) { return std::fabs(lean) < 0.05 ? 0 : lean > 0 ? 1 : -1; };
-            EXPECT_EQ(sign(leanX / ink), columnSteps[direction]);
-            EXPECT_EQ(sign(leanY / ink), rowSteps[direction]);
+            leanX += (x > middleX) - (x < middleX);
+            leanY += (y > middleY) - (y < middleY);
         }
+        const auto sign = [&ink](double lean) {
+            lean /= static_cast<double>(ink.size());
+            return std::fabs(lean) < 0.05 ? 0 : lean > 0 ? 1 : -1;
+        };
+        EXPECT_EQ(sign(leanX), steps[card % 8][0]);
+        EXPECT_EQ(sign(leanY), steps[card % 8][1]);
+    }
 }
 
 TEST(AssetPictures, PiecesAndTitleStandOnAClearGround)
@@ -188,60 +187,34 @@ TEST(AssetPictures, PiecesAndTitleStandOnAClearGround)
 }
 
 // The game multiplies the stone by red or white, so it must be a light,
-// nearly colourless grey.
-TEST(AssetPictures, StoneIsALightGreyForTheGameToTint)
+// nearly colourless grey; the knights wear their sides' colours.
+TEST(AssetPictures, StoneIsALightGreyForTheGameToTintAndKnightsWearTheirSidesColours)
 {
-    const Picture stone("rose.tga");
-    ASSERT_TRUE(stone.decoded);
+    const Picture stone("rose.tga"), red("knight1.tga"), white("knight2.tga");
+    ASSERT_TRUE(stone.decoded && red.decoded && white.decoded);
     const std::uint8_t* middle = stone.At(15, 16);
     EXPECT_EQ(stone.Alpha(15, 16), 255);
     EXPECT_GE(Luminance(middle), 150);
     EXPECT_LE(std::abs(middle[0] - middle[2]), 16);
-}
 
-TEST(AssetPictures, KnightsWearTheirSidesColours)
-{
-    const auto averageFill = [](const Picture& knight, double rgb[3]) {
-        double count = 0;
-        rgb[0] = rgb[1] = rgb[2] = 0;
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-            {
-                const std::uint8_t* p = knight.At(x, y);
-                if (knight.Alpha(x, y) < 250 || Luminance(p) < 60)
-                    continue;
-                for (int c = 0; c < 3; ++c)
-                    rgb[c] += p[c];
-                ++count;
-            }
-        for (int c = 0; c < 3; ++c)
-            rgb[c] /= count;
+    const auto fill = [](const Picture& knight) {
+        return Average(knight, [&knight](int x, int y) {
+            return knight.Alpha(x, y) >= 250 && Luminance(knight.At(x, y)) >= 60;
+        });
     };
-    const Picture red("knight1.tga"), white("knight2.tga");
-    ASSERT_TRUE(red.decoded && white.decoded);
-    double r[3], w[3];
-    averageFill(red, r);
-    averageFill(white, w);
+    const std::array<double, 3> r = fill(red), w = fill(white);
     EXPECT_GT(r[0] - r[1], 80);
     EXPECT_GT(std::min({w[0], w[1], w[2]}), 130);
 }
 
 TEST(AssetPictures, ButtonUnderThePointerIsLighter)
 {
-    const auto averageLuminance = [](const Picture& button) {
-        double sum = 0, count = 0;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 128; ++x)
-                if (button.Alpha(x, y) == 255)
-                {
-                    sum += Luminance(button.At(x, y));
-                    ++count;
-                }
-        return sum / count;
-    };
     const Picture out("buttonOut.tga"), over("buttonOver.tga");
     ASSERT_TRUE(out.decoded && over.decoded);
-    EXPECT_GT(averageLuminance(over), averageLuminance(out) + 20);
+    const auto opaque = [](const Picture& button) {
+        return Luminance(Average(button, [&button](int x, int y) { return button.Alpha(x, y) == 255; }));
+    };
+    EXPECT_GT(opaque(over), opaque(out) + 20);
     // White captions stay readable on both.
     EXPECT_LT(Luminance(over.At(64, 16)), 110);
     EXPECT_LT(Luminance(out.At(64, 16)), 110);
