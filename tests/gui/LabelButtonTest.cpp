@@ -1,79 +1,44 @@
 #include "WidgetFixture.h"
 
-#include "engine/Callables.h"
-#include "gui/ActionButton.h"
 #include "gui/Image.h"
 #include "gui/Label.h"
 
 using namespace GUI;
 
-namespace
-{
+typedef WidgetFixture LabelButtonTest;
 
-struct Counter
-{
-    int runs = 0;
-    void Run() { ++runs; }
-};
-
-class LabelButtonTest : public WidgetFixture
-{
-};
-
-CButton* Button(int x, int y, const char* caption)
-{
-    CButton* button = new CButton(x, y, 128, 32, "Assets/buttonOut.tga", "Assets/buttonOver.tga");
-    button->AddChild(new CLabel(caption));
-    button->Layout();
-    return button;
-}
-
-} // namespace
-
+// The test font's letters are 8 pixels wide, its space 3, every glyph 16 high;
+// a caption wider than the box starts left of the button, rounded toward it.
 TEST_F(LabelButtonTest, LabelIsCentredInThe128By32BoxAtTheButtonsCorner)
 {
-    CButton* back = Button(10, 30, "Back");
-    m_screen->AddChild(back);
-    const IBaseWidget* label = back->m_children.front();
-
-    EXPECT_EQ(label->GetWidth(), 32);
-    EXPECT_EQ(label->GetHeight(), 16);
-    EXPECT_EQ(label->m_left, 10 + (128 - 32) / 2);
-    EXPECT_EQ(label->m_bottom, 30 + (32 - 16) / 2);
-
-    CButton* card = new CButton(40, 340, 32, 64, "", "");
-    card->AddChild(new CLabel("Back"));
-    card->Layout();
-    m_screen->AddChild(card);
-    EXPECT_EQ(card->m_children.front()->m_left, 40 + 48);
-    EXPECT_EQ(card->m_children.front()->m_bottom, 340 + 8);
-}
-
-TEST_F(LabelButtonTest, LabelWiderThanTheBoxStartsOnePixelLeftOfTheButton)
-{
-    CButton* button = Button(10, 30, "Everything worked");
-    m_screen->AddChild(button);
-
-    EXPECT_EQ(button->m_children.front()->GetWidth(), 131);
-    EXPECT_EQ(button->m_children.front()->m_left, 9);
-}
-
-TEST_F(LabelButtonTest, EmptyLabelIsAsTallAsOneAndHasNoWidth)
-{
-    const CLabel empty(0, 0, "");
-    const CLabel one(0, 0, "1");
-
-    EXPECT_EQ(empty.GetWidth(), 0);
-    EXPECT_EQ(empty.GetHeight(), one.GetHeight());
+    const struct
+    {
+        int         x, y, width, height;
+        const char* caption;
+        int         left, bottom, labelWidth;
+    } rows[] = {{10, 30, 128, 32, "Back", 10 + 48, 30 + 8, 32},
+                {40, 340, 32, 64, "Back", 40 + 48, 340 + 8, 32},
+                {10, 30, 128, 32, "Everything worked", 9, 30 + 8, 131},
+                {10, 30, 128, 32, "", 10 + 64, 30 + 8, 0}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.caption);
+        CButton* button = new CButton(row.x, row.y, row.width, row.height, "", "");
+        button->AddChild(new CLabel(row.caption));
+        button->Layout();
+        m_screen->AddChild(button);
+        const IBaseWidget* label = button->m_children.front();
+        EXPECT_EQ(label->m_left, row.left);
+        EXPECT_EQ(label->m_bottom, row.bottom);
+        EXPECT_EQ(label->GetWidth(), row.labelWidth);
+        EXPECT_EQ(label->GetHeight(), 16);
+    }
 }
 
 TEST_F(LabelButtonTest, PointerOverTheButtonShowsTheOverTextureAndTheClickTheOutTexture)
 {
     Counter counter;
-    typedef CActionButton<Functor0<Counter>> CountingButton;
-    CountingButton* button = new CountingButton(10, 30, 128, 32, "Assets/buttonOut.tga", "Assets/buttonOver.tga",
-                                                Functor0<Counter>(&counter, &Counter::Run));
-    m_screen->AddChild(button);
+    CountingButton* button = AddButton(10, 30, counter, "Assets/buttonOut.tga", "Assets/buttonOver.tga");
     ASSERT_NE(button->m_overTexture.m_resource, nullptr);
 
     Poll(50, 40);
@@ -82,33 +47,24 @@ TEST_F(LabelButtonTest, PointerOverTheButtonShowsTheOverTextureAndTheClickTheOut
     EXPECT_EQ(button->m_currentTexture, &button->m_texture);
     Click(50, 40);
     EXPECT_EQ(button->m_currentTexture, &button->m_texture);
-    RunQueuedTasks();
     EXPECT_EQ(counter.runs, 1);
 }
 
-TEST_F(LabelButtonTest, DimmedButtonLeavesItsGreyToTheNextImage)
+// An image has no colour of its own; a label drawn in between sets white.
+TEST_F(LabelButtonTest, DimmedButtonLeavesItsGreyToTheNextImageUnlessALabelComesBetween)
 {
-    CButton* dimmed = new CButton(0, 0, 32, 32, "Assets/buttonOut.tga", "");
-    dimmed->m_brightness = 0.5f;
-    m_screen->AddChild(dimmed);
-    m_screen->AddChild(new CImage(32, 0, 32, 32, "Assets/buttonOut.tga"));
+    for (const bool labelBetween : {false, true})
+    {
+        SCOPED_TRACE(labelBetween ? "label between" : "image next");
+        m_screen->DeleteChildren();
+        CButton* dimmed = new CButton(0, 0, 32, 32, "Assets/buttonOut.tga", "");
+        dimmed->m_brightness = 0.5f;
+        m_screen->AddChild(dimmed);
+        if (labelBetween)
+            m_screen->AddChild(new CLabel(0, 40, ""));
+        m_screen->AddChild(new CImage(32, 0, 32, 32, "Assets/buttonOut.tga"));
 
-    DrawScreen();
-
-    EXPECT_NEAR(RedAt(16, 16), 128, 1);
-    EXPECT_NEAR(RedAt(48, 16), 128, 1);
-}
-
-TEST_F(LabelButtonTest, LabelDrawnBetweenResetsTheColourToWhite)
-{
-    CButton* dimmed = new CButton(0, 0, 32, 32, "Assets/buttonOut.tga", "");
-    dimmed->m_brightness = 0.5f;
-    m_screen->AddChild(dimmed);
-    m_screen->AddChild(new CLabel(0, 40, ""));
-    m_screen->AddChild(new CImage(32, 0, 32, 32, "Assets/buttonOut.tga"));
-
-    DrawScreen();
-
-    EXPECT_NEAR(RedAt(16, 16), 128, 1);
-    EXPECT_EQ(RedAt(48, 16), 255);
+        EXPECT_NEAR(RedAt(16, 16), 128, 1);
+        EXPECT_NEAR(RedAt(48, 16), labelBetween ? 255 : 128, labelBetween ? 0 : 1);
+    }
 }

@@ -1,12 +1,12 @@
 #include "WidgetFixture.h"
 
-#include <string>
 #include <vector>
 
 #include "engine/Callables.h"
 #include "gui/TabContainer.h"
 #include "gui/TabHeader.h"
 #include "gui/TabScreen.h"
+#include "gui/TextWrap.h"
 #include "gui/Textbox.h"
 
 using namespace GUI;
@@ -14,13 +14,17 @@ using namespace GUI;
 namespace
 {
 
-typedef CTabHeader<Closure1<CTabContainer, unsigned short>> Header;
+typedef std::vector<bool>        Looks;
+typedef std::vector<int>         Numbers;
+typedef std::vector<std::string> Lines;
 
 // A container at (10, 38), 580 by 400, with three pages: its top edge is at
 // 438, the header strip from 406 up.
 class TabTest : public WidgetFixture
 {
 protected:
+    typedef CTabHeader<Closure1<CTabContainer, unsigned short>> Header;
+
     void SetUp() override
     {
         WidgetFixture::SetUp();
@@ -32,11 +36,16 @@ protected:
 
     Header* HeaderOf(int page) const { return static_cast<Header*>(m_tabs->m_children[1 + page]); }
 
-    bool IsActive(int page) const
+    Looks Active() const
     {
-        const Header* header = HeaderOf(page);
-        return !header->m_inactive && header->m_currentTexture == &header->m_activeTexture;
+        Looks active;
+        for (int page = 0; page < 3; ++page)
+            active.push_back(!HeaderOf(page)->m_inactive &&
+                             HeaderOf(page)->m_currentTexture == &HeaderOf(page)->m_activeTexture);
+        return active;
     }
+
+    const IBaseWidget* Shown() const { return m_tabs->m_children[0]; }
 
     CTabContainer* m_tabs = nullptr;
 };
@@ -46,88 +55,82 @@ protected:
 TEST_F(TabTest, HeadersSitSideBySideAlongTheTopAndPagesBelowThem)
 {
     ASSERT_EQ(m_tabs->m_children.size(), 4u);
-    EXPECT_EQ(m_tabs->m_children[0], m_tabs->m_tabs[0]);
-    const int lefts[] = {15, 148, 281};
+    EXPECT_EQ(Shown(), m_tabs->m_tabs[0]);
     for (int page = 0; page < 3; ++page)
     {
-        EXPECT_EQ(HeaderOf(page)->m_left, lefts[page]);
-        EXPECT_EQ(HeaderOf(page)->m_bottom, 438 - 32);
-        EXPECT_EQ(HeaderOf(page)->m_right - HeaderOf(page)->m_left, 128);
+        const Header* header = HeaderOf(page);
+        EXPECT_EQ(Numbers({header->m_left, header->m_bottom, header->m_right}),
+                  Numbers({15 + 133 * page, 406, 143 + 133 * page}));
         const CTabScreen* screen = m_tabs->m_tabs[page];
-        EXPECT_EQ(screen->m_left, 10);
-        EXPECT_EQ(screen->m_right, 590);
-        EXPECT_EQ(screen->m_bottom, 38);
-        EXPECT_EQ(screen->m_top, 406);
+        EXPECT_EQ(Numbers({screen->m_left, screen->m_right, screen->m_bottom, screen->m_top}),
+                  Numbers({10, 590, 38, 406}));
         EXPECT_EQ(screen->m_parent, m_tabs);
     }
-    EXPECT_TRUE(IsActive(0));
-    EXPECT_FALSE(IsActive(1));
-    EXPECT_FALSE(IsActive(2));
-}
+    EXPECT_EQ(Active(), (Looks{true, false, false}));
 
-TEST_F(TabTest, SelectTabPastTheLastPageDoesNothing)
-{
     m_tabs->SelectTab(2);
     m_tabs->SelectTab(3);
     m_tabs->SelectTab(65535);
-
-    EXPECT_EQ(m_tabs->m_children[0], m_tabs->m_tabs[2]);
+    EXPECT_EQ(Shown(), m_tabs->m_tabs[2]);
     EXPECT_EQ(m_tabs->m_children.size(), 4u);
 }
 
+// The shown page's header keeps its active look under the pointer and when
+// clicked; another header turns active at once, its page follows the task.
 TEST_F(TabTest, ClickedHeaderTurnsActiveAtOnceAndItsPageFollowsAfterTheTask)
 {
+    Poll(50, 420);
+    EXPECT_EQ(Active(), (Looks{true, false, false}));
+    Click(50, 420);
+    Poll(5, 5);
+    EXPECT_EQ(Active(), (Looks{true, false, false}));
+    EXPECT_EQ(Shown(), m_tabs->m_tabs[0]);
+
     Poll(200, 420);
     EXPECT_EQ(HeaderOf(1)->m_currentTexture, &HeaderOf(1)->m_overTexture);
-
     Poll(200, 420, true);
     Poll(200, 420, false);
-    EXPECT_TRUE(IsActive(1));
-    EXPECT_FALSE(IsActive(0));
+    EXPECT_EQ(Active(), (Looks{false, true, false}));
     EXPECT_EQ(HeaderOf(0)->m_currentTexture, &HeaderOf(0)->m_texture);
-    EXPECT_FALSE(IsActive(2));
-    EXPECT_EQ(m_tabs->m_children[0], m_tabs->m_tabs[0]);
-
-    RunQueuedTasks();
-    EXPECT_EQ(m_tabs->m_children[0], m_tabs->m_tabs[1]);
+    EXPECT_EQ(Shown(), m_tabs->m_tabs[0]);
+    m_handler.Tick();
+    EXPECT_EQ(Shown(), m_tabs->m_tabs[1]);
 }
 
-TEST_F(TabTest, ShownPagesHeaderKeepsItsActiveLookUnderThePointerAndWhenClicked)
+// Widths of one pixel per character, so that they can be counted on the page.
+TEST(TextWrapTest, ParagraphsWrapAtTheLastSpaceThatFitsTheBox)
 {
-    Poll(50, 420);
-    EXPECT_TRUE(IsActive(0));
-    Poll(50, 420, true);
-    Poll(50, 420, false);
-    RunQueuedTasks();
-    Poll(5, 5);
-
-    EXPECT_TRUE(IsActive(0));
-    EXPECT_EQ(m_tabs->m_children[0], m_tabs->m_tabs[0]);
+    const struct
+    {
+        const char* text;
+        int         width;
+        Lines       lines;
+    } rows[] = {
+        {"Title\nThe quick brown fox", 10, {"Title", "The quick", "brown fox"}},
+        {"abcde fghij", 11, {"abcde fghij"}},               // exactly as wide as the box
+        {"short", 11, {"short"}},
+        {"aaaa bbbbb cc", 10, {"aaaa", "bbbbb cc"}},        // a run exactly as wide is cut back one word
+        {"One\n\nTwo\n", 10, {"One", "", "Two", ""}},
+        {"Extraordinary cat sat", 8, {"Extraordinary", "cat sat"}},
+        {"Extraordinary", 8, {"Extraordinary"}},
+        {"ab cd ef gh ij", 6, {"ab cd", "ef gh", "ij"}},    // only the space at each break goes
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(WrapText(row.text, row.width, [](const std::string& text) { return static_cast<int>(text.size()); }),
+                  row.lines)
+            << row.text;
 }
 
-// The font's letters are 8 pixels wide, its space 3, every glyph 16 high.
-TEST(TextboxTest, WrapsByTheWidthsOfItsFont)
+typedef WidgetFixture TextboxTest;
+
+// By the test font's widths (letters 8, the space 3); lines go down from the
+// top, an empty one as high as one with text.
+TEST_F(TextboxTest, WrapsByTheWidthsOfItsFontAndDrawsDownFromTheTop)
 {
-    ASSERT_TRUE(OpenTestContext());
-    ASSERT_TRUE(EnterTestAssets());
+    EXPECT_EQ(CTextbox(0, 0, 83, 64, "Help\nEverything worked fine").m_lines,
+              (Lines{"Help", "Everything", "worked fine"}));
 
-    const CTextbox box(0, 0, 83, 64, "Help\nEverything worked fine");
-
-    EXPECT_EQ(box.m_lines, (std::vector<std::string>{"Help", "Everything", "worked fine"}));
-}
-
-class TextboxDrawTest : public WidgetFixture
-{
-};
-
-TEST_F(TextboxDrawTest, LinesGoDownFromTheTopAndAnEmptyLineTakesTheHeightOfOne)
-{
     m_screen->AddChild(new CTextbox(0, 0, 64, 64, "A\n\nB"));
 
-    DrawScreen();
-
-    EXPECT_EQ(RedAt(3, 56), 255);
-    EXPECT_EQ(RedAt(3, 40), 0);
-    EXPECT_EQ(RedAt(3, 24), 255);
-    EXPECT_EQ(RedAt(3, 8), 0);
+    EXPECT_EQ(Numbers({RedAt(3, 56), RedAt(3, 40), RedAt(3, 24), RedAt(3, 8)}), Numbers({255, 0, 255, 0}));
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <fstream>
-#include <vector>
+#include <string>
 
 namespace
 {
@@ -12,36 +12,30 @@ namespace
 const std::int32_t kAtlasWidth = 256;
 const std::int32_t kAtlasHeight = 16;
 
-void Word(std::ofstream& out, const void* value)
+template <typename T>
+void Write(std::ofstream& out, const T& value)
 {
-    out.write(static_cast<const char*>(value), 4);
+    out.write(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
 void WriteFont(const char* path)
 {
     std::ofstream out(path, std::ios::binary);
-    const std::int32_t header[6] = {0, kAtlasWidth, kAtlasHeight, 32, 126, 0};
-    for (const std::int32_t& field : header)
-        Word(out, &field);
+    for (const std::int32_t field : {0, kAtlasWidth, kAtlasHeight, 32, 126, 0})
+        Write(out, field);
     for (int code = 32; code <= 126; ++code)
-    {
-        const float width = code == ' ' ? 3.0f : 8.0f;
-        const float record[6] = {0.0f, 0.0f, 0.0f, 0.0f, width / kAtlasWidth, 1.0f};
-        for (const float& value : record)
-            Word(out, &value);
-    }
-    const std::vector<char> atlas(2 * kAtlasWidth * kAtlasHeight, static_cast<char>(255));
-    out.write(atlas.data(), static_cast<std::streamsize>(atlas.size()));
+        for (const float value : {0.0f, 0.0f, 0.0f, 0.0f, (code == ' ' ? 3.0f : 8.0f) / kAtlasWidth, 1.0f})
+            Write(out, value);
+    out << std::string(2 * kAtlasWidth * kAtlasHeight, static_cast<char>(255));
 }
 
 void WritePicture(const char* path, unsigned char red, unsigned char green, unsigned char blue)
 {
     std::ofstream out(path, std::ios::binary);
     const unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 24, 0};
-    out.write(reinterpret_cast<const char*>(header), sizeof header);
-    const unsigned char pixel[3] = {blue, green, red};
+    Write(out, header);
     for (int i = 0; i < 4; ++i)
-        out.write(reinterpret_cast<const char*>(pixel), sizeof pixel);
+        out << blue << green << red;
 }
 
 } // namespace

@@ -9,34 +9,28 @@
 #include <string>
 
 #include "TestAssets.h"
+#include "engine/Callables.h"
 #include "engine/TaskHandler.h"
+#include "gui/ActionButton.h"
 #include "gui/RootWidget.h"
 #include "gui/Screen.h"
 #include "resources/ResourceManager.h"
 #include "support/GLContext.h"
 
-// Moves the test process into a folder of its own holding the test assets.
-inline bool EnterTestAssets()
+struct Counter
 {
-    const std::string dir = ::testing::TempDir() + "gui-assets-" + std::to_string(getpid());
-    mkdir(dir.c_str(), 0755);
-    if (chdir(dir.c_str()) != 0)
-        return false;
-    WriteTestAssets();
-    return true;
-}
+    int runs = 0;
+    void Run() { ++runs; }
+};
 
-// A shown screen under the root, with a window, the test assets, a task
-// handler and a resource manager, for widgets that load fonts and textures.
-class WidgetFixture : public ::testing::Test
+typedef GUI::CActionButton<Functor0<Counter>> CountingButton;
+
+// A shown screen under the root, a task handler and a resource manager.
+class ScreenFixture : public ::testing::Test
 {
 protected:
-    static const int kSize = 64;            // pixels; the test window is square
-
     void SetUp() override
     {
-        ASSERT_TRUE(OpenTestContext(kSize, kSize));
-        ASSERT_TRUE(EnterTestAssets());
         m_screen = new GUI::CScreen();
         GUI::g_rootWidget.AddChild(m_screen);
         m_screen->Show();
@@ -49,50 +43,66 @@ protected:
         GUI::g_rootWidget.m_hoverInside = false;
     }
 
-    void Poll(float x, float y, bool left = false)
+    void Poll(float x, float y, bool left = false, bool right = false)
     {
-        GUI::UpdateMouseState(m_mouse, x, y, left, false, false);
+        GUI::UpdateMouseState(m_mouse, x, y, left, false, right);
         GUI::g_rootWidget.DispatchMouse(m_mouse);
     }
 
+    // A button of 128 by 32 on the screen, counting its clicks.
+    CountingButton* AddButton(int x, int y, Counter& counter, const char* out = "", const char* over = "")
+    {
+        CountingButton* button =
+            new CountingButton(x, y, 128, 32, out, over, Functor0<Counter>(&counter, &Counter::Run));
+        m_screen->AddChild(button);
+        return button;
+    }
+
+    // A click, and the tasks it queued.
     void Click(float x, float y)
     {
         Poll(x, y);
         Poll(x, y, true);
         Poll(x, y, false);
-    }
-
-    void RunQueuedTasks()
-    {
         while (m_handler.QueuedCount() > 0)
             m_handler.Tick();
     }
 
-    // Draws the tree into the test window, one pixel per unit.
-    void DrawScreen()
+    CTaskHandler     m_handler;
+    CResourceManager m_resources;
+    GUI::CScreen*    m_screen = nullptr;
+    GUI::MouseState  m_mouse = {};
+};
+
+// With a 64 by 64 window drawn one pixel per unit, and the test assets in a
+// folder of the process's own, for widgets that load fonts and textures.
+class WidgetFixture : public ScreenFixture
+{
+protected:
+    void SetUp() override
     {
-        glViewport(0, 0, kSize, kSize);
+        ASSERT_TRUE(OpenTestContext(64, 64));
+        const std::string dir = ::testing::TempDir() + "gui-assets-" + std::to_string(getpid());
+        mkdir(dir.c_str(), 0755);
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        WriteTestAssets();
+        glViewport(0, 0, 64, 64);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
-        glOrtho(0, kSize, 0, kSize, -1, 1);
+        glOrtho(0, 64, 0, 64, -1, 1);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
-        glClearColor(0, 0, 0, 1);
+        ScreenFixture::SetUp();
+    }
+
+    // The red of one pixel of the tree drawn from white.
+    int RedAt(int x, int y)
+    {
         glClear(GL_COLOR_BUFFER_BIT);
         glColor3ub(255, 255, 255);
         GUI::DrawTree(&GUI::g_rootWidget);
-        glFinish();
-    }
-
-    int RedAt(int x, int y) const
-    {
         unsigned char pixel[4] = {};
         glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
         return pixel[0];
     }
-
-    CTaskHandler      m_handler;
-    CResourceManager  m_resources;
-    GUI::CScreen*     m_screen = nullptr;
-    GUI::MouseState   m_mouse = {};
 };
