@@ -117,8 +117,10 @@ int BestFor(const Settings& settings, const Line& line, int plies)
     return found ? best : After(settings, line, PassAction, plies);
 }
 
-std::string ReferenceChoice(const CGameState& game, const Settings& settings)
+// searched tells whether any line had to be looked at.
+std::string ReferenceChoice(const CGameState& game, const Settings& settings, bool& searched)
 {
+    searched = false;
     Line line{};
     std::copy(game.m_board, game.m_board + CellCount, line.m_board);
     line.m_king[0] = game.m_kingRow;
@@ -150,6 +152,7 @@ std::string ReferenceChoice(const CGameState& game, const Settings& settings)
             best = value;
         }
     }
+    searched = chosen >= 0;
     if (chosen < 0)
         return canDraw ? "draw" : "skip";
     if (canDraw && After(settings, line, DrawAction, 1) > best)
@@ -213,8 +216,10 @@ TEST(ReferenceSearchTest, EveryLevelChoosesAsAPlainMinimax)
         for (int i = 0; i < positions; ++i)
         {
             RandomPosition(random, game);
-            const std::string expected = ReferenceChoice(game, g_levels[difficulty - 1]);
+            bool searched = false;
+            const std::string expected = ReferenceChoice(game, g_levels[difficulty - 1], searched);
             ASSERT_EQ(Describe(search.ChooseAction(game)), expected) << "position " << i;
+            ASSERT_EQ(search.Nodes() > 0, searched) << "position " << i;
             draws += expected == "draw";
             plays += expected.rfind("play", 0) == 0;
         }
