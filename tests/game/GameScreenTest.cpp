@@ -15,35 +15,26 @@
 namespace
 {
 
-
 typedef std::vector<Input::Keyboard::CKeyMap*> Maps;
 typedef std::vector<std::string>               Strings;
 
-// Plays White's first card if it can, else skips, queued as the real one's
-// choice is; counts its turns and its deletion.
-class CSimpleAI : public IBaseAI
+// Skips, queued as the real one's choice is; counts its turns and its deletion.
+class CSkippingAI : public IBaseAI
 {
 public:
-    explicit CSimpleAI(int& deaths) : m_deaths(deaths) {}
-    ~CSimpleAI() override { ++m_deaths; }
+    explicit CSkippingAI(int& deaths) : m_deaths(deaths) {}
+    ~CSkippingAI() override { ++m_deaths; }
 
     void TakeTurn() override
     {
         ++m_turns;
-        if (m_game->m_state.m_players[White].m_playable[0])
-            Queue(Closure2<CValdmoor, PlayerID, int>(m_game, &CValdmoor::PlayCard, White, 0));
-        else
-            Queue(Functor0<CValdmoor>(m_game, &CValdmoor::SkipTurn));
+        new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, Functor0<CValdmoor>>(
+            Functor0<CValdmoor>(m_game, &CValdmoor::SkipTurn));
     }
 
     int m_turns = 0;                        // TakeTurn calls
 
 private:
-    template <typename Call> static void Queue(const Call& call)
-    {
-        new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, Call>(call);
-    }
-
     int& m_deaths;                          // the test's count of deleted AIs
 };
 
@@ -62,9 +53,9 @@ protected:
         m_menu->Show();
     }
 
-    CSimpleAI* AttachSimpleAI()
+    CSkippingAI* AttachSkippingAI()
     {
-        CSimpleAI* ai = new CSimpleAI(m_aiDeaths);
+        CSkippingAI* ai = new CSkippingAI(m_aiDeaths);
         m_game->AttachAI(ai);
         return ai;
     }
@@ -90,7 +81,7 @@ protected:
 
     GUI::CScreen* m_menu = nullptr;         // owned by the root widget
     CValdmoor*    m_game = nullptr;         // owned by the root widget
-    int           m_aiDeaths = 0;           // CSimpleAIs deleted so far
+    int           m_aiDeaths = 0;           // CSkippingAIs deleted so far
 };
 
 //------------------------------------------------------------------ Dialogs
@@ -112,7 +103,7 @@ TEST_F(GameScreenTest, YesToAnotherGameLeavesRedsMapAloneWhoeverWasToMove)
 
 TEST_F(GameScreenTest, AGameEndingWithTheComputerToMoveAsksOnce)
 {
-    CSimpleAI* ai = AttachSimpleAI();
+    CSkippingAI* ai = AttachSkippingAI();
     m_game->Show();
     SetUpLastDraw(m_game->m_state);
     m_game->DrawCard();
@@ -147,6 +138,13 @@ TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
 TEST_F(GameScreenTest, QuestionsStandCentredOnAPanelWideEnoughForThem)
 {
     m_game->Show();
+    m_game->PlayCard(Red, 0);
+    m_game->QuitGame();
+    ASSERT_EQ(Dialogs(m_game).size(), 1u);
+    EXPECT_EQ(Edges(Dialogs(m_game)[0]), std::vector<int>({150, 190, 450, 290}));
+    ClickAnswer(1);
+
+    m_game->Show();
     SetUpLastDraw(m_game->m_state);
     m_game->DrawCard();
     ASSERT_EQ(Dialogs(m_game).size(), 1u);
@@ -159,27 +157,10 @@ TEST_F(GameScreenTest, QuestionsStandCentredOnAPanelWideEnoughForThem)
 
 //------------------------------------------------------------------ Computer opponent
 
-TEST_F(GameScreenTest, TheComputerThinksAfterTheQueueHasGoneRound)
-{
-    CSimpleAI* ai = AttachSimpleAI();
-    m_game->Show();
-    // One step for Red, then two for White: neither leads off the board.
-    SetHand(m_game->m_state, Red, {0, 1, 2, 3, 4});
-    SetHand(m_game->m_state, White, {8, 9, 10, 11, 12});
-    Settle(m_game->m_state);
-    m_game->PlayCard(Red, 0);
-    EXPECT_EQ(ai->m_turns, 0);
-    EXPECT_EQ(m_handler.QueuedCount(), 1u);
-    RunQueuedTasks();
-    EXPECT_EQ(ai->m_turns, 1);
-    EXPECT_EQ(m_game->m_state.m_current, Red);
-    EXPECT_EQ(KeyMaps(), RedOnly());
-}
-
 TEST_F(GameScreenTest, AnAIThatIsReplacedOrDroppedIsDeleted)
 {
-    AttachSimpleAI();
-    AttachSimpleAI();
+    AttachSkippingAI();
+    AttachSkippingAI();
     EXPECT_EQ(m_aiDeaths, 1);
     m_game->StartTwoPlayerGame();
     EXPECT_EQ(m_aiDeaths, 2);
@@ -189,7 +170,7 @@ TEST_F(GameScreenTest, AnAIThatIsReplacedOrDroppedIsDeleted)
 
 TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
 {
-    CSimpleAI* ai = AttachSimpleAI();
+    CSkippingAI* ai = AttachSkippingAI();
     m_game->Show();
     m_game->PlayCard(Red, 0);
     m_game->QuitGame();

@@ -151,17 +151,6 @@ TEST_F(GameStateTest, DrawFillsTheLowestEmptySlotFromTheTopOfThePile)
     EXPECT_EQ(m_game.m_deck.m_drawPile, Cards({ 10 }));
 }
 
-TEST_F(GameStateTest, SkipIsAllowedWithFiveUnplayableCards)
-{
-    SetUpLastDraw(m_game);
-    m_game.m_players[Red].m_hand[4] = 23;
-    m_game.m_players[White].m_hand[0] = 0;
-    m_game.UpdateMoves();
-    m_observer.m_events.clear();
-    m_game.SkipTurn();
-    EXPECT_EQ(m_observer.m_events, Events({ "status: ", "turn White", "shaded" }));
-}
-
 TEST_F(GameStateTest, EachRefusalNamesItsReasonAndChangesNothing)
 {
     SetUpAroundKing();

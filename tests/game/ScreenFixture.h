@@ -41,28 +41,25 @@ protected:
             m_handler.Tick();
     }
 
-    void Poll(float x, float y, bool left = false)
-    {
-        GUI::UpdateMouseState(m_mouse, x, y, left, false, false);
-        GUI::g_rootWidget.DispatchMouse(m_mouse);
-    }
-
     // A press and a release over one point, then what the click queued.
     void Click(float x, float y)
     {
-        Poll(x, y);
-        Poll(x, y, true);
-        Poll(x, y, false);
+        for (const bool left : { false, true, false })
+        {
+            GUI::UpdateMouseState(m_mouse, x, y, left, false, false);
+            GUI::g_rootWidget.DispatchMouse(m_mouse);
+        }
         RunQueuedTasks();
     }
 
     // One key pass with the key down, one with it up again, then what fired.
     void Press(int key)
     {
-        Input::Keyboard::OnKey(key, 1);
-        Input::Keyboard::ProcessKeys();
-        Input::Keyboard::OnKey(key, 0);
-        Input::Keyboard::ProcessKeys();
+        for (const int down : { 1, 0 })
+        {
+            Input::Keyboard::OnKey(key, down);
+            Input::Keyboard::ProcessKeys();
+        }
         RunQueuedTasks();
     }
 
@@ -74,7 +71,7 @@ protected:
 
     static std::vector<int> Edges(const GUI::IBaseWidget* widget)
     {
-        return {widget->m_left, widget->m_bottom, widget->m_right, widget->m_top};
+        return { widget->m_left, widget->m_bottom, widget->m_right, widget->m_top };
     }
 
     static std::vector<GUI::CModalDialog*> Dialogs(const GUI::IBaseWidget* screen)
@@ -87,6 +84,6 @@ protected:
     }
 
     CTaskHandler     m_handler;
-    CResourceManager m_resources;
-    GUI::MouseState  m_mouse = {};
+    CResourceManager m_resources;           // the pictures the screens load
+    GUI::MouseState  m_mouse = {};          // the pointer as the widgets last saw it
 };

@@ -51,13 +51,9 @@ inline void SetRows(CGameState& game, const std::vector<std::pair<int, std::stri
     for (int& cell : game.m_board)
         cell = EmptyCell;
     for (const auto& [row, cells] : rows)
-    {
         for (int column = 0; column < BoardSize; ++column)
-        {
-            const char cell = cells[column];
-            game.m_board[row * BoardSize + column] = cell == 'R' ? Red : cell == 'W' ? White : EmptyCell;
-        }
-    }
+            game.m_board[row * BoardSize + column] =
+                cells[column] == 'R' ? Red : cells[column] == 'W' ? White : EmptyCell;
 }
 
 inline void SetHand(CGameState& game, PlayerID player, const std::vector<int>& cards)
