@@ -11,15 +11,14 @@ namespace
 {
 
 // Questions of 300 by 100 at (150, 190): "Yes" spans 160..288, "No"
-// 312..440, both at y 200..232. The screen's own button, under them, is at
-// (10, 10).
+// 312..440, both at y 200..232. The screen's own button is under them.
 class DialogTest : public WidgetFixture
 {
 protected:
     void SetUp() override
     {
         WidgetFixture::SetUp();
-        AddButton(10, 10, m_behind, "Assets/buttonOut.tga", "Assets/buttonOver.tga");
+        m_button = AddButton(10, 10, m_behind, "Assets/buttonOut.tga", "Assets/buttonOver.tga");
     }
 
     IBaseWidget* Ask(int offset = 0)
@@ -40,6 +39,7 @@ protected:
     }
 
     Counter           m_behind;             // runs of the screen's own button
+    CountingButton*   m_button = nullptr;   // the screen's own button; owned by the screen
     IBaseWidget*      m_asked = nullptr;    // the dialog expected to answer; owned by the screen
     CScreen*          m_onAnswer = nullptr; // a screen to show on answering; owned by the root
     std::vector<bool> m_answers;
@@ -48,35 +48,16 @@ protected:
 
 } // namespace
 
-// The answer comes while the dialog is still shown; then it is gone and the
-// screen below takes clicks again.
-TEST_F(DialogTest, ClicksReachOnlyTheAnswersAndEachAnswerCallsTheOwnerOnce)
-{
-    EXPECT_EQ(g_rootWidget.m_hover, Ask());
-    Click(50, 20);
-    Click(300, 260);
-    EXPECT_EQ(m_behind.runs, 0);
-    EXPECT_TRUE(m_answers.empty());
-
-    Click(400, 210);
-    Ask();
-    Click(200, 210);
-
-    EXPECT_EQ(m_answers, (std::vector<bool>{false, true}));
-    EXPECT_EQ(m_stillShown, (std::vector<bool>{true, true}));
-    EXPECT_EQ(m_screen->m_children.size(), 1u);
-    EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);
-    Click(50, 20);
-    EXPECT_EQ(m_behind.runs, 1);
-}
-
-TEST_F(DialogTest, AnsweringTheUpperOfTwoDialogsLeavesTheLowerOneModal)
+// Each answer comes while its dialog is still shown; the dialog below keeps
+// the mouse, and once none is left the screen's button lights up under the
+// pointer and takes clicks again.
+TEST_F(DialogTest, OnlyTheTopDialogsAnswersTakeClicksAndEachCallsTheOwnerOnce)
 {
     IBaseWidget* lower = Ask();
-    Ask(10);
-
+    EXPECT_EQ(g_rootWidget.m_hover, Ask(10));
+    Click(50, 20);
+    Click(300, 260);
     Click(420, 220);
-    ASSERT_EQ(m_answers, std::vector<bool>{false});
     EXPECT_EQ(m_screen->m_children.back(), lower);
     EXPECT_EQ(g_rootWidget.m_hover, lower);
     Click(50, 20);
@@ -85,7 +66,17 @@ TEST_F(DialogTest, AnsweringTheUpperOfTwoDialogsLeavesTheLowerOneModal)
     m_asked = lower;
     Click(200, 210);
     EXPECT_EQ(m_answers, (std::vector<bool>{false, true}));
+    EXPECT_EQ(m_stillShown, (std::vector<bool>{true, true}));
+    EXPECT_EQ(m_screen->m_children.size(), 1u);
     EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);
+    ASSERT_NE(m_button->m_overTexture.m_resource, nullptr);
+    Poll(50, 20);
+    EXPECT_EQ(m_button->m_currentTexture, &m_button->m_overTexture);
+    Poll(5, 5);
+    EXPECT_EQ(m_button->m_currentTexture, &m_button->m_texture);
+    Click(50, 20);
+    EXPECT_EQ(m_button->m_currentTexture, &m_button->m_texture);
+    EXPECT_EQ(m_behind.runs, 1);
 }
 
 TEST_F(DialogTest, AnswerThatLeavesTheScreenLeavesTheLowerDialogBehindWithoutTheMouse)

@@ -43,19 +43,17 @@ protected:
         GUI::g_rootWidget.m_hoverInside = false;
     }
 
+    // A button of 128 by 32 on the screen that counts its clicks.
+    CountingButton* AddButton(int x, int y, Counter& counter, const char* out = "", const char* over = "")
+    {
+        m_screen->AddChild(new CountingButton(x, y, 128, 32, out, over, Functor0<Counter>(&counter, &Counter::Run)));
+        return static_cast<CountingButton*>(m_screen->m_children.back());
+    }
+
     void Poll(float x, float y, bool left = false, bool right = false)
     {
         GUI::UpdateMouseState(m_mouse, x, y, left, false, right);
         GUI::g_rootWidget.DispatchMouse(m_mouse);
-    }
-
-    // A button of 128 by 32 on the screen, counting its clicks.
-    CountingButton* AddButton(int x, int y, Counter& counter, const char* out = "", const char* over = "")
-    {
-        CountingButton* button =
-            new CountingButton(x, y, 128, 32, out, over, Functor0<Counter>(&counter, &Counter::Run));
-        m_screen->AddChild(button);
-        return button;
     }
 
     // A click, and the tasks it queued.
@@ -86,12 +84,10 @@ protected:
         mkdir(dir.c_str(), 0755);
         ASSERT_EQ(chdir(dir.c_str()), 0);
         WriteTestAssets();
-        glViewport(0, 0, 64, 64);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         glOrtho(0, 64, 0, 64, -1, 1);
         glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
         ScreenFixture::SetUp();
     }
 

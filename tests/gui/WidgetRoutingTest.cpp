@@ -1,6 +1,5 @@
 #include "WidgetFixture.h"
 
-#include <utility>
 #include <vector>
 
 #include "gui/ModalDialog.h"
@@ -34,17 +33,14 @@ public:
     const char* m_name;
 };
 
-typedef CProbe<IBaseWidget> CWidgetProbe;
-
 // Widgets without textures, which need no window.
 class RoutingTest : public ScreenFixture
 {
 protected:
-    CWidgetProbe* AddProbe(const char* name, int x, IBaseWidget* parent = nullptr)
+    IBaseWidget* AddProbe(const char* name, int x, IBaseWidget* parent = nullptr)
     {
-        CWidgetProbe* probe = new CWidgetProbe(name, x, 30, 128, 32);
-        (parent ? parent : m_screen)->AddChild(probe);
-        return probe;
+        (parent ? parent : m_screen)->AddChild(new CProbe<IBaseWidget>(name, x, 30, 128, 32));
+        return (parent ? parent : m_screen)->m_children.back();
     }
 
     IBaseWidget* WidgetAt(float x, float y)
@@ -68,11 +64,11 @@ TEST_F(RoutingTest, PointOnAnEdgeIsOutsideAndTheEarliestAddedOverlappingSiblingW
 {
     IBaseWidget* first = AddProbe("first", 10);
     IBaseWidget* second = AddProbe("second", 50);
-    const std::pair<float, float> points[] = {{10.0f, 40.0f}, {10.5f, 40.0f},  {137.5f, 40.0f}, {177.5f, 40.0f},
-                                              {178.0f, 40.0f}, {50.0f, 30.0f}, {50.0f, 62.0f}};
+    const float xs[] = {10.0f, 10.5f, 137.5f, 177.5f, 178.0f, 50.0f, 50.0f};
+    const float ys[] = {40.0f, 40.0f, 40.0f, 40.0f, 40.0f, 30.0f, 62.0f};
     const IBaseWidget* expected[] = {m_screen, first, first, second, m_screen, m_screen, m_screen};
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(WidgetAt(points[i].first, points[i].second), expected[i]) << points[i].first;
+        EXPECT_EQ(WidgetAt(xs[i], ys[i]), expected[i]) << xs[i] << ", " << ys[i];
 }
 
 // The pressed widget keeps the mouse until the release and drags only in
@@ -115,7 +111,7 @@ TEST_F(RoutingTest, ShowingAScreenHidesEverySiblingAndSearchesFromTheRoot)
     for (CScreen* screen : screens)
         g_rootWidget.AddChild(screen);
     screens[0]->Show();
-    CWidgetProbe* button = AddProbe("button", 10, screens[0]);
+    IBaseWidget* button = AddProbe("button", 10, screens[0]);
     Poll(50.0f, 40.0f);
     ASSERT_EQ(g_rootWidget.m_hover, button);
     Take();
@@ -164,14 +160,12 @@ TEST_F(RoutingTest, DestroyedDialogGivesTheMouseToTheDialogBelow)
     EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);
 }
 
+// Edges included: a pointer on one is inside.
 TEST(MousePollTest, PointerOutsideTheWindowIsClampedToTheNearestEdge)
 {
-    int x = -5;
-    int y = 700;
-    EXPECT_TRUE(ClampPointer(x, y, 600, 480));
-    EXPECT_EQ(std::make_pair(x, y), std::make_pair(0, 480));
-    x = 600;
-    y = 0;
-    EXPECT_FALSE(ClampPointer(x, y, 600, 480));
-    EXPECT_EQ(std::make_pair(x, y), std::make_pair(600, 0));
+    int outside[] = {-5, 700};
+    int edge[] = {600, 0};
+    EXPECT_TRUE(ClampPointer(outside[0], outside[1], 600, 480));
+    EXPECT_FALSE(ClampPointer(edge[0], edge[1], 600, 480));
+    EXPECT_EQ(std::vector<int>({outside[0], outside[1], edge[0], edge[1]}), std::vector<int>({0, 480, 600, 0}));
 }
