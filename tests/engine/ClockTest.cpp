@@ -30,53 +30,35 @@ protected:
 
 } // namespace
 
-TEST_F(ClockTest, TimingAdvancesEveryClockByTheFrameDeltaTimesItsSpeed)
+TEST_F(ClockTest, TimingAdvancesEveryClockByItsSpeedAndTakesFramesPerSecondOnceAMark)
 {
     CClock fast(2.0f);
     CClock still(0.0f);
     g_lastFrameTime = -0.1;
     UpdateTiming();
+    EXPECT_EQ(g_nextSecond, 1.0);
+    EXPECT_EQ(g_framesPerSecond, 0);
+    UpdateTiming();
     g_lastFrameTime = -0.2;
     UpdateTiming();
+    EXPECT_EQ(g_frameCount, 2);
+    EXPECT_EQ(g_nextSecond, 1.0);
     EXPECT_FLOAT_EQ(g_frameDelta, 0.2f);
     EXPECT_NEAR(fast.Time(), 0.6, 1e-6);
     EXPECT_FLOAT_EQ(fast.Delta(), 0.4f);
     EXPECT_EQ(still.Time(), 0.0);
 }
 
-TEST_F(ClockTest, ClockOwnsOneRepeatingTaskForItsLifetime)
-{
-    CClock* first = new CClock(1.0f);
-    CClock* second = new CClock(1.0f);
-    EXPECT_EQ(m_handler.QueuedCount(), 2u);
-    for (int i = 0; i < 4; ++i)
-        m_handler.Tick();
-    EXPECT_EQ(m_handler.QueuedCount(), 2u);
-    delete second;
-    EXPECT_EQ(m_handler.QueuedCount(), 1u);
-    delete first;
-    EXPECT_EQ(m_handler.QueuedCount(), 0u);
-    EXPECT_TRUE(g_clocks.empty());
-}
-
-TEST_F(ClockTest, UpdateTimingTakesFramesPerSecondOnceAMark)
-{
-    UpdateTiming();
-    EXPECT_EQ(g_nextSecond, 1.0);
-    EXPECT_EQ(g_framesPerSecond, 0);
-    UpdateTiming();
-    UpdateTiming();
-    EXPECT_EQ(g_frameCount, 2);
-    EXPECT_EQ(g_nextSecond, 1.0);
-}
-
-TEST_F(ClockTest, CleanupWarnsAboutAllButTheMainClock)
+TEST_F(ClockTest, EachClockKeepsOneRepeatingTaskAndCleanupWarnsAboutAllButTheMainClock)
 {
     const std::string path = ::testing::TempDir() + "clocks.html";
     g_engineLog.Open(path.c_str());
     InitClocks();
     new CClock(1.0f);
     new CClock(3.0f);
+    for (int i = 0; i < 4; ++i)
+        m_handler.Tick();
+    EXPECT_EQ(m_handler.QueuedCount(), 3u);
     CleanupClocks();
     EXPECT_TRUE(g_clocks.empty());
     EXPECT_EQ(m_handler.QueuedCount(), 0u);

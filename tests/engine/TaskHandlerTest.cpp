@@ -35,25 +35,24 @@ private:
     double      m_start;
 };
 
-struct Recorder
+class TaskHandlerTest : public ::testing::Test
 {
+public:
     void Note(const char* name) { g_trace.push_back(name); }
     void Spawn()
     {
         Queue<Starters::Immediate, Flushers::Once>("B");
         Queue<Starters::Immediate, Flushers::Once>("C");
     }
+
+protected:
+    void SetUp() override { g_trace.clear(); }
+
     template <typename Starter, typename Flusher>
     void Queue(const char* name)
     {
-        new CTask<Starter, Flusher, Closure1<Recorder, const char*>>({this, &Recorder::Note, name});
+        new CTask<Starter, Flusher, Closure1<TaskHandlerTest, const char*>>({this, &TaskHandlerTest::Note, name});
     }
-};
-
-class TaskHandlerTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { g_trace.clear(); }
 
     void Ticks(int count)
     {
@@ -67,17 +66,16 @@ protected:
     }
 
     CTaskHandler m_handler;
-    Recorder     m_r;
 };
 
 } // namespace
 
 TEST_F(TaskHandlerTest, FrontInsertionsRunNextInReverseOrderAndRepeatsGoToTheBack)
 {
-    m_r.Queue<Starters::Bottom, Flushers::Repeat>("R");
-    m_r.Queue<Starters::Bottom, Flushers::Once>("O");
-    new CTask<Starters::Bottom, Flushers::Once, Functor0<Recorder>>({&m_r, &Recorder::Spawn});
-    m_r.Queue<Starters::AfterCurrent, Flushers::Repeat>("keys");
+    Queue<Starters::Bottom, Flushers::Repeat>("R");
+    Queue<Starters::Bottom, Flushers::Once>("O");
+    new CTask<Starters::Bottom, Flushers::Once, Functor0<TaskHandlerTest>>({this, &TaskHandlerTest::Spawn});
+    Queue<Starters::AfterCurrent, Flushers::Repeat>("keys");
     Ticks(10);
     // The spawner's run writes nothing: it queues B, then C, at the front.
     EXPECT_EQ(g_trace, (Trace{"keys", "R", "O", "C", "B", "keys", "R", "keys", "R"}));
@@ -94,8 +92,8 @@ TEST_F(TaskHandlerTest, DueWaitingTasksMoveToTheFrontLatestStartFirst)
     m_handler.Tick();
     EXPECT_TRUE(g_trace.empty()) << "a tick on an empty run queue moves nothing";
 
-    m_r.Queue<Starters::Bottom, Flushers::Once>("trigger");
-    m_r.Queue<Starters::Bottom, Flushers::Once>("queued");
+    Queue<Starters::Bottom, Flushers::Once>("trigger");
+    Queue<Starters::Bottom, Flushers::Once>("queued");
     Ticks(5);
     // "new" went ahead of "early", of an equal start time, so it reached the front first.
     EXPECT_EQ(g_trace, (Trace{"trigger", "late", "~late", "early", "~early", "new", "~new", "queued"}));
@@ -106,7 +104,7 @@ TEST_F(TaskHandlerTest, FlushResultsRequeueFrontAndWait)
 {
     CScriptedTask* task = new CScriptedTask("T", 3.0, RequeueFront);
     m_handler.AddTask(task, InsertBack);
-    m_r.Queue<Starters::Bottom, Flushers::Once>("other");
+    Queue<Starters::Bottom, Flushers::Once>("other");
     Ticks(2);
     EXPECT_EQ(g_trace, (Trace{"T", "T"}));
 

@@ -69,7 +69,9 @@ struct Picture
     CTextureData data;
 };
 
-double Luminance(const std::uint8_t* rgb)
+// Of a pixel or of a mean colour.
+template <typename Colour>
+double Luminance(const Colour& rgb)
 {
     return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
 }
@@ -90,11 +92,6 @@ std::array<double, 3> Average(const Picture& picture, const std::function<bool(i
     for (double& channel : sum)
         channel /= count;
     return sum;
-}
-
-double Luminance(const std::array<double, 3>& rgb)
-{
-    return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
 }
 
 } // namespace

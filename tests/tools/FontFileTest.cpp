@@ -23,7 +23,6 @@ class FontFile : public ::testing::Test
 protected:
     void SetUp() override
     {
-        bytes = FileBytes(AssetPath("font.glf"));
         ASSERT_GE(bytes.size(), 24u);
         std::memcpy(header, bytes.data(), sizeof header);
         const std::size_t count = static_cast<std::size_t>(header[4] - header[3] + 1);
@@ -35,8 +34,10 @@ protected:
 
     // The reader's own measure: the rectangle's share of the atlas in
     // double precision, truncated.
-    int PixelWidth(const Record& r) const { return static_cast<int>((static_cast<double>(r.tx2) - r.tx1) * header[1]); }
-    int PixelHeight(const Record& r) const { return static_cast<int>((static_cast<double>(r.ty2) - r.ty1) * header[2]); }
+    int PixelWidth(const Record& r) const
+    {
+        return static_cast<int>((static_cast<double>(r.tx2) - r.tx1) * header[1]);
+    }
 
     const Record& Glyph(char code) const { return records[static_cast<std::size_t>(code - header[3])]; }
 
@@ -63,8 +64,8 @@ protected:
         return rows;
     }
 
-    std::vector<std::uint8_t> bytes;
-    std::int32_t header[6];                 // name, texWidth, texHeight, startChar, endChar, reserved
+    const std::vector<std::uint8_t> bytes = FileBytes(AssetPath("font.glf"));
+    std::int32_t        header[6];          // name, texWidth, texHeight, startChar, endChar, reserved
     std::vector<Record> records;
     const std::uint8_t* atlas = nullptr;
 };
@@ -82,13 +83,14 @@ TEST_F(FontFile, HeaderAndGlyphRectanglesLieOnWholeTexelsOfA128By128Atlas)
             EXPECT_EQ(edge, std::floor(edge));
         EXPECT_EQ(PixelWidth(r), (r.tx2 - r.tx1) * header[1]);
         EXPECT_GT(PixelWidth(r), 0);
-        EXPECT_EQ(PixelHeight(r), kLineHeight) << "every glyph is one line high";
+        EXPECT_EQ(static_cast<int>((static_cast<double>(r.ty2) - r.ty1) * header[2]), kLineHeight)
+            << "every glyph is one line high";
         EXPECT_GE(std::min(r.tx1, r.ty1), 0.0f);
         EXPECT_LE(std::max(r.tx2, r.ty2), 1.0f);
     }
 }
 
-TEST_F(FontFile, AtlasIsWhiteWithCoverageInAlpha)
+TEST_F(FontFile, AtlasIsWhiteWithCoverageInAlphaAndTheSpaceIsBlank)
 {
     const std::size_t texels = static_cast<std::size_t>(header[1]) * header[2];
     std::size_t inked = 0;
@@ -107,12 +109,9 @@ TEST_F(FontFile, AtlasIsWhiteWithCoverageInAlpha)
 // top row is the cell row nearest the atlas's first row.
 TEST_F(FontFile, GlyphsAreStoredUpright)
 {
-    const std::vector<int> underscore = InkedRows('_');
-    const std::vector<int> quote = InkedRows('\'');
-    const std::vector<int> letter = InkedRows('x');
+    const std::vector<int> underscore = InkedRows('_'), quote = InkedRows('\''), letter = InkedRows('x');
     const std::vector<int> capital = InkedRows('T');
-    ASSERT_FALSE(underscore.empty());
-    ASSERT_FALSE(quote.empty());
+    ASSERT_FALSE(underscore.empty() || quote.empty() || letter.empty() || capital.empty());
     EXPECT_GT(underscore.front(), letter.back()) << "the underscore lies below the baseline";
     EXPECT_LT(quote.front(), letter.front()) << "the quote stands above the x-height";
     EXPECT_LT(quote.back(), letter.back() - 2) << "and ends well above the baseline";

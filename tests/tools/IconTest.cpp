@@ -26,10 +26,9 @@ TEST(Icons, AreRgbaPngsOfTheirSize)
     {
         SCOPED_TRACE(size);
         const Bytes png = FileBytes(IconPath("valdmoor-" + std::to_string(size) + ".png"));
-        ASSERT_GE(png.size(), 8u);
-        EXPECT_EQ(Bytes(png.begin(), png.begin() + 8), (Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
 
-        // The chunks, each one's CRC checked with zlib's own.
+        // The chunks after the signature, each one's CRC checked with zlib's own;
+        // the signature and the size are the install test's.
         std::string types;
         std::vector<Bytes> chunks;
         for (std::size_t at = 8; at + 12 <= png.size();)
@@ -46,9 +45,7 @@ TEST(Icons, AreRgbaPngsOfTheirSize)
 
         const Bytes& header = chunks[0];
         ASSERT_EQ(header.size(), 13u);
-        EXPECT_EQ(Big32(&header[0]), size);
-        EXPECT_EQ(Big32(&header[4]), size);
-        EXPECT_EQ(Bytes(header.begin() + 8, header.end()), (Bytes{8, 6, 0, 0, 0}));
+        EXPECT_EQ(Bytes(header.begin() + 8, header.end()), (Bytes{8, 6, 0, 0, 0})) << "8-bit RGBA";
 
         // zlib checks the stream's own Adler-32 as it inflates.
         const std::size_t row = 1 + 4 * size;
