@@ -1,93 +1,86 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "engine/Log.h"
 #include "resources/File.h"
+#include "tests/resources/TestFiles.h"
 
-namespace
+TEST(FileTest, MissingOrEmptyFileHasNothingToRead)
 {
-
-class FileTest : public ::testing::Test
-{
-protected:
-    std::string Write(const char* name, const std::string& content)
-    {
-        const std::string path = ::testing::TempDir() + name;
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
-    }
-
     CFile file;
-    char buffer[16] = {};
-};
-
-} // namespace
-
-TEST_F(FileTest, MissingFileFailsAndLogsThatItDoesNotExist)
-{
-    const std::string logPath = ::testing::TempDir() + "file_engine.html";
-    g_engineLog.Open(logPath.c_str());
-    const std::string name = ::testing::TempDir() + "no such file";
-    EXPECT_FALSE(file.Open(name));
+    char buffer[4];
+    EXPECT_FALSE(file.Open(::testing::TempDir() + "no such file"));
     EXPECT_TRUE(file.IsEOF());
     EXPECT_EQ(file.Read(buffer, 4), 0u);
-    g_engineLog.Open("/dev/null");
-
-    std::ifstream in(logPath);
-    std::stringstream log;
-    log << in.rdbuf();
-    EXPECT_NE(log.str().find("<div style='color: red; background-color: #EAAD98'>File " + name +
-                             " doesn't exist.</div><br>\n"),
-              std::string::npos);
+    ASSERT_TRUE(file.Open(WriteFile(::testing::TempDir() + "empty", "")));
+    EXPECT_EQ(file.Size(), 0u);
+    EXPECT_TRUE(file.IsEOF());
+    EXPECT_FALSE(file.Seek(0, 0));
+    EXPECT_EQ(file.Read(buffer, 4), 0u);
 }
 
-TEST_F(FileTest, ReadsStopAtTheEnd)
+TEST(FileTest, ReadsStopAtTheEndAndSeeksThatWouldReachItParkOnTheLastByte)
 {
-    ASSERT_TRUE(file.Open(Write("ten", "0123456789")));
-    EXPECT_EQ(file.Read(buffer, 4), 4u);
-    EXPECT_EQ(file.Read(buffer, 4), 4u);
+    CFile file;
+    char buffer[4];
+    ASSERT_TRUE(file.Open(WriteFile(::testing::TempDir() + "ten", "0123456789")));
+    EXPECT_EQ(file.Read(buffer, 4) + file.Read(buffer, 4), 8u);
     EXPECT_EQ(file.Read(buffer, 4), 2u);
     EXPECT_EQ(std::string(buffer, 2), "89");
     EXPECT_EQ(file.Read(buffer, 4), 0u);
     EXPECT_TRUE(file.IsEOF());
-}
 
-TEST_F(FileTest, SeekFromTheStartMayNotReachTheEnd)
-{
-    ASSERT_TRUE(file.Open(Write("ten", "0123456789")));
-    EXPECT_TRUE(file.Seek(9, 0));
-    EXPECT_EQ(file.Position(), 9u);
-    EXPECT_FALSE(file.Seek(10, 0));
-    EXPECT_EQ(file.Position(), 9u);
-    EXPECT_TRUE(file.Seek(3, 2));
-    EXPECT_EQ(file.Position(), 7u);
-    EXPECT_FALSE(file.Seek(11, 2));
-    EXPECT_EQ(file.Position(), 9u);
-}
-
-TEST_F(FileTest, RelativeSeekPastTheEndParksOnTheLastByte)
-{
-    ASSERT_TRUE(file.Open(Write("ten", "0123456789")));
-    ASSERT_TRUE(file.Seek(8, 0));
-    EXPECT_TRUE(file.Seek(1, 1));
-    EXPECT_EQ(file.Position(), 9u);
-    EXPECT_FALSE(file.Seek(1, 1));
-    EXPECT_EQ(file.Position(), 9u);
-    EXPECT_FALSE(file.Seek(0xFFFFFFFFu, 1));
+    const struct
+    {
+        std::uint32_t offset;
+        int           origin;               // 0 from the start, 1 from here, 2 back from the end
+        bool          done;
+        std::uint32_t position;
+    } seeks[] = {{9, 0, true, 9}, {3, 2, true, 7}, {10, 0, false, 9}, {3, 2, true, 7}, {11, 2, false, 9},
+                 {8, 0, true, 8}, {1, 1, true, 9}, {1, 1, false, 9}, {0xFFFFFFFFu, 1, false, 9}};
+    for (const auto& seek : seeks)
+    {
+        SCOPED_TRACE(std::to_string(seek.offset) + " from " + std::to_string(seek.origin));
+        EXPECT_EQ(file.Seek(seek.offset, seek.origin), seek.done);
+        EXPECT_EQ(file.Position(), seek.position);
+    }
     EXPECT_EQ(file.Read(buffer, 4), 1u);
     EXPECT_EQ(buffer[0], '9');
 }
 
-TEST_F(FileTest, EmptyFileOpensWithNothingToRead)
+// The test starts in the program's folder and moves to a folder of its own.
+TEST(FileLookupTest, RelativeNameIsLookedForInTheWorkingFolderThenBesideTheProgram)
 {
-    ASSERT_TRUE(file.Open(Write("empty", "")));
-    EXPECT_EQ(file.Size(), 0u);
-    EXPECT_TRUE(file.IsEOF());
-    EXPECT_EQ(file.Read(buffer, 4), 0u);
-    EXPECT_FALSE(file.Seek(0, 0));
-    EXPECT_EQ(file.Read(buffer, 4), 0u);
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    ASSERT_GT(length, 0);
+    const std::string program(path, static_cast<std::size_t>(length));
+    // The other test programs of this folder run side by side with this one.
+    const std::string name = "file-lookup-" + std::to_string(getpid()) + ".txt";
+    const std::string besideProgram = WriteFile(program.substr(0, program.rfind('/') + 1) + name, "beside it");
+    ASSERT_NE(getcwd(path, sizeof path), nullptr);
+    const std::string start = path;
+    ASSERT_EQ(chdir(::testing::TempDir().c_str()), 0);
+
+    CFile file;
+    auto contents = [&file] {
+        std::string content(file.Size(), '\0');
+        file.Read(&content[0], file.Size());
+        return content;
+    };
+    ASSERT_TRUE(file.Open(name));
+    EXPECT_EQ(contents(), "beside it");
+    EXPECT_EQ(file.Name(), name);
+    // Put after the program's folder, "/" + the name would name the file beside it.
+    EXPECT_FALSE(file.Open("/" + name));
+    WriteFile(name, "in the working folder");
+    ASSERT_TRUE(file.Open(name));
+    EXPECT_EQ(contents(), "in the working folder");
+
+    std::remove(besideProgram.c_str());
+    std::remove(name.c_str());
+    EXPECT_EQ(chdir(start.c_str()), 0);
 }

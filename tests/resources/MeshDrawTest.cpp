@@ -31,20 +31,19 @@ protected:
         glOrtho(-2, 2, -2, 2, -10, 10);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
-        glDisable(GL_DEPTH_TEST);
-        glDisable(GL_LIGHTING);
-        glDisable(GL_TEXTURE_2D);
-        glDisable(GL_BLEND);
+        for (GLenum state : {GL_DEPTH_TEST, GL_LIGHTING, GL_TEXTURE_2D, GL_BLEND})
+            glDisable(state);
         glColor3f(1, 1, 1);
     }
 
     void TearDown() override { ShutdownAdvancedGL(); }
 
-    static bool ReadCube(CMeshData& data)
+    static void Create(CMeshObject& mesh, std::uint32_t mode)
     {
         CFile file;
-        file.Open(MeshFile::Write(::testing::TempDir() + "cube.3ds", MeshFile::Cube()));
-        return Read3DS(file, data);
+        ASSERT_TRUE(file.Open(WriteFile(::testing::TempDir() + "cube.3ds", MeshFile::Cube())));
+        ASSERT_TRUE(Read3DS(file, mesh.m_data));
+        ASSERT_TRUE(mesh.Create(MeshOptions{mode}));
     }
 
     static Pixels Draw(const CMeshObject& mesh)
@@ -52,7 +51,6 @@ protected:
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         mesh.Draw();
-        glFinish();
         Pixels pixels(kSide * kSide);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, kSide, kSide, GL_RED, GL_UNSIGNED_BYTE, pixels.data());
@@ -81,8 +79,7 @@ TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixels)
     CMeshObject meshes[4];
     for (std::uint32_t mode = 0; mode < 4; ++mode)
     {
-        ASSERT_TRUE(ReadCube(meshes[mode].m_data));
-        ASSERT_TRUE(meshes[mode].Create(MeshOptions{mode}));
+        Create(meshes[mode], mode);
         EXPECT_EQ(meshes[mode].m_mode, mode);
     }
     for (int pass = 0; pass < 2; ++pass)
@@ -97,8 +94,7 @@ TEST_F(MeshDrawTest, VertexBufferModeWithoutTheExtensionDrawsFromClientArrays)
 {
     ShutdownAdvancedGL();
     CMeshObject mesh;
-    ASSERT_TRUE(ReadCube(mesh.m_data));
-    ASSERT_TRUE(mesh.Create(MeshOptions{MeshVertexBuffers}));
+    Create(mesh, MeshVertexBuffers);
     EXPECT_EQ(mesh.m_mode, MeshClientArrays);
     EXPECT_EQ(mesh.m_draw, &CMeshObject::DrawArrays);
     EXPECT_EQ(mesh.m_list, 0u);
@@ -110,8 +106,8 @@ TEST_F(MeshDrawTest, DestroyingAMeshReleasesItsListOrBuffers)
     GLuint list, vertexBuffer, indexBuffer;
     {
         CMeshObject listed, buffered;
-        ASSERT_TRUE(ReadCube(listed.m_data) && ReadCube(buffered.m_data));
-        ASSERT_TRUE(listed.Create(MeshOptions{MeshDisplayList}) && buffered.Create(MeshOptions{MeshVertexBuffers}));
+        Create(listed, MeshDisplayList);
+        Create(buffered, MeshVertexBuffers);
         list = listed.m_list;
         vertexBuffer = buffered.m_list;
         indexBuffer = buffered.m_indexBuffer;

@@ -3,8 +3,6 @@
 #include <sys/stat.h>
 
 #include <cstdint>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "engine/Log.h"
@@ -12,6 +10,7 @@
 #include "resources/ResourceHandle.h"
 #include "resources/Texture.h"
 #include "support/GLContext.h"
+#include "tests/resources/TestFiles.h"
 
 namespace
 {
@@ -22,14 +21,6 @@ const TextureOptions kPlain{false};
 const TextureOptions kMipmapped{true};
 const std::string kHtmlHead = "<html><body style=\"font: 12px Verdana, sans-serif;\">\n";
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 // Each test gets a fresh manager and fresh logs; its handles live in the
 // test body, so they are gone before TearDown deletes the manager.
 class ResourceManagerTest : public ::testing::Test
@@ -38,7 +29,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(OpenTestContext());
-        m_dir = ::testing::TempDir() + "resources/";
         mkdir(m_dir.c_str(), 0755);
         g_generalLog.Open((m_dir + "general.log").c_str());
         g_engineLog.Open((m_dir + "engine.html").c_str());
@@ -52,28 +42,24 @@ protected:
         g_engineLog.Open("/dev/null");
     }
 
-    // A 1x1 24-bit picture, or bytes that are no picture at all.
-    std::string Picture(const char* name, bool decodable = true)
+    // A 1x1 24-bit picture, or an 8-bit one that the reader refuses.
+    std::string Picture(const char* name, bool decodable = true) const
     {
-        const std::string path = m_dir + name;
-        std::ofstream out(path, std::ios::binary);
-        const char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, static_cast<char>(decodable ? 24 : 8), 0};
-        out.write(header, sizeof header);
-        out.write("\x10\x20\x30", 3);
-        return path;
+        return WriteFile(m_dir + name, std::string("\0\0\2\0\0\0\0\0\0\0\0\0\1\0\1\0", 16) +
+                                           static_cast<char>(decodable ? 24 : 8) + std::string("\0\x10\x20\x30", 4));
     }
 
-    std::string GeneralLog() const { return ReadAll(m_dir + "general.log"); }
-    std::string EngineLog() const { return ReadAll(m_dir + "engine.html"); }
+    std::string GeneralLog() const { return ReadFile(m_dir + "general.log"); }
+    std::string EngineLog() const { return ReadFile(m_dir + "engine.html"); }
 
     static std::uint16_t Count(const TextureHandle& handle) { return handle.m_position->second->m_refCount; }
 
-    std::string m_dir;                      // where the test's pictures and logs go
+    const std::string m_dir = ::testing::TempDir() + "resources/";  // the test's pictures and logs
 };
 
 } // namespace
 
-TEST_F(ResourceManagerTest, TwoHandlesForOneFileShareOneObjectReadAndLoggedOnce)
+TEST_F(ResourceManagerTest, HandlesForOneNameShareOneObjectReadAndLoggedOnce)
 {
     const std::string king = Picture("king.tga");
     {
@@ -96,53 +82,24 @@ TEST_F(ResourceManagerTest, TwoHandlesForOneFileShareOneObjectReadAndLoggedOnce)
     EXPECT_EQ(GeneralLog(), king + " loaded succesfully.\n" + king + " loaded succesfully.\n");
 }
 
-TEST_F(ResourceManagerTest, ExtensionIsTheTextAfterTheLastDotComparedCaseSensitively)
-{
-    const std::string capitals = Picture("king.TGA");
-    TextureHandle handles[3];
-    handles[0].Load(capitals.c_str(), kPlain);
-    handles[1].Load("king", kPlain);
-    handles[2].Load("pictures.d/king", kPlain);
-    for (const TextureHandle& handle : handles)
-        EXPECT_EQ(handle.m_resource, nullptr);
-    EXPECT_EQ(GeneralLog(), "Error: Couldn't find a loader for " + capitals +
-                                "\nError: Couldn't find a loader for king"
-                                "\nError: Couldn't find a loader for pictures.d/king\n");
-}
-
-TEST_F(ResourceManagerTest, NamesThatDifferInCaseAreTwoEntries)
-{
-    const std::string lower = Picture("queen.tga");
-    const std::string upper = Picture("Queen.tga");
-    TextureHandle first, second;
-    first.Load(lower.c_str(), kPlain);
-    second.Load(upper.c_str(), kPlain);
-    ASSERT_NE(first.m_resource, nullptr);
-    ASSERT_NE(second.m_resource, nullptr);
-    EXPECT_NE(first.m_resource, second.m_resource);
-    EXPECT_EQ(GeneralLog(), lower + " loaded succesfully.\n" + upper + " loaded succesfully.\n");
-}
-
-TEST_F(ResourceManagerTest, EmptyNameFailsSilently)
-{
-    TextureHandle handle;
-    handle.Load("", kPlain);
-    EXPECT_EQ(handle.m_resource, nullptr);
-    EXPECT_EQ(GeneralLog(), "");
-}
-
+// The extension is the text after the last dot, compared case-sensitively;
+// an empty name fails without a word.
 TEST_F(ResourceManagerTest, FailedLoadsLogTheirCauseAndLeaveNothingBehind)
 {
+    const std::string capitals = Picture("king.TGA");
     const std::string missing = m_dir + "missing.tga";
     const std::string grey = Picture("grey.tga", false);
+    for (const std::string& name : {std::string(), capitals, std::string("king"), std::string("pictures.d/king"),
+                                    missing, grey})
     {
-        TextureHandle first, second;
-        first.Load(missing.c_str(), kPlain);
-        second.Load(grey.c_str(), kPlain);
-        EXPECT_EQ(first.m_resource, nullptr);
-        EXPECT_EQ(second.m_resource, nullptr);
+        TextureHandle handle;
+        handle.Load(name.c_str(), kPlain);
+        EXPECT_EQ(handle.m_resource, nullptr) << name;
     }
-    EXPECT_EQ(GeneralLog(), "Error: Couldn't read file " + missing +
+    EXPECT_EQ(GeneralLog(), "Error: Couldn't find a loader for " + capitals +
+                                "\nError: Couldn't find a loader for king"
+                                "\nError: Couldn't find a loader for pictures.d/king"
+                                "\nError: Couldn't read file " + missing +
                                 "\nError: Couldn't load resource data from " + grey +
                                 "\nError: " + grey + " could not be created.\n");
     delete CResourceManager::Instance();
@@ -171,27 +128,19 @@ TEST_F(ResourceManagerTest, AssigningACardToAButtonMovesOneReference)
     EXPECT_EQ(Count(gameCard1), 1);
 }
 
-TEST_F(ResourceManagerTest, AssignmentThatDropsTheLastReferenceLeavesAnOrphan)
-{
-    const std::string card = Picture("card2_1.tga");
-    {
-        TextureHandle button;
-        button.Load(card.c_str(), kPlain);
-        button = TextureHandle();
-    }
-    delete CResourceManager::Instance();
-    EXPECT_EQ(EngineLog(), kHtmlHead +
-                               "<div style='color: blue; background-color: #94A5FC'>1 orphaned resource(s) found. "
-                               "These will now be deleted.<br>Resource filenames:<br>&nbsp;&nbsp;&nbsp;&nbsp;" +
-                               card + "<br></div><br>\n");
-}
-
+// "B.tga" lost its last reference through an assignment, which leaves the
+// entry for the report.
 TEST_F(ResourceManagerTest, OrphanReportNamesEveryEntryInBytewiseOrderAsOneWarning)
 {
     CResourceManager* manager = CResourceManager::Instance();
     CResourceManager::Position position;
-    for (const char* name : {"b.tga", "a.tga", "B.tga"})
+    for (const char* name : {"b.tga", "a.tga"})
         ASSERT_TRUE(manager->GetResource<CTextureObject>(Picture(name).c_str(), kPlain, position));
+    {
+        TextureHandle button;
+        button.Load(Picture("B.tga").c_str(), kPlain);
+        button = TextureHandle();
+    }
     delete manager;
     const std::string tab = "&nbsp;&nbsp;&nbsp;&nbsp;";
     EXPECT_EQ(EngineLog(), kHtmlHead +
@@ -219,10 +168,8 @@ TEST_F(ResourceManagerTest, CountThatReachesItsCeilingKeepsTheEntryUntilShutdown
 
 TEST_F(ResourceManagerTest, MeshesLoadThroughThe3dsLoader)
 {
-    const std::string empty = m_dir + "empty.3ds";
-    const std::string text = m_dir + "text.3ds";
-    std::ofstream(empty, std::ios::binary).write("\x4D\x4D\x06\x00\x00\x00", 6);
-    std::ofstream(text, std::ios::binary) << "not a mesh";
+    const std::string empty = WriteFile(m_dir + "empty.3ds", std::string("\x4D\x4D\x06\x00\x00\x00", 6));
+    const std::string text = WriteFile(m_dir + "text.3ds", "not a mesh");
     CResourceHandle<CMeshObject> mesh, notAMesh;
     mesh.Load(empty.c_str(), MeshOptions{});
     notAMesh.Load(text.c_str(), MeshOptions{});
