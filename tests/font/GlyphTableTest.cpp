@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdint>
+#include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,9 @@ class GlyphTableTest : public ::testing::Test
 protected:
     void Read(const GlfFile& glf)
     {
-        const std::string path = ::testing::TempDir() + "table.glf";
-        glf.Write(path);
+        glf.Write(::testing::TempDir() + "table.glf");
         CFile file;
-        ASSERT_TRUE(file.Open(path));
+        ASSERT_TRUE(file.Open(::testing::TempDir() + "table.glf"));
         std::vector<std::uint8_t> atlas;
         font.Read(file, atlas);
         font.MeasureGlyphs();
@@ -30,42 +30,28 @@ protected:
     PixelPerfectGLFont font;
 };
 
+struct Measure
+{
+    const char* text;
+    int         width, height;
+};
+
 } // namespace
 
-TEST_F(GlyphTableTest, PixelSizesAreTheTextureRectanglesTruncatedTowardZero)
-{
-    GlfFile glf;
-    glf.texWidth = 256;
-    glf.atlasBytes = 2 * 256 * 16;
-    glf.records = {{0.25f, 0.0f, 0.3125f, 0.5f}, {0.0f, 0.0f, 15.999f / 256, 0.9999f}};
-    Read(glf);
-    EXPECT_EQ(font.GetStringWidth("A"), 16);
-    EXPECT_EQ(font.GetStringHeight("A"), 8);
-    EXPECT_EQ(font.GetStringWidth("B"), 15);
-    EXPECT_EQ(font.GetStringHeight("B"), 15);
-}
-
+// Characters outside the table's range measure nothing; bytes from 128 up
+// are negative codes. The texture name and table pointer fields are unused.
 TEST_F(GlyphTableTest, WidthIsTheSumOfTheGlyphsAndHeightTheTallest)
 {
-    Read(TwoLetterFont());
-    EXPECT_EQ(font.GetStringWidth("AB"), 24);
-    EXPECT_EQ(font.GetStringWidth("BAB"), 32);
-    EXPECT_EQ(font.GetStringHeight("BA"), 8);
-    EXPECT_EQ(font.GetStringWidth(""), 0);
-    EXPECT_EQ(font.GetStringHeight(""), 0);
-}
-
-TEST_F(GlyphTableTest, CharactersOutsideTheRangeMeasureNothing)
-{
-    Read(TwoLetterFont());
-    EXPECT_EQ(font.GetStringWidth("@A C"), 16);
-    EXPECT_EQ(font.GetStringWidth("\xC1"), 0);
-    EXPECT_EQ(font.GetStringHeight("C \x80"), 0);
-}
-
-TEST_F(GlyphTableTest, BytesFrom128UpAreNegativeCodes)
-{
-    GlfFile glf = TwoLetterFont();
+    GlfFile glf;
+    glf.textureName = 77;
+    glf.tablePointer = -1;
+    Read(glf);
+    for (const Measure& row : {Measure{"AB", 24, 8}, {"BAB", 32, 8}, {"", 0, 0}, {"@A C", 16, 8}, {"\xC1", 0, 0},
+                               {"C \x80", 0, 0}})
+    {
+        EXPECT_EQ(font.GetStringWidth(row.text), row.width) << row.text;
+        EXPECT_EQ(font.GetStringHeight(row.text), row.height) << row.text;
+    }
     glf.startChar = -128;
     glf.endChar = -127;
     Read(glf);
@@ -73,64 +59,47 @@ TEST_F(GlyphTableTest, BytesFrom128UpAreNegativeCodes)
     EXPECT_EQ(font.GetStringWidth("AB"), 0);
 }
 
-TEST_F(GlyphTableTest, NegativeHeightCountsAsTallerThanAnyOther)
+// Sizes beyond the 32-bit range saturate, sums too, and a size that is not
+// a number measures 0. Heights compare unsigned: a negative one is the tallest.
+TEST_F(GlyphTableTest, PixelSizesAreTheTextureRectanglesTruncatedTowardZeroAndSaturated)
 {
-    GlfFile glf = TwoLetterFont();
-    glf.records[1] = {0.25f, 0.75f, 0.375f, 0.5f};
+    GlfFile glf;
+    glf.endChar = 'F';
+    glf.records = {{0.25f, 0.25f, 0.5f, 0.75f}, {0, 0, 15.999f / 64, 0.9999f}, {0, 0.75f, 0.125f, 0.5f},
+                   {0, 0, 1e10f, 1e10f},        {1e10f, 1e10f, 0, 0},          {0, 0, NAN, NAN}};
     Read(glf);
-    EXPECT_EQ(font.GetStringHeight("AB"), -4);
+    for (const Measure& row : {Measure{"A", 16, 8}, {"B", 15, 15}, {"AC", 24, -4}, {"DD", INT_MAX, INT_MAX},
+                               {"EE", INT_MIN, INT_MIN}, {"F", 0, 0}})
+    {
+        EXPECT_EQ(font.GetStringWidth(row.text), row.width) << row.text;
+        EXPECT_EQ(font.GetStringHeight(row.text), row.height) << row.text;
+    }
 }
 
-TEST_F(GlyphTableTest, TextureNameAndTablePointerFieldsHaveNoEffect)
+TEST_F(GlyphTableTest, MalformedFilesThrowInvalidFileAndLeaveTheFontEmpty)
 {
-    GlfFile glf = TwoLetterFont();
-    glf.textureName = 77;
-    glf.tablePointer = -1;
-    Read(glf);
-    EXPECT_EQ(font.GetStringWidth("AB"), 24);
-    EXPECT_EQ(font.GetStringHeight("AB"), 8);
-}
-
-TEST_F(GlyphTableTest, MalformedFilesAreRejectedAndLeaveTheFontEmpty)
-{
-    GlfFile shortOfOneTexel = TwoLetterFont();
-    shortOfOneTexel.atlasBytes -= 1;
-    GlfFile reversedRange = TwoLetterFont();
-    reversedRange.startChar = 'B';
-    reversedRange.endChar = 'A';
-    GlfFile everyCode = TwoLetterFont();
-    everyCode.startChar = INT_MIN;
-    everyCode.endChar = INT_MAX;
-    GlfFile hugeAtlas = TwoLetterFont();
-    hugeAtlas.texWidth = INT_MAX;
-    hugeAtlas.texHeight = INT_MAX;
-    GlfFile noAtlas = TwoLetterFont();
-    noAtlas.texHeight = 0;
-    noAtlas.atlasBytes = 0;
-    GlfFile negativeAtlas = TwoLetterFont();
-    negativeAtlas.texWidth = -64;
-    negativeAtlas.texHeight = -16;
-    GlfFile missingRecord = TwoLetterFont();
-    missingRecord.records.pop_back();
-    missingRecord.atlasBytes = 0;
-    GlfFile headerOnly;
-    headerOnly.atlasBytes = 0;
-
     const struct
     {
-        const char* what;
-        const GlfFile& glf;
+        const char*                   what;
+        std::function<void(GlfFile&)> spoil;
     } cases[] = {
-        {"one texel short", shortOfOneTexel}, {"endChar below startChar", reversedRange},
-        {"every code", everyCode},           {"atlas of 2^62 texels", hugeAtlas},
-        {"no atlas", noAtlas},               {"negative atlas", negativeAtlas},
-        {"a record short", missingRecord},   {"header only", headerOnly},
+        {"one texel short", [](GlfFile& glf) { glf.atlasBytes -= 1; }},
+        {"endChar below startChar", [](GlfFile& glf) { glf.startChar = 'B'; glf.endChar = 'A'; }},
+        {"every code", [](GlfFile& glf) { glf.startChar = INT_MIN; glf.endChar = INT_MAX; }},
+        {"atlas of 2^62 texels", [](GlfFile& glf) { glf.texWidth = glf.texHeight = INT_MAX; }},
+        {"no atlas", [](GlfFile& glf) { glf.texHeight = 0; glf.atlasBytes = 0; }},
+        {"negative atlas", [](GlfFile& glf) { glf.texWidth = -64; glf.texHeight = -16; }},
+        {"a record short", [](GlfFile& glf) { glf.records.pop_back(); glf.atlasBytes = 0; }},
+        {"header only", [](GlfFile& glf) { glf.records.clear(); glf.atlasBytes = 0; }},
     };
     for (const auto& bad : cases)
     {
-        Read(TwoLetterFont());
+        SCOPED_TRACE(bad.what);
+        Read(GlfFile());
         ASSERT_EQ(font.GetStringWidth("A"), 16);
-        EXPECT_THROW(Read(bad.glf), GLFontError::InvalidFile) << bad.what;
-        EXPECT_EQ(font.GetStringWidth("AB"), 0) << bad.what;
+        GlfFile glf;
+        bad.spoil(glf);
+        EXPECT_THROW(Read(glf), GLFontError::InvalidFile);
+        EXPECT_EQ(font.GetStringWidth("AB"), 0);
     }
 }
