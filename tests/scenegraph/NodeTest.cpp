@@ -8,7 +8,7 @@
 namespace
 {
 
-std::vector<std::string> g_trace;
+std::vector<std::string> g_trace;           // the names of the nodes updated and destroyed, in order
 
 class CTracedNode : public Scenegraph::IBase
 {
@@ -23,28 +23,17 @@ private:
 
 } // namespace
 
-TEST(NodeTest, UpdateTreeGoesDepthFirstInOrder)
+TEST(NodeTest, TreeUpdatesDepthFirstInOrderAndDestroysTheLastAddedChildFirst)
 {
-    g_trace.clear();
-    CTracedNode root("root");
-    CTracedNode* a = new CTracedNode("a");
-    a->AddChild(new CTracedNode("a1"));
-    root.AddChild(a);
-    root.AddChild(new CTracedNode("b"));
-
-    root.UpdateTree(0.5);
-    EXPECT_EQ(g_trace, (std::vector<std::string>{"root", "a", "a1", "b"}));
-}
-
-TEST(NodeTest, ChildrenAreDestroyedLastAddedFirst)
-{
-    g_trace.clear();
     {
         CTracedNode root("root");
         CTracedNode* a = new CTracedNode("a");
         a->AddChild(new CTracedNode("a1"));
         root.AddChild(a);
         root.AddChild(new CTracedNode("b"));
+        root.UpdateTree(0.5);
+        EXPECT_EQ(g_trace, (std::vector<std::string>{"root", "a", "a1", "b"}));
+        g_trace.clear();
     }
     EXPECT_EQ(g_trace, (std::vector<std::string>{"~root", "~b", "~a", "~a1"}));
 }
