@@ -14,7 +14,6 @@ using namespace GUI;
 namespace
 {
 
-typedef std::vector<bool>        Looks;
 typedef std::vector<int>         Numbers;
 typedef std::vector<std::string> Lines;
 
@@ -36,13 +35,20 @@ protected:
 
     Header* HeaderOf(int page) const { return static_cast<Header*>(m_tabs->m_children[1 + page]); }
 
-    Looks Active() const
+    // Each header's look: A active, o inactive under the pointer, - inactive.
+    std::string Looks() const
     {
-        Looks active;
+        std::string looks;
         for (int page = 0; page < 3; ++page)
-            active.push_back(!HeaderOf(page)->m_inactive &&
-                             HeaderOf(page)->m_currentTexture == &HeaderOf(page)->m_activeTexture);
-        return active;
+        {
+            const Header* header = HeaderOf(page);
+            const auto* shown = header->m_currentTexture;
+            if (!header->m_inactive)
+                looks += shown == &header->m_activeTexture ? 'A' : '?';
+            else
+                looks += shown == &header->m_overTexture ? 'o' : shown == &header->m_texture ? '-' : '?';
+        }
+        return looks;
     }
 
     const IBaseWidget* Shown() const { return m_tabs->m_children[0]; }
@@ -66,7 +72,7 @@ TEST_F(TabTest, HeadersSitSideBySideAlongTheTopAndPagesBelowThem)
                   Numbers({10, 590, 38, 406}));
         EXPECT_EQ(screen->m_parent, m_tabs);
     }
-    EXPECT_EQ(Active(), (Looks{true, false, false}));
+    EXPECT_EQ(Looks(), "A--");
 
     m_tabs->SelectTab(2);
     m_tabs->SelectTab(3);
@@ -80,18 +86,17 @@ TEST_F(TabTest, HeadersSitSideBySideAlongTheTopAndPagesBelowThem)
 TEST_F(TabTest, ClickedHeaderTurnsActiveAtOnceAndItsPageFollowsAfterTheTask)
 {
     Poll(50, 420);
-    EXPECT_EQ(Active(), (Looks{true, false, false}));
+    EXPECT_EQ(Looks(), "A--");
     Click(50, 420);
     Poll(5, 5);
-    EXPECT_EQ(Active(), (Looks{true, false, false}));
+    EXPECT_EQ(Looks(), "A--");
     EXPECT_EQ(Shown(), m_tabs->m_tabs[0]);
 
     Poll(200, 420);
-    EXPECT_EQ(HeaderOf(1)->m_currentTexture, &HeaderOf(1)->m_overTexture);
+    EXPECT_EQ(Looks(), "Ao-");
     Poll(200, 420, true);
     Poll(200, 420, false);
-    EXPECT_EQ(Active(), (Looks{false, true, false}));
-    EXPECT_EQ(HeaderOf(0)->m_currentTexture, &HeaderOf(0)->m_texture);
+    EXPECT_EQ(Looks(), "-A-");
     EXPECT_EQ(Shown(), m_tabs->m_tabs[0]);
     m_handler.Tick();
     EXPECT_EQ(Shown(), m_tabs->m_tabs[1]);

@@ -6,9 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
+#include <fstream>
 #include <string>
 
-#include "TestAssets.h"
 #include "engine/Callables.h"
 #include "engine/TaskHandler.h"
 #include "gui/ActionButton.h"
@@ -16,6 +17,35 @@
 #include "gui/Screen.h"
 #include "resources/ResourceManager.h"
 #include "support/GLContext.h"
+
+// Writes into the working directory the "Assets" that the widgets load: a
+// font whose glyphs are solid white blocks 16 pixels high and 8 wide (the
+// space 3), and 2 by 2 pictures of one colour under the button and tab names.
+inline void WriteTestAssets()
+{
+    const auto write = [](std::ofstream& out, const auto& value) {
+        out.write(reinterpret_cast<const char*>(&value), sizeof value);
+    };
+    mkdir("Assets", 0755);
+    std::ofstream font("Assets/font.glf", std::ios::binary);
+    for (const std::int32_t field : {0, 256, 16, 32, 126, 0})
+        write(font, field);
+    for (int code = 32; code <= 126; ++code)
+        for (const float value : {0.0f, 0.0f, 0.0f, 0.0f, (code == ' ' ? 3.0f : 8.0f) / 256, 1.0f})
+            write(font, value);
+    font << std::string(2 * 256 * 16, static_cast<char>(255));
+    const std::pair<const char*, unsigned> pictures[] = {{"buttonOut", 0xffffff}, {"buttonOver", 0xffff00},
+                                                         {"tabvisible", 0x00ff00}, {"tabhidden", 0x0000ff},
+                                                         {"tabhiddenover", 0xff00ff}};
+    for (const auto& picture : pictures)
+    {
+        std::ofstream out(std::string("Assets/") + picture.first + ".tga", std::ios::binary);
+        const unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 24, 0};
+        write(out, header);
+        for (int i = 0; i < 4; ++i)
+            out << char(picture.second) << char(picture.second >> 8) << char(picture.second >> 16);
+    }
+}
 
 struct Counter
 {
@@ -40,7 +70,6 @@ protected:
     {
         GUI::g_rootWidget.DeleteChildren();
         GUI::g_rootWidget.m_hover = &GUI::g_rootWidget;
-        GUI::g_rootWidget.m_hoverInside = false;
     }
 
     // A button of 128 by 32 on the screen that counts its clicks.

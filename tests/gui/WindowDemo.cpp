@@ -1,16 +1,13 @@
-// A test screen on the engine's real window that prints one line for each
-// thing it receives ("clicked Count", "key D", "dialog open", "answer yes" or
-// "answer no"), for window-demo-test.sh to drive; it ends on "Yes" or after a
-// bound. Run in a folder holding "Assets/"; --test-assets writes them first.
+// A screen on the engine's real window for window-demo-test.sh to drive: it
+// prints a line for each thing it receives and ends on "Yes" or after a bound.
+// Run in a folder holding "Assets/".
 
 #include <unistd.h>
 
 #include <GL/gl.h>
 
 #include <cstdio>
-#include <cstring>
 
-#include "TestAssets.h"
 #include "engine/TaskHandler.h"
 #include "engine/Window.h"
 #include "gui/ActionButton.h"
@@ -29,7 +26,7 @@ const double kBoundSeconds = 60.0;          // the demo gives up after this long
 const useconds_t kFramePause = 10000;       // microseconds; keeps a frame loop off the shared cores
 
 GUI::CScreen* g_screen = nullptr;           // owned by the root
-bool          g_ready = false;              // "ready" was said
+bool          g_ready = false;              // a frame was shown and "ready" said
 
 void Say(const char* line)
 {
@@ -68,10 +65,8 @@ void Frame()
 
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
-    if (argc > 1 && std::strcmp(argv[1], "--test-assets") == 0)
-        WriteTestAssets();
     g_windowWidth = 600;
     g_windowHeight = 480;
     if (!InitWindowSystem() || !OpenWindow(g_windowWidth, g_windowHeight, false))

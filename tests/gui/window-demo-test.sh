@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # Drives gui-window-demo with a real pointer and keyboard on a virtual display
 # of its own, and checks what the demo says it received.
-#   window-demo-test.sh <demo> [<assets folder>]
-# Without an assets folder the demo writes its test assets itself.
+#   window-demo-test.sh <demo> <assets folder>
 set -euo pipefail
 
 demo="$1"
-assets="${2:-}"
+assets="$2"
 
 if [ -z "${VALDMOOR_DEMO_DISPLAY:-}" ]; then
     exec env VALDMOOR_DEMO_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
@@ -32,17 +31,13 @@ renderer="$(ls /usr/lib/*/dri/swrast_dri.so 2>/dev/null | head -n 1 || true)"
 run_demo() {
     if [ -n "$renderer" ]; then
         exec env LD_PRELOAD="$renderer${LD_PRELOAD:+ $LD_PRELOAD}" \
-            ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" "$demo" "$@"
+            ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" "$demo"
     fi
-    exec "$demo" "$@"
+    exec "$demo"
 }
 
-if [ -n "$assets" ]; then
-    ln -s "$assets" Assets
-    run_demo > said.txt 2>&1 &
-else
-    run_demo --test-assets > said.txt 2>&1 &
-fi
+ln -s "$assets" Assets
+run_demo > said.txt 2>&1 &
 demo_pid=$!
 
 # Waits, at most ten seconds, until the demo has said the line as many times as given.
