@@ -6,9 +6,7 @@
 #include "ai/BaseAI.h"
 #include "engine/Callables.h"
 #include "engine/Task.h"
-#include "game/Valdmoor.h"
 #include "gui/Label.h"
-#include "gui/Screen.h"
 #include "tests/game/ScreenFixture.h"
 #include "tests/game/TestGame.h"
 
@@ -38,21 +36,9 @@ private:
     int& m_deaths;                          // the test's count of deleted AIs
 };
 
-class GameScreenTest : public ScreenFixture
+class GameScreenTest : public GameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ScreenFixture::SetUp();
-        if (HasFatalFailure())
-            return;
-        m_menu = new GUI::CScreen();
-        m_game = new CValdmoor(m_menu);
-        GUI::g_rootWidget.AddChild(m_menu);
-        GUI::g_rootWidget.AddChild(m_game);
-        m_menu->Show();
-    }
-
     CSkippingAI* AttachSkippingAI()
     {
         CSkippingAI* ai = new CSkippingAI(m_aiDeaths);
@@ -79,9 +65,7 @@ protected:
         Click((answer->m_left + answer->m_right) / 2.0f, (answer->m_bottom + answer->m_top) / 2.0f);
     }
 
-    GUI::CScreen* m_menu = nullptr;         // owned by the root widget
-    CValdmoor*    m_game = nullptr;         // owned by the root widget
-    int           m_aiDeaths = 0;           // CSkippingAIs deleted so far
+    int m_aiDeaths = 0;           // CSkippingAIs deleted so far
 };
 
 //------------------------------------------------------------------ Dialogs

@@ -175,12 +175,7 @@ TEST_F(GameStateTest, EachRefusalNamesItsReasonAndChangesNothing)
 // skips; "2 Players" then makes both sides human, even with the computer to move.
 TEST_F(GameStateTest, GameEndsWhenNobodyCanActWithTheResultForTheKindOfGame)
 {
-    const struct
-    {
-        Rows        board;
-        std::string twoPlayers;
-        std::string onePlayer;
-    } endings[] = {
+    const struct { Rows board; std::string twoPlayers, onePlayer; } endings[] = {
         { { { 8, "RR......." }, { 4, "W........" } }, "Red wins.", "You win." },
         { { { 8, "WW......." }, { 4, "R........" } }, "White wins.", "You lose." },
         { { { 8, "W.R......" } }, "The game is a draw, nobody wins.", "The game is a draw, nobody wins." },

@@ -4,8 +4,6 @@
 #include <vector>
 
 #include "game/HelpMenu.h"
-#include "game/MenuBuilder.h"
-#include "game/Valdmoor.h"
 #include "gui/TabContainer.h"
 #include "gui/TabScreen.h"
 #include "gui/Textbox.h"
@@ -23,32 +21,11 @@ GUI::CTextbox* TextAt(GUI::IBaseWidget* parent, std::size_t index)
     return dynamic_cast<GUI::CTextbox*>(parent->m_children.at(index));
 }
 
-// The whole game as the menu builder leaves it: five screens under the root,
-// the main menu shown.
-class MenuTest : public ScreenFixture
+class MenuTest : public GameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ScreenFixture::SetUp();
-        if (HasFatalFailure())
-            return;
-        BuildMenus();
-        ASSERT_EQ(GUI::g_rootWidget.m_children.size(), 5u);
-        m_menu = GUI::g_rootWidget.m_children[0];
-        m_game = dynamic_cast<CValdmoor*>(GUI::g_rootWidget.m_children[1]);
-        m_help = dynamic_cast<CHelpMenu*>(GUI::g_rootWidget.m_children[2]);
-        m_credits = GUI::g_rootWidget.m_children[4];
-        ASSERT_TRUE(m_game && m_help);
-    }
-
     // Buttons are 128 by 32; a click in the middle of one at (10, y).
     void ClickColumn(int y) { Click(74, y + 16.0f); }
-
-    GUI::IBaseWidget* m_menu = nullptr;     // the screens, owned by the root widget
-    CValdmoor*        m_game = nullptr;
-    CHelpMenu*        m_help = nullptr;
-    GUI::IBaseWidget* m_credits = nullptr;
 };
 
 TEST_F(MenuTest, TheMenusStartNoGameUntilOneIsChosen)
@@ -92,11 +69,12 @@ TEST_F(MenuTest, TwoPlayersAfterAGameAgainstTheComputerIsBetweenTwoPeople)
 
 TEST_F(MenuTest, CreditsStandLineForLineBesideTheirCaptions)
 {
-    ASSERT_EQ(m_credits->m_children.size(), 5u);
-    EXPECT_THAT(Edges(m_credits->m_children[0]), ElementsAre(128, -32, 600, 480));
-    GUI::CTextbox* captions = TextAt(m_credits, 2);
-    GUI::CTextbox* names = TextAt(m_credits, 3);
-    GUI::CTextbox* notice = TextAt(m_credits, 4);
+    GUI::IBaseWidget* credits = GUI::g_rootWidget.m_children[4];
+    ASSERT_EQ(credits->m_children.size(), 5u);
+    EXPECT_THAT(Edges(credits->m_children[0]), ElementsAre(128, -32, 600, 480));
+    GUI::CTextbox* captions = TextAt(credits, 2);
+    GUI::CTextbox* names = TextAt(credits, 3);
+    GUI::CTextbox* notice = TextAt(credits, 4);
     EXPECT_THAT(Edges(captions), ElementsAre(10, 40, 210, 470));
     EXPECT_THAT(Edges(names), ElementsAre(200, 40, 500, 470));
     EXPECT_THAT(Edges(notice), ElementsAre(10, 40, 410, 200));
@@ -114,7 +92,9 @@ TEST_F(MenuTest, CreditsStandLineForLineBesideTheirCaptions)
 // Each text after the first opens with its title on a line of its own.
 TEST_F(MenuTest, HelpTextsStandInTheirBoxesEachTitleOnALineOfItsOwn)
 {
-    GUI::CTabContainer* tabs = dynamic_cast<GUI::CTabContainer*>(m_help->m_children.at(0));
+    const GUI::IBaseWidget* help = GUI::g_rootWidget.m_children[2];
+    ASSERT_NE(dynamic_cast<const CHelpMenu*>(help), nullptr);
+    GUI::CTabContainer* tabs = dynamic_cast<GUI::CTabContainer*>(help->m_children.at(0));
     ASSERT_NE(tabs, nullptr);
     EXPECT_THAT(Edges(tabs), ElementsAre(10, 38, 590, 468));
     ASSERT_EQ(tabs->m_tabs.size(), 3u);
@@ -123,13 +103,9 @@ TEST_F(MenuTest, HelpTextsStandInTheirBoxesEachTitleOnALineOfItsOwn)
     EXPECT_THAT(b1->m_lines.front(), StartsWith("Valdmoor is a turnbased game,"));
     EXPECT_THAT(b1->m_lines.back(), EndsWith("her turn."));
 
-    const struct
-    {
-        int         page;
-        std::size_t text;
-        const char* title;
-    } titles[] = {{0, 1, "Cards"},   {0, 3, "The king"},  {0, 5, "Objective"},
-                  {1, 2, "Example"}, {2, 1, "Example 1"}, {2, 3, "Example 2"}};
+    const struct { int page; std::size_t text; const char* title; } titles[] = {
+        {0, 1, "Cards"}, {0, 3, "The king"}, {0, 5, "Objective"}, {1, 2, "Example"}, {2, 1, "Example 1"},
+        {2, 3, "Example 2"}};
     for (const auto& title : titles)
         EXPECT_EQ(TextAt(tabs->m_tabs[title.page], title.text)->m_lines.at(0), title.title);
     EXPECT_EQ(TextAt(tabs->m_tabs[0], 1)->m_top, 350);

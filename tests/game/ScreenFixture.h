@@ -6,6 +6,8 @@
 
 #include "engine/TaskHandler.h"
 #include "engine/Window.h"
+#include "game/MenuBuilder.h"
+#include "game/Valdmoor.h"
 #include "gui/ModalDialog.h"
 #include "gui/RootWidget.h"
 #include "input/KeyMap.h"
@@ -86,4 +88,25 @@ protected:
     CTaskHandler     m_handler;
     CResourceManager m_resources;           // the pictures the screens load
     GUI::MouseState  m_mouse = {};          // the pointer as the widgets last saw it
+};
+
+// The whole game as the menu builder leaves it: the main menu shown, the game,
+// the help, the difficulty menu and the credits behind it.
+class GameFixture : public ScreenFixture
+{
+protected:
+    void SetUp() override
+    {
+        ScreenFixture::SetUp();
+        if (HasFatalFailure())
+            return;
+        BuildMenus();
+        ASSERT_EQ(GUI::g_rootWidget.m_children.size(), 5u);
+        m_menu = GUI::g_rootWidget.m_children[0];
+        m_game = dynamic_cast<CValdmoor*>(GUI::g_rootWidget.m_children[1]);
+        ASSERT_NE(m_game, nullptr);
+    }
+
+    GUI::IBaseWidget* m_menu = nullptr;     // the main menu, owned by the root widget
+    CValdmoor*        m_game = nullptr;     // the game screen, owned by the root widget
 };
