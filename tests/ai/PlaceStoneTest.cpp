@@ -8,19 +8,23 @@
 namespace
 {
 
-// White's score minus Red's, counted afresh by the rules.
-int FullDifference(CGameState& game, const int board[CellCount])
+// The search's marks for a cell: 1 a Red stone, 3 a White one, 0 empty.
+std::uint8_t Mark(int cell)
 {
-    int red = 0;
-    int white = 0;
-    game.ComputeScores(board, red, white);
-    return white - red;
+    return static_cast<std::uint8_t>(cell == Red ? 1 : cell == White ? 3 : 0);
 }
 
 TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
 {
     CRecordingObserver observer;
     CGameState game(&observer, TestSeconds);
+    // White's score minus Red's, counted afresh by the rules.
+    const auto difference = [&game](const int* board) {
+        int red = 0;
+        int white = 0;
+        game.ComputeScores(board, red, white);
+        return white - red;
+    };
     std::mt19937 random(2024);
     for (int boardIndex = 0; boardIndex < 300; ++boardIndex)
     {
@@ -31,13 +35,11 @@ TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
         {
             const bool stone = std::uniform_real_distribution<double>(0.0, 1.0)(random) < density;
             board[cell] = stone ? static_cast<int>(random() % 2) : EmptyCell;
-            node.m_cells[cell] = static_cast<std::uint8_t>(board[cell] == Red ? 1 : board[cell] == White ? 3 : 0);
+            node.m_cells[cell] = Mark(board[cell]);
         }
-        const int before = FullDifference(game, board);
-
+        const int before = difference(board);
         for (int target = 0; target < CellCount; ++target)
-        {
-            for (PlayerID mover : { Red, White })
+            for (PlayerID mover : {Red, White})
             {
                 if (board[target] == mover)
                     continue;
@@ -50,14 +52,10 @@ TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
                 int after[CellCount];
                 for (int cell = 0; cell < CellCount; ++cell)
                     after[cell] = cell == target ? mover : board[cell];
-                ASSERT_EQ(change, FullDifference(game, after) - before) << "board " << boardIndex << " square " << target;
+                ASSERT_EQ(change, difference(after) - before) << "board " << boardIndex << " square " << target;
                 for (int cell = 0; cell < CellCount; ++cell)
-                {
-                    const int expected = after[cell] == Red ? 1 : after[cell] == White ? 3 : 0;
-                    ASSERT_EQ(moved.m_cells[cell], expected) << "mark left on square " << cell;
-                }
+                    ASSERT_EQ(moved.m_cells[cell], Mark(after[cell])) << "mark left on square " << cell;
             }
-        }
     }
 }
 

@@ -19,9 +19,9 @@ protected:
     {
         ScreenFixture::SetUp();
         WriteTestAssets();
-        m_menu = new GUI::CScreen();
-        m_game = new CValdmoor(m_menu);
-        GUI::g_rootWidget.AddChild(m_menu);
+        GUI::CScreen* menu = new GUI::CScreen();
+        m_game = new CValdmoor(menu);
+        GUI::g_rootWidget.AddChild(menu);
         GUI::g_rootWidget.AddChild(m_game);
         m_ai = new CTreeAI(1);
         m_game->AttachAI(m_ai);
@@ -39,7 +39,6 @@ protected:
         m_game->PlayCard(player, slot);
     }
 
-    GUI::CScreen* m_menu;                   // owned by the root widget
     CValdmoor*    m_game;                   // owned by the root widget
     CTreeAI*      m_ai;                     // owned by m_game
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,24 +16,30 @@ typedef std::vector<std::string> Trace;
 
 Trace g_trace;
 
-// A task whose start time and flush result the test chooses, to reach the
-// wait list, which no task type of the game uses.
+// A task whose start time, flush result and failure the test chooses, to
+// reach the wait list, which no task type of the game uses.
 class CScriptedTask : public IBaseTask
 {
 public:
-    CScriptedTask(const char* name, double start, FlushResult result)
-        : m_result(result), m_name(name), m_start(start) {}
+    CScriptedTask(const char* name, double start, FlushResult result, bool throws = false)
+        : m_result(result), m_name(name), m_start(start), m_throws(throws) {}
     ~CScriptedTask() override { g_trace.push_back(std::string("~") + m_name); }
 
     FlushResult Flush(double) override { return m_result; }
     double      StartTime() const override { return m_start; }
-    void        Execute(double) override { g_trace.push_back(m_name); }
+    void        Execute(double) override
+    {
+        g_trace.push_back(m_name);
+        if (m_throws)
+            throw std::runtime_error(m_name);
+    }
 
     FlushResult m_result;
 
 private:
     const char* m_name;
     double      m_start;
+    bool        m_throws;                   // Execute throws after writing its name
 };
 
 class TaskHandlerTest : public ::testing::Test
@@ -115,7 +122,7 @@ TEST_F(TaskHandlerTest, FlushResultsRequeueFrontAndWait)
     EXPECT_EQ(g_trace, (Trace{"T", "T", "T", "other"}));
 }
 
-TEST(TaskHandlerLifetimeTest, RemoveTaskDeletesItAndDestructorDeletesTheRest)
+TEST(TaskHandlerLifetimeTest, RemoveTaskDeletesItAndDestructorDeletesTheRestEvenATaskThatThrew)
 {
     g_trace.clear();
     CTaskHandler* handler = new CTaskHandler();
@@ -123,12 +130,14 @@ TEST(TaskHandlerLifetimeTest, RemoveTaskDeletesItAndDestructorDeletesTheRest)
     handler->AddTask(doomed, InsertBack);
     handler->AddTask(new CScriptedTask("queued", 0.0, RequeueBack), InsertBack);
     handler->AddTask(new CScriptedTask("waiting", 7.0, Delete), InsertTimed);
-
     handler->RemoveTask(doomed);
     EXPECT_EQ(g_trace, (Trace{"~doomed"}));
     EXPECT_EQ(handler->QueuedCount(), 1u);
+
+    handler->AddTask(new CScriptedTask("thrower", 0.0, Delete, true), InsertFront);
+    EXPECT_THROW(handler->Tick(), std::runtime_error);
     delete handler;
-    EXPECT_EQ(g_trace, (Trace{"~doomed", "~queued", "~waiting"}));
+    EXPECT_EQ(g_trace, (Trace{"~doomed", "thrower", "~queued", "~waiting", "~thrower"}));
     EXPECT_EQ(CTaskHandler::Instance(), nullptr);
 }
 
