@@ -7,7 +7,6 @@
 #include "gui/RootWidget.h"
 #include "gui/Screen.h"
 #include "tests/game/ScreenFixture.h"
-#include "tests/gui/TestAssets.h"
 
 namespace
 {
@@ -18,7 +17,6 @@ protected:
     void SetUp() override
     {
         ScreenFixture::SetUp();
-        WriteTestAssets();
         GUI::CScreen* menu = new GUI::CScreen();
         m_game = new CValdmoor(menu);
         GUI::g_rootWidget.AddChild(menu);
