@@ -37,6 +37,8 @@ public:
 class RoutingTest : public ScreenFixture
 {
 protected:
+    RoutingTest() { g_events.clear(); }
+
     IBaseWidget* AddProbe(const char* name, int x, IBaseWidget* parent = nullptr)
     {
         (parent ? parent : m_screen)->AddChild(new CProbe<IBaseWidget>(name, x, 30, 128, 32));
@@ -152,8 +154,6 @@ TEST_F(RoutingTest, DestroyedDialogGivesTheMouseToTheDialogBelow)
     m_screen->RemoveChild(upper);
     delete upper;
     EXPECT_EQ(g_rootWidget.m_hover, lower);
-    Click(50.0f, 40.0f);
-    EXPECT_EQ(Take(), Events{});
 
     m_screen->RemoveChild(lower);
     delete lower;
