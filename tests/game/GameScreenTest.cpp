@@ -65,7 +65,7 @@ protected:
         Click((answer->m_left + answer->m_right) / 2.0f, (answer->m_bottom + answer->m_top) / 2.0f);
     }
 
-    int m_aiDeaths = 0;           // CSkippingAIs deleted so far
+    int m_aiDeaths = 0;                     // CSkippingAIs deleted so far
 };
 
 //------------------------------------------------------------------ Dialogs

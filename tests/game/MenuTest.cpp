@@ -28,16 +28,6 @@ protected:
     void ClickColumn(int y) { Click(74, y + 16.0f); }
 };
 
-TEST_F(MenuTest, TheMenusStartNoGameUntilOneIsChosen)
-{
-    EXPECT_TRUE(KeyMaps().empty());
-    ClickColumn(170);
-    ClickColumn(30);
-    EXPECT_TRUE(m_menu->m_visible);
-    EXPECT_TRUE(KeyMaps().empty());
-    EXPECT_EQ(m_game->m_ai, nullptr);
-}
-
 // The notice's corner is fixed 110 pixels from the right edge.
 TEST_F(MenuTest, TheMainMenuPicturesAndTextsFitTheWindow)
 {
@@ -52,15 +42,22 @@ TEST_F(MenuTest, TheMainMenuPicturesAndTextsFitTheWindow)
     EXPECT_LE(children[2]->m_left + children[2]->GetWidth(), 600);
 }
 
-TEST_F(MenuTest, TwoPlayersAfterAGameAgainstTheComputerIsBetweenTwoPeople)
+TEST_F(MenuTest, TheMenusStartTheChosenGameAndNoOther)
 {
-    ClickColumn(170);
+    EXPECT_TRUE(KeyMaps().empty());
+    ClickColumn(170);                       // "1 Player", then "Back"
+    ClickColumn(30);
+    EXPECT_TRUE(m_menu->m_visible);
+    EXPECT_TRUE(KeyMaps().empty());
+    EXPECT_EQ(m_game->m_ai, nullptr);
+
+    ClickColumn(170);                       // "1 Player", then "Easy"
     ClickColumn(170);
     ASSERT_NE(m_game->m_ai, nullptr);
     Click(74, 26);                          // the game's "Quit": no card played, so no question
     ASSERT_TRUE(m_menu->m_visible);
 
-    ClickColumn(135);
+    ClickColumn(135);                       // "2 Players" after a game against the computer
     EXPECT_EQ(m_game->m_ai, nullptr);
     EXPECT_EQ(m_game->m_state.m_controller[White], Human);
     m_game->PlayCard(Red, 0);
@@ -100,6 +97,7 @@ TEST_F(MenuTest, HelpTextsStandInTheirBoxesEachTitleOnALineOfItsOwn)
     ASSERT_EQ(tabs->m_tabs.size(), 3u);
     const GUI::CTextbox* b1 = TextAt(tabs->m_tabs[0], 0);
     EXPECT_THAT(Edges(b1), ElementsAre(20, 200, 540, 420));
+    ASSERT_GE(b1->m_lines.size(), 2u);
     EXPECT_THAT(b1->m_lines.front(), StartsWith("Valdmoor is a turnbased game,"));
     EXPECT_THAT(b1->m_lines.back(), EndsWith("her turn."));
 
