@@ -48,13 +48,18 @@ protected:
 
 } // namespace
 
-// Each answer comes while its dialog is still shown; the dialog below keeps
-// the mouse, and once none is left the screen's button lights up under the
-// pointer and takes clicks again.
+// A dialog closed, answered or not, gives the mouse to the one below; each
+// answer comes while its dialog is still shown; once no dialog is left the
+// screen's button lights up under the pointer and takes clicks again.
 TEST_F(DialogTest, OnlyTheTopDialogsAnswersTakeClicksAndEachCallsTheOwnerOnce)
 {
     IBaseWidget* lower = Ask();
-    EXPECT_EQ(g_rootWidget.m_hover, Ask(10));
+    IBaseWidget* middle = Ask(10);
+    IBaseWidget* upper = Ask(20);
+    m_screen->RemoveChild(upper);
+    delete upper;
+    EXPECT_EQ(g_rootWidget.m_hover, middle);
+    m_asked = middle;
     Click(50, 20);
     Click(300, 260);
     Click(420, 220);

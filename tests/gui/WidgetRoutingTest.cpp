@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "gui/ModalDialog.h"
 #include "gui/WidgetEvent.h"
 
 using namespace GUI;
@@ -143,21 +142,6 @@ TEST_F(RoutingTest, ClickQueuesTheActionForTheNextTickEvenAfterItsButtonIsGone)
     m_handler.Tick();
     EXPECT_EQ(counter.runs, 1);
     EXPECT_EQ(m_handler.QueuedCount(), 0u);
-}
-
-TEST_F(RoutingTest, DestroyedDialogGivesTheMouseToTheDialogBelow)
-{
-    AddProbe("button", 10);
-    CModalDialog* lower = new CModalDialog(150, 190, 300, 100, m_screen);
-    CModalDialog* upper = new CModalDialog(160, 200, 300, 100, m_screen);
-
-    m_screen->RemoveChild(upper);
-    delete upper;
-    EXPECT_EQ(g_rootWidget.m_hover, lower);
-
-    m_screen->RemoveChild(lower);
-    delete lower;
-    EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);
 }
 
 // Edges included: a pointer on one is inside.

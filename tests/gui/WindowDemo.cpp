@@ -11,7 +11,6 @@
 #include "engine/TaskHandler.h"
 #include "engine/Window.h"
 #include "gui/ActionButton.h"
-#include "gui/Label.h"
 #include "gui/RootWidget.h"
 #include "gui/Screen.h"
 #include "gui/YesNoModalDialog.h"
@@ -85,13 +84,10 @@ int main()
     Input::Keyboard::InitKeyboard();
 
     g_screen = new GUI::CScreen();
-    auto* count = new GUI::CActionButton<void (*)()>(10, 10, 128, 32, "Assets/buttonOut.tga",
-                                                     "Assets/buttonOver.tga", Count);
-    count->AddChild(new GUI::CLabel("Count"));
-    g_screen->AddChild(count);
+    g_screen->AddChild(new GUI::CActionButton<void (*)()>(10, 10, 128, 32, "Assets/buttonOut.tga",
+                                                          "Assets/buttonOver.tga", Count));
     GUI::g_rootWidget.AddChild(g_screen);
     g_screen->Show();
-    GUI::g_rootWidget.Layout();
 
     Input::Keyboard::CKeyMap keys;
     keys.BindKey(68, &KeyD, Input::Keyboard::Pressed);
