@@ -11,10 +11,7 @@
 // 8 x 4 in a 64 x 16 atlas.
 struct GlfFile
 {
-    struct Rectangle
-    {
-        float tx1, ty1, tx2, ty2;           // texture coordinates
-    };
+    struct Rectangle { float tx1, ty1, tx2, ty2; };  // texture coordinates
 
     std::int32_t textureName = 0;
     std::int32_t texWidth = 64;

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,12 @@
 
 namespace
 {
+
+struct Measure
+{
+    const char* text;
+    int         width, height;
+};
 
 // Reads and measures fonts without uploading them.
 class GlyphTableTest : public ::testing::Test
@@ -27,13 +34,16 @@ protected:
         font.MeasureGlyphs();
     }
 
-    PixelPerfectGLFont font;
-};
+    void ExpectSizes(std::initializer_list<Measure> texts) const
+    {
+        for (const Measure& text : texts)
+        {
+            EXPECT_EQ(font.GetStringWidth(text.text), text.width) << text.text;
+            EXPECT_EQ(font.GetStringHeight(text.text), text.height) << text.text;
+        }
+    }
 
-struct Measure
-{
-    const char* text;
-    int         width, height;
+    PixelPerfectGLFont font;
 };
 
 } // namespace
@@ -46,17 +56,11 @@ TEST_F(GlyphTableTest, WidthIsTheSumOfTheGlyphsAndHeightTheTallest)
     glf.textureName = 77;
     glf.tablePointer = -1;
     Read(glf);
-    for (const Measure& row : {Measure{"AB", 24, 8}, {"BAB", 32, 8}, {"", 0, 0}, {"@A C", 16, 8}, {"\xC1", 0, 0},
-                               {"C \x80", 0, 0}})
-    {
-        EXPECT_EQ(font.GetStringWidth(row.text), row.width) << row.text;
-        EXPECT_EQ(font.GetStringHeight(row.text), row.height) << row.text;
-    }
+    ExpectSizes({{"AB", 24, 8}, {"BAB", 32, 8}, {"", 0, 0}, {"@A C", 16, 8}, {"\xC1", 0, 0}, {"C \x80", 0, 0}});
     glf.startChar = -128;
     glf.endChar = -127;
     Read(glf);
-    EXPECT_EQ(font.GetStringWidth("\x80\x81"), 24);
-    EXPECT_EQ(font.GetStringWidth("AB"), 0);
+    ExpectSizes({{"\x80\x81", 24, 8}, {"AB", 0, 0}});
 }
 
 // Sizes beyond the 32-bit range saturate, sums too, and a size that is not
@@ -68,12 +72,8 @@ TEST_F(GlyphTableTest, PixelSizesAreTheTextureRectanglesTruncatedTowardZeroAndSa
     glf.records = {{0.25f, 0.25f, 0.5f, 0.75f}, {0, 0, 15.999f / 64, 0.9999f}, {0, 0.75f, 0.125f, 0.5f},
                    {0, 0, 1e10f, 1e10f},        {1e10f, 1e10f, 0, 0},          {0, 0, NAN, NAN}};
     Read(glf);
-    for (const Measure& row : {Measure{"A", 16, 8}, {"B", 15, 15}, {"AC", 24, -4}, {"DD", INT_MAX, INT_MAX},
-                               {"EE", INT_MIN, INT_MIN}, {"F", 0, 0}})
-    {
-        EXPECT_EQ(font.GetStringWidth(row.text), row.width) << row.text;
-        EXPECT_EQ(font.GetStringHeight(row.text), row.height) << row.text;
-    }
+    ExpectSizes({{"A", 16, 8}, {"B", 15, 15}, {"AC", 24, -4}, {"DD", INT_MAX, INT_MAX}, {"EE", INT_MIN, INT_MIN},
+                 {"F", 0, 0}});
 }
 
 TEST_F(GlyphTableTest, MalformedFilesThrowInvalidFileAndLeaveTheFontEmpty)

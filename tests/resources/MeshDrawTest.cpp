@@ -73,21 +73,32 @@ Pixels CubeSquare()
 
 // All four live at once and draw in mode order, twice, so that a buffer left
 // bound by one would spoil the client pointers of the next.
-TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixels)
+TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixelsAndFreesItsListOrBuffers)
 {
     ASSERT_TRUE(HasVertexBuffers());
-    CMeshObject meshes[4];
-    for (std::uint32_t mode = 0; mode < 4; ++mode)
+    GLuint list, vertexBuffer, indexBuffer;
     {
-        Create(meshes[mode], mode);
-        EXPECT_EQ(meshes[mode].m_mode, mode);
-    }
-    for (int pass = 0; pass < 2; ++pass)
+        CMeshObject meshes[4];
         for (std::uint32_t mode = 0; mode < 4; ++mode)
         {
-            SCOPED_TRACE(mode);
-            EXPECT_EQ(Draw(meshes[mode]), CubeSquare());
+            Create(meshes[mode], mode);
+            EXPECT_EQ(meshes[mode].m_mode, mode);
         }
+        for (int pass = 0; pass < 2; ++pass)
+            for (std::uint32_t mode = 0; mode < 4; ++mode)
+            {
+                SCOPED_TRACE(mode);
+                EXPECT_EQ(Draw(meshes[mode]), CubeSquare());
+            }
+        list = meshes[MeshDisplayList].m_list;
+        vertexBuffer = meshes[MeshVertexBuffers].m_list;
+        indexBuffer = meshes[MeshVertexBuffers].m_indexBuffer;
+        ASSERT_TRUE(glIsList(list));
+    }
+    const auto isBuffer = reinterpret_cast<PFNGLISBUFFERARBPROC>(GetGLProcedure("glIsBufferARB"));
+    EXPECT_FALSE(glIsList(list));
+    EXPECT_FALSE(isBuffer(vertexBuffer));
+    EXPECT_FALSE(isBuffer(indexBuffer));
 }
 
 TEST_F(MeshDrawTest, VertexBufferModeWithoutTheExtensionDrawsFromClientArrays)
@@ -99,22 +110,4 @@ TEST_F(MeshDrawTest, VertexBufferModeWithoutTheExtensionDrawsFromClientArrays)
     EXPECT_EQ(mesh.m_draw, &CMeshObject::DrawArrays);
     EXPECT_EQ(mesh.m_list, 0u);
     EXPECT_EQ(Draw(mesh), CubeSquare());
-}
-
-TEST_F(MeshDrawTest, DestroyingAMeshReleasesItsListOrBuffers)
-{
-    GLuint list, vertexBuffer, indexBuffer;
-    {
-        CMeshObject listed, buffered;
-        Create(listed, MeshDisplayList);
-        Create(buffered, MeshVertexBuffers);
-        list = listed.m_list;
-        vertexBuffer = buffered.m_list;
-        indexBuffer = buffered.m_indexBuffer;
-        ASSERT_TRUE(glIsList(list));
-    }
-    const auto isBuffer = reinterpret_cast<PFNGLISBUFFERARBPROC>(GetGLProcedure("glIsBufferARB"));
-    EXPECT_FALSE(glIsList(list));
-    EXPECT_FALSE(isBuffer(vertexBuffer));
-    EXPECT_FALSE(isBuffer(indexBuffer));
 }

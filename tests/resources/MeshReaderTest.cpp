@@ -25,7 +25,8 @@ protected:
         return Read3DS(file, data);
     }
 
-    // The cube's corners scaled by 1 / (2 x 0.6), its faces as written.
+    // The cube's corners scaled by 1 / (2 x 0.6), its faces as written; the
+    // box and radius as read.
     void ExpectCube() const
     {
         ASSERT_EQ(data.vertexCount, 8u);
@@ -36,21 +37,15 @@ protected:
             coordinate = coordinate > 0 ? 1.6666666f : -1.6666666f;
         EXPECT_THAT(Floats(data.vertices, 24), Pointwise(FloatEq(), corners));
         EXPECT_EQ(std::vector<std::uint16_t>(data.faces, data.faces + 36), CubeFaces());
+        EXPECT_EQ(Floats(data.boundsMin, 3), std::vector<float>(3, -2.0f));
+        EXPECT_EQ(Floats(data.boundsMax, 3), std::vector<float>(3, 2.0f));
+        EXPECT_FLOAT_EQ(data.radius, std::sqrt(12.0f));
     }
 
     CMeshData data;
 };
 
 } // namespace
-
-TEST_F(MeshReaderTest, CubeIsScaledWhileBoundsAndRadiusKeepTheFileValues)
-{
-    ASSERT_TRUE(Read(Cube()));
-    ExpectCube();
-    EXPECT_EQ(Floats(data.boundsMin, 3), std::vector<float>(3, -2.0f));
-    EXPECT_EQ(Floats(data.boundsMax, 3), std::vector<float>(3, 2.0f));
-    EXPECT_FLOAT_EQ(data.radius, std::sqrt(12.0f));
-}
 
 TEST_F(MeshReaderTest, NormalsAreTheUnitSumOfTheFacesAround)
 {
@@ -62,7 +57,8 @@ TEST_F(MeshReaderTest, NormalsAreTheUnitSumOfTheFacesAround)
                                                                 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f}));
 }
 
-TEST_F(MeshReaderTest, UnknownChunksAreSkippedWhereverTheyStand)
+// The plain cube is read and drawn by the mesh drawing tests.
+TEST_F(MeshReaderTest, CubeIsScaledAndUnknownChunksAreSkippedWhereverTheyStand)
 {
     const Bytes unknown = Chunk(0xB000, "keyframes");
     const Bytes version = Chunk(0x0002, U32(3));

@@ -36,18 +36,12 @@ GLint Integer(GLenum name)
     return value;
 }
 
-class TextureTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { ASSERT_TRUE(OpenTestContext()); }
-
-    CTextureObject texture;
-};
-
 } // namespace
 
-TEST_F(TextureTest, RowsOfAnyLengthUploadUnpadded)
+TEST(TextureTest, UploadKeepsRowsUnpaddedAndBuildsTheMipmapChainOnlyWhenAsked)
 {
+    ASSERT_TRUE(OpenTestContext());
+    CTextureObject texture, mipmapped;
     Fill(texture, 3, 2, 3);
     ASSERT_TRUE(texture.Create(TextureOptions{false}));
     EXPECT_NE(texture.textureName, 0u);
@@ -57,12 +51,9 @@ TEST_F(TextureTest, RowsOfAnyLengthUploadUnpadded)
     EXPECT_EQ(uploaded, std::vector<std::uint8_t>(texture.pixels, texture.pixels + 18));
     EXPECT_EQ(LevelWidth(0), 3);
     EXPECT_EQ(LevelWidth(1), 0);
-}
 
-TEST_F(TextureTest, MipmapsBuildTheWholeChain)
-{
-    Fill(texture, 4, 4, 4);
-    ASSERT_TRUE(texture.Create(TextureOptions{true}));
+    Fill(mipmapped, 4, 4, 4);
+    ASSERT_TRUE(mipmapped.Create(TextureOptions{true}));
     EXPECT_EQ(LevelWidth(0), 4);
     EXPECT_EQ(LevelWidth(2), 1);
     GLint filter = 0;
@@ -70,9 +61,10 @@ TEST_F(TextureTest, MipmapsBuildTheWholeChain)
     EXPECT_EQ(filter, GL_LINEAR);
 }
 
-TEST_F(TextureTest, BindingEnablesBlendingForAlphaTexturesOnly)
+TEST(TextureTest, BindingEnablesBlendingForAlphaTexturesOnly)
 {
-    CTextureObject alpha;
+    ASSERT_TRUE(OpenTestContext());
+    CTextureObject texture, alpha;
     Fill(texture, 1, 1, 3);
     Fill(alpha, 1, 1, 4);
     ASSERT_TRUE(texture.Create(TextureOptions{false}) && alpha.Create(TextureOptions{false}));

@@ -20,12 +20,9 @@ const std::uint8_t kTopFirst = 0x20;
 Bytes Header(std::uint8_t type, std::uint16_t width, std::uint16_t height, std::uint8_t depth,
              std::uint8_t descriptor = 0, std::uint8_t idLength = 0)
 {
-    Bytes bytes{idLength, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, depth, descriptor};
-    bytes[12] = width & 0xFF;
-    bytes[13] = width >> 8;
-    bytes[14] = height & 0xFF;
-    bytes[15] = height >> 8;
-    return bytes;
+    const auto byte = [](int value) { return static_cast<std::uint8_t>(value & 0xFF); };
+    return {idLength, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+            byte(width), byte(width >> 8), byte(height), byte(height >> 8), depth, descriptor};
 }
 
 Bytes operator+(Bytes head, const Bytes& tail)
