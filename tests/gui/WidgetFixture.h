@@ -10,7 +10,6 @@
 #include <fstream>
 #include <string>
 
-#include "engine/Callables.h"
 #include "engine/TaskHandler.h"
 #include "gui/ActionButton.h"
 #include "gui/RootWidget.h"
@@ -20,7 +19,7 @@
 
 // Writes into the working directory the "Assets" that the widgets load: a
 // font whose glyphs are solid white blocks 16 pixels high and 8 wide (the
-// space 3), and 2 by 2 pictures of one colour under the button and tab names.
+// space 3), and white 2 by 2 pictures under the button and tab names.
 inline void WriteTestAssets()
 {
     const auto write = [](std::ofstream& out, const auto& value) {
@@ -34,26 +33,18 @@ inline void WriteTestAssets()
         for (const float value : {0.0f, 0.0f, 0.0f, 0.0f, (code == ' ' ? 3.0f : 8.0f) / 256, 1.0f})
             write(font, value);
     font << std::string(2 * 256 * 16, static_cast<char>(255));
-    const std::pair<const char*, unsigned> pictures[] = {{"buttonOut", 0xffffff}, {"buttonOver", 0xffff00},
-                                                         {"tabvisible", 0x00ff00}, {"tabhidden", 0x0000ff},
-                                                         {"tabhiddenover", 0xff00ff}};
-    for (const auto& picture : pictures)
+    for (const char* name : {"buttonOut", "buttonOver", "tabvisible", "tabhidden", "tabhiddenover"})
     {
-        std::ofstream out(std::string("Assets/") + picture.first + ".tga", std::ios::binary);
+        std::ofstream out(std::string("Assets/") + name + ".tga", std::ios::binary);
         const unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 24, 0};
         write(out, header);
-        for (int i = 0; i < 4; ++i)
-            out << char(picture.second) << char(picture.second >> 8) << char(picture.second >> 16);
+        out << std::string(4 * 3, static_cast<char>(255));
     }
 }
 
-struct Counter
-{
-    int runs = 0;
-    void Run() { ++runs; }
-};
-
-typedef GUI::CActionButton<Functor0<Counter>> CountingButton;
+inline int g_clicks = 0;                    // clicks the fixture's buttons ran, this test
+inline void CountClick() { ++g_clicks; }
+typedef GUI::CActionButton<void (*)()> CountingButton;
 
 // A shown screen under the root, a task handler and a resource manager.
 class ScreenFixture : public ::testing::Test
@@ -61,6 +52,7 @@ class ScreenFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
+        g_clicks = 0;
         m_screen = new GUI::CScreen();
         GUI::g_rootWidget.AddChild(m_screen);
         m_screen->Show();
@@ -69,13 +61,12 @@ protected:
     void TearDown() override
     {
         GUI::g_rootWidget.DeleteChildren();
-        GUI::g_rootWidget.m_hover = &GUI::g_rootWidget;
     }
 
-    // A button of 128 by 32 on the screen that counts its clicks.
-    CountingButton* AddButton(int x, int y, Counter& counter, const char* out = "", const char* over = "")
+    // A button of 128 by 32 on the screen that counts its clicks in g_clicks.
+    CountingButton* AddButton(int x, int y, const char* out = "", const char* over = "")
     {
-        m_screen->AddChild(new CountingButton(x, y, 128, 32, out, over, Functor0<Counter>(&counter, &Counter::Run)));
+        m_screen->AddChild(new CountingButton(x, y, 128, 32, out, over, CountClick));
         return static_cast<CountingButton*>(m_screen->m_children.back());
     }
 
