@@ -148,8 +148,6 @@ TEST_F(GameScreenTest, AnAIThatIsReplacedOrDroppedIsDeleted)
     EXPECT_EQ(m_aiDeaths, 1);
     m_game->StartTwoPlayerGame();
     EXPECT_EQ(m_aiDeaths, 2);
-    EXPECT_EQ(m_game->m_ai, nullptr);
-    EXPECT_EQ(m_game->m_state.m_controller[White], Human);
 }
 
 TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
