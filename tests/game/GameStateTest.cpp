@@ -127,15 +127,6 @@ TEST_F(GameStateTest, KnightMoveConvertsStoneAndSplitsGroup)
               Events({ "status: ", "knight spent Red 3", "played Red 3", "turn White", "scores 2 2", "shaded" }));
 }
 
-TEST_F(GameStateTest, DrawFillsTheLowestEmptySlotFromTheTopOfThePile)
-{
-    SetUpAroundKing();
-    m_game.m_players[Red].m_hand[1] = NoCard;
-    m_game.DrawCard();
-    EXPECT_EQ(m_observer.m_events, Events({ "status: ", "dealt Red 12 1", "turn White", "shaded" }));
-    EXPECT_EQ(m_game.m_deck.m_drawPile, Cards({ 10 }));
-}
-
 TEST_F(GameStateTest, EachRefusalNamesItsReasonAndChangesNothing)
 {
     SetUpAroundKing();
