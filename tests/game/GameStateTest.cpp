@@ -111,7 +111,7 @@ TEST_F(GameStateTest, CardIsPlayableOnAFreeSquareOrWithAKnightOnAnOpponentsStone
     EXPECT_EQ(King(), 64);
 }
 
-TEST_F(GameStateTest, PlayingACardMovesTheKingPlacesTheStoneAndHandsOverTheMove)
+TEST_F(GameStateTest, PlayingACardPlacesItsStoneDiscardsItAndHandsOverTheMove)
 {
     SetUpAroundKing();
     m_game.PlayCard(Red, 0);

@@ -20,12 +20,7 @@ GUI::CTextbox* TextAt(GUI::IBaseWidget* parent, std::size_t index)
     return dynamic_cast<GUI::CTextbox*>(parent->m_children.at(index));
 }
 
-class MenuTest : public GameFixture
-{
-protected:
-    // Buttons are 128 by 32; a click in the middle of one at (10, y).
-    void ClickColumn(int y) { Click(74, y + 16.0f); }
-};
+typedef GameFixture MenuTest;
 
 // The notice's corner is fixed 110 pixels from the right edge.
 TEST_F(MenuTest, TheMainMenuPicturesAndTextsFitTheWindow)
@@ -41,22 +36,23 @@ TEST_F(MenuTest, TheMainMenuPicturesAndTextsFitTheWindow)
     EXPECT_LE(children[2]->m_left + children[2]->GetWidth(), 600);
 }
 
+// The buttons of 128 by 32 at (10, y) are clicked in the middle, at (74, y + 16).
 TEST_F(MenuTest, TheMenusStartTheChosenGameAndNoOther)
 {
     EXPECT_TRUE(KeyMaps().empty());
-    ClickColumn(170);                       // "1 Player", then "Back"
-    ClickColumn(30);
+    Click(74, 186);                         // "1 Player", then "Back"
+    Click(74, 46);
     EXPECT_TRUE(m_menu->m_visible);
     EXPECT_TRUE(KeyMaps().empty());
     EXPECT_EQ(m_game->m_ai, nullptr);
 
-    ClickColumn(170);                       // "1 Player", then "Easy"
-    ClickColumn(170);
+    Click(74, 186);                         // "1 Player", then "Easy"
+    Click(74, 186);
     ASSERT_NE(m_game->m_ai, nullptr);
     Click(74, 26);                          // the game's "Quit": no card played, so no question
     ASSERT_TRUE(m_menu->m_visible);
 
-    ClickColumn(135);                       // "2 Players" after a game against the computer
+    Click(74, 151);                         // "2 Players" after a game against the computer
     EXPECT_EQ(m_game->m_ai, nullptr);
     EXPECT_EQ(m_game->m_state.m_controller[White], Human);
     m_game->PlayCard(Red, 0);
