@@ -91,7 +91,6 @@ TEST_F(DialogTest, AnswerThatLeavesTheScreenLeavesTheLowerDialogBehindWithoutThe
     Ask(10);
 
     Click(210, 220);
-
     EXPECT_TRUE(m_onAnswer->m_visible);
     EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);
 }

@@ -95,7 +95,6 @@ TEST_F(TextboxTest, WrapsByTheWidthsOfItsFontAndDrawsDownFromTheTop)
               (Lines{"Help", "Everything", "worked fine"}));
 
     m_screen->AddChild(new CTextbox(0, 0, 64, 64, "A\n\nB"));
-
     EXPECT_EQ(std::vector<int>({RedAt(3, 56), RedAt(3, 40), RedAt(3, 24), RedAt(3, 8)}),
               std::vector<int>({255, 0, 255, 0}));
 }

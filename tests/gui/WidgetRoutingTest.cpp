@@ -22,9 +22,8 @@ public:
 
     void OnEvent(int event, const MouseState& mouse) override
     {
-        static const char* const names[] = {"MouseEnter", "MouseLeave",   "LeftPress",   "LeftRelease",
-                                            "RightPress", "RightRelease", "MiddlePress", "MiddleRelease",
-                                            "Show",       "Hide",         "Drag"};
+        static const char* const names[] = {"MouseEnter", "MouseLeave", "LeftPress", "LeftRelease", "RightPress",
+                                            "RightRelease", "MiddlePress", "MiddleRelease", "Show", "Hide", "Drag"};
         g_events.push_back(std::string(m_name) + " " + names[event]);
         Base::OnEvent(event, mouse);
     }
@@ -101,7 +100,6 @@ TEST_F(RoutingTest, OneButtonEventPerPollLeftFirstEvenToAHiddenWidget)
     Poll(50.0f, 40.0f, true, true);
     Poll(50.0f, 40.0f, true, true);
     Poll(50.0f, 40.0f, false, true);
-
     EXPECT_EQ(Take(), (Events{"button LeftPress", "button LeftRelease"}));
 }
 
@@ -118,7 +116,6 @@ TEST_F(RoutingTest, ShowingAScreenHidesEverySiblingAndSearchesFromTheRoot)
     Take();
 
     screens[1]->Show();
-
     EXPECT_EQ(Take(), (Events{"game Show", "menu Hide", "help Hide"}));
     EXPECT_EQ(std::vector<bool>({screens[0]->m_visible, screens[1]->m_visible, screens[2]->m_visible}),
               std::vector<bool>({false, true, false}));
@@ -130,7 +127,6 @@ TEST_F(RoutingTest, ShowingAScreenHidesEverySiblingAndSearchesFromTheRoot)
 TEST_F(RoutingTest, ClickQueuesTheActionForTheNextTickEvenAfterItsButtonIsGone)
 {
     CountingButton* button = AddButton(10, 30);
-
     Poll(50.0f, 40.0f, true);
     Poll(50.0f, 40.0f, false);
     EXPECT_EQ(g_clicks, 0);
