@@ -11,7 +11,8 @@ namespace
 {
 
 // Questions of 300 by 100 at (150, 190): "Yes" spans 160..288, "No"
-// 312..440, both at y 200..232. The screen's own button is under them.
+// 312..440, both at y 200..232; each one asked over them sits 10 pixels up
+// and right. The screen's own button is at (10, 10).
 class DialogTest : public WidgetFixture
 {
 protected:
