@@ -91,8 +91,7 @@ TEST_F(GameStateTest, ScoreIsTheSumOfSquaredOrthogonalGroupSizes)
     for (const auto& [rows, scores] : cases)
     {
         SetRows(m_game, rows);
-        int red = -1;
-        int white = -1;
+        int red = -1, white = -1;
         m_game.ComputeScores(m_game.m_board, red, white);
         EXPECT_EQ(std::to_string(red) + " " + std::to_string(white), scores) << rows[0].second;
     }

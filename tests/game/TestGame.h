@@ -13,10 +13,7 @@
 
 inline unsigned g_testSeconds = 0;          // what every shuffle of the tests is seeded with
 
-inline unsigned TestSeconds()
-{
-    return g_testSeconds;
-}
+inline unsigned TestSeconds() { return g_testSeconds; }
 
 class CRecordingObserver : public IGameObserver
 {
