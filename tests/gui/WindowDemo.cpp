@@ -27,18 +27,12 @@ const useconds_t kFramePause = 10000;       // microseconds; keeps a frame loop 
 GUI::CScreen* g_screen = nullptr;           // owned by the root
 bool          g_ready = false;              // a frame was shown and "ready" said
 
-void Say(const char* line)
-{
-    std::printf("%s\n", line);
-    std::fflush(stdout);
-}
-
-void Count() { Say("clicked Count"); }
-void KeyD() { Say("key D"); }
+void Count() { std::puts("clicked Count"); }
+void KeyD() { std::puts("key D"); }
 
 void OnAnswer(bool yes)
 {
-    Say(yes ? "answer yes" : "answer no");
+    std::puts(yes ? "answer yes" : "answer no");
     if (yes)
         CTaskHandler::Instance()->Stop();
 }
@@ -46,7 +40,7 @@ void OnAnswer(bool yes)
 void Ask()
 {
     new GUI::CYesNoModalDialog<void (*)(bool)>(g_screen, OnAnswer, "Quit the demo?", 150, 190, 300, 100);
-    Say("dialog open");
+    std::puts("dialog open");
 }
 
 void Frame()
@@ -57,7 +51,7 @@ void Frame()
     GUI::DrawTree(&GUI::g_rootWidget);
     GUI::PollMouse();
     if (!g_ready)
-        Say("ready");
+        std::puts("ready");
     g_ready = true;
     usleep(kFramePause);
 }
@@ -66,11 +60,12 @@ void Frame()
 
 int main()
 {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);   // the script reads each line as it is said
     g_windowWidth = 600;
     g_windowHeight = 480;
     if (!InitWindowSystem() || !OpenWindow(g_windowWidth, g_windowHeight, false))
     {
-        Say("no window");
+        std::puts("no window");
         return 2;
     }
     SetWindowTitle("Widget demo");
@@ -99,7 +94,7 @@ int main()
         handler->Tick();
     const bool answered = !handler->IsRunning();
     if (!answered)
-        Say("timeout");
+        std::puts("timeout");
 
     Input::Keyboard::PopKeyMap();
     GUI::g_rootWidget.DeleteChildren();
