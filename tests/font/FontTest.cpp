@@ -45,18 +45,7 @@ protected:
 } // namespace
 
 // Where the glyphs land is checked on screen, pixel by pixel, by the end-to-end tests.
-TEST_F(FontTest, DrawingTextPopsItsMatrixAndSwitchesTexturingAndBlendingOff)
-{
-    GlfFile().Write(CFont::FileName);
-    CFont font;
-    font.Init();
-    font.DrawText(10, 20, "AB?");
-    EXPECT_EQ(Integer(GL_MODELVIEW_STACK_DEPTH), 1);
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-}
-
-TEST_F(FontTest, EmptyTextIsAsTallAsOneAndHasNoWidth)
+TEST_F(FontTest, EmptyTextIsAsTallAsOneAndDrawingLeavesNoMatrixTexturingOrBlending)
 {
     GlfFile glf;
     glf.startChar = '0';
@@ -69,6 +58,10 @@ TEST_F(FontTest, EmptyTextIsAsTallAsOneAndHasNoWidth)
     EXPECT_EQ(font.TextHeight("1"), 12);
     EXPECT_EQ(font.TextHeight("0"), 4);
     EXPECT_EQ(font.TextWidth(""), 0);
+    font.DrawText(10, 20, "AB?");
+    EXPECT_EQ(Integer(GL_MODELVIEW_STACK_DEPTH), 1);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
 }
 
 // The file reader logs the missing file before the font throws.
