@@ -76,13 +76,14 @@ protected:
         GUI::g_rootWidget.DispatchMouse(m_mouse);
     }
 
-    // A click, and the tasks it queued.
+    // A click, and the tasks it queued; a few ticks at most, so that an action
+    // requeued by mistake fails the test instead of hanging it.
     void Click(float x, float y)
     {
         Poll(x, y);
         Poll(x, y, true);
         Poll(x, y, false);
-        while (m_handler.QueuedCount() > 0)
+        for (int tick = 0; tick < 10 && m_handler.QueuedCount() > 0; ++tick)
             m_handler.Tick();
     }
 
