@@ -29,7 +29,7 @@ TEST(DeckTest, ResetEmptiesTheDiscardPileAndTheShuffleIsFixedBySecondsSinceStart
     }
 }
 
-TEST(DeckTest, TakingTheLastCardRefillsFromTheDiscardPileAndShuffles)
+TEST(DeckTest, TakingTheLastCardRefillsFromTheDiscardPileAndShufflesAndAnEmptyPileStaysEmpty)
 {
     CDeck deck(TestSeconds);
     g_testSeconds = 2;
@@ -38,11 +38,8 @@ TEST(DeckTest, TakingTheLastCardRefillsFromTheDiscardPileAndShuffles)
     EXPECT_EQ(deck.Take(), 20);
     EXPECT_EQ(deck.m_drawPile, Cards({ 9, 14, 13, 12, 2, 10, 6, 5, 4, 8, 11, 1, 3, 7 }));
     EXPECT_TRUE(deck.m_discardPile.empty());
-}
 
-TEST(DeckTest, ShufflingAnEmptyPileLeavesItEmpty)
-{
-    CDeck deck(TestSeconds);
+    deck.m_drawPile.clear();
     deck.Shuffle();
     EXPECT_TRUE(deck.m_drawPile.empty());
 }

@@ -70,29 +70,22 @@ protected:
 
 //------------------------------------------------------------------ Dialogs
 
-TEST_F(GameScreenTest, YesToAnotherGameLeavesRedsMapAloneWhoeverWasToMove)
+TEST_F(GameScreenTest, TheEndQuestionStandsCentredAndYesLeavesRedsMapAloneWhoeverWasToMove)
 {
     m_game->Show();
     SetUpLastDraw(m_game->m_state);
     m_game->DrawCard();
-    EXPECT_EQ(Questions(), Strings{"The game is a draw, nobody wins. Do you want to play another game?"});
+    ASSERT_EQ(Questions(), Strings{"The game is a draw, nobody wins. Do you want to play another game?"});
     EXPECT_EQ(KeyMaps(), WhiteOnRed());
+    const GUI::CModalDialog* end = Dialogs(m_game)[0];
+    const GUI::IBaseWidget* question = end->m_children[2];
+    EXPECT_LE(question->m_left + question->GetWidth(), end->m_right - 10);
+    EXPECT_NEAR(end->m_left + end->m_right, 600, 1);
+    EXPECT_EQ(end->m_bottom, 190);
 
     ClickAnswer(0);
     EXPECT_TRUE(Questions().empty());
     EXPECT_EQ(KeyMaps(), RedOnly());
-}
-
-TEST_F(GameScreenTest, AGameEndingWithTheComputerToMoveAsksOnce)
-{
-    CSkippingAI* ai = AttachSkippingAI();
-    m_game->Show();
-    SetUpLastDraw(m_game->m_state);
-    m_game->DrawCard();
-    RunQueuedTasks();
-    EXPECT_EQ(ai->m_turns, 1);
-    EXPECT_EQ(m_game->m_state.m_current, Red);
-    EXPECT_EQ(Questions(), Strings{"The game is a draw, nobody wins. Do you want to play another game?"});
 }
 
 TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
@@ -100,7 +93,7 @@ TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
     m_game->Show();
     SetUpLastDraw(m_game->m_state, {{8, "........R"}});
     m_game->DrawCard();
-    Press(257);
+    m_game->QuitGame();
     EXPECT_EQ(Questions(),
               Strings({"Red wins. Do you want to play another game?", "Are you sure you want to quit?"}));
 
@@ -116,33 +109,21 @@ TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
     EXPECT_EQ(KeyMaps(), RedOnly());
 }
 
-TEST_F(GameScreenTest, QuestionsStandCentredOnAPanelWideEnoughForThem)
-{
-    m_game->Show();
-    m_game->PlayCard(Red, 0);
-    m_game->QuitGame();
-    ASSERT_EQ(Dialogs(m_game).size(), 1u);
-    EXPECT_EQ(Edges(Dialogs(m_game)[0]), std::vector<int>({150, 190, 450, 290}));
-    ClickAnswer(1);
+//------------------------------------------------------------------ Computer opponent
 
+// The AI a second one replaces and the one "2 Players" drops are deleted.
+TEST_F(GameScreenTest, AGameEndingWithTheComputerToMoveAsksOnceAndADroppedAIIsDeleted)
+{
+    AttachSkippingAI();
+    CSkippingAI* ai = AttachSkippingAI();
+    EXPECT_EQ(m_aiDeaths, 1);
     m_game->Show();
     SetUpLastDraw(m_game->m_state);
     m_game->DrawCard();
-    ASSERT_EQ(Dialogs(m_game).size(), 1u);
-    const GUI::CModalDialog* end = Dialogs(m_game)[0];
-    const GUI::IBaseWidget* question = end->m_children[2];
-    EXPECT_LE(question->m_left + question->GetWidth(), end->m_right - 10);
-    EXPECT_NEAR(end->m_left + end->m_right, 600, 1);
-    EXPECT_EQ(end->m_bottom, 190);
-}
-
-//------------------------------------------------------------------ Computer opponent
-
-TEST_F(GameScreenTest, AnAIThatIsReplacedOrDroppedIsDeleted)
-{
-    AttachSkippingAI();
-    AttachSkippingAI();
-    EXPECT_EQ(m_aiDeaths, 1);
+    RunQueuedTasks();
+    EXPECT_EQ(ai->m_turns, 1);
+    EXPECT_EQ(m_game->m_state.m_current, Red);
+    EXPECT_EQ(Questions(), Strings{"The game is a draw, nobody wins. Do you want to play another game?"});
     m_game->StartTwoPlayerGame();
     EXPECT_EQ(m_aiDeaths, 2);
 }
@@ -153,6 +134,8 @@ TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
     m_game->Show();
     m_game->PlayCard(Red, 0);
     m_game->QuitGame();
+    ASSERT_EQ(Dialogs(m_game).size(), 1u);
+    EXPECT_EQ(Edges(Dialogs(m_game)[0]), std::vector<int>({150, 190, 450, 290}));
     ClickAnswer(0);
     EXPECT_FALSE(m_game->m_visible);
     EXPECT_EQ(ai->m_turns, 0);

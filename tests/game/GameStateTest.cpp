@@ -110,20 +110,21 @@ TEST_F(GameStateTest, CardIsPlayableOnAFreeSquareOrWithAKnightOnAnOpponentsStone
     EXPECT_EQ(King(), 64);
 }
 
-TEST_F(GameStateTest, PlayingACardPlacesItsStoneDiscardsItAndHandsOverTheMove)
+// Card 22 lands on a free square; card 4 spends a knight on White's middle
+// stone and splits White's row.
+TEST_F(GameStateTest, PlayedCardPlacesItsStoneAndAKnightMoveConvertsStoneAndSplitsGroup)
 {
-    SetUpAroundKing();
-    m_game.PlayCard(Red, 0);
-    EXPECT_EQ(m_observer.m_events, Events({ "status: ", "played Red 0", "turn White", "scores 2 9", "shaded" }));
-    EXPECT_EQ(m_game.m_deck.m_discardPile, Cards({ 22 }));
-}
-
-TEST_F(GameStateTest, KnightMoveConvertsStoneAndSplitsGroup)
-{
-    SetUpAroundKing();
-    m_game.PlayCard(Red, 3);
-    EXPECT_EQ(m_observer.m_events,
-              Events({ "status: ", "knight spent Red 3", "played Red 3", "turn White", "scores 2 2", "shaded" }));
+    const struct { int slot, card; Events events; } plays[] = {
+        { 0, 22, { "status: ", "played Red 0", "turn White", "scores 2 9", "shaded" } },
+        { 3, 4, { "status: ", "knight spent Red 3", "played Red 3", "turn White", "scores 2 2", "shaded" } },
+    };
+    for (const auto& play : plays)
+    {
+        SetUpAroundKing();
+        m_game.PlayCard(Red, play.slot);
+        EXPECT_EQ(m_observer.m_events, play.events);
+        EXPECT_EQ(m_game.m_deck.m_discardPile.back(), play.card);
+    }
 }
 
 TEST_F(GameStateTest, EachRefusalNamesItsReasonAndChangesNothing)

@@ -54,17 +54,6 @@ protected:
         RunQueuedTasks();
     }
 
-    // One key pass with the key down, one with it up again, then what fired.
-    void Press(int key)
-    {
-        for (const int down : { 1, 0 })
-        {
-            Input::Keyboard::OnKey(key, down);
-            Input::Keyboard::ProcessKeys();
-        }
-        RunQueuedTasks();
-    }
-
     static std::vector<Input::Keyboard::CKeyMap*> KeyMaps()
     {
         const auto& stack = Input::Keyboard::KeyMapStack();
