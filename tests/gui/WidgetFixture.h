@@ -46,28 +46,37 @@ inline int g_clicks = 0;                    // clicks the fixture's buttons ran,
 inline void CountClick() { ++g_clicks; }
 typedef GUI::CActionButton<void (*)()> CountingButton;
 
-// A shown screen under the root, a task handler and a resource manager.
-class ScreenFixture : public ::testing::Test
+// A shown screen under the root, a task handler and a resource manager, with a
+// 64 by 64 window drawn one pixel per unit and the test assets in a folder of
+// the process's own.
+class WidgetFixture : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(OpenTestContext(64, 64));
+        const std::string dir = ::testing::TempDir() + "gui-assets-" + std::to_string(getpid());
+        mkdir(dir.c_str(), 0755);
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        WriteTestAssets();
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, 64, 0, 64, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
         g_clicks = 0;
         m_screen = new GUI::CScreen();
         GUI::g_rootWidget.AddChild(m_screen);
         m_screen->Show();
     }
 
-    void TearDown() override
-    {
-        GUI::g_rootWidget.DeleteChildren();
-    }
+    void TearDown() override { GUI::g_rootWidget.DeleteChildren(); }
 
     // A button of 128 by 32 on the screen that counts its clicks in g_clicks.
     CountingButton* AddButton(int x, int y, const char* out = "", const char* over = "")
     {
-        m_screen->AddChild(new CountingButton(x, y, 128, 32, out, over, CountClick));
-        return static_cast<CountingButton*>(m_screen->m_children.back());
+        CountingButton* button = new CountingButton(x, y, 128, 32, out, over, CountClick);
+        m_screen->AddChild(button);
+        return button;
     }
 
     void Poll(float x, float y, bool left = false, bool right = false)
@@ -87,31 +96,6 @@ protected:
             m_handler.Tick();
     }
 
-    CTaskHandler     m_handler;
-    CResourceManager m_resources;
-    GUI::CScreen*    m_screen = nullptr;
-    GUI::MouseState  m_mouse = {};
-};
-
-// With a 64 by 64 window drawn one pixel per unit, and the test assets in a
-// folder of the process's own, for widgets that load fonts and textures.
-class WidgetFixture : public ScreenFixture
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(OpenTestContext(64, 64));
-        const std::string dir = ::testing::TempDir() + "gui-assets-" + std::to_string(getpid());
-        mkdir(dir.c_str(), 0755);
-        ASSERT_EQ(chdir(dir.c_str()), 0);
-        WriteTestAssets();
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, 64, 0, 64, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        ScreenFixture::SetUp();
-    }
-
     // The red of one pixel of the tree drawn from white.
     int RedAt(int x, int y)
     {
@@ -122,4 +106,9 @@ protected:
         glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
         return pixel[0];
     }
+
+    CTaskHandler     m_handler;
+    CResourceManager m_resources;
+    GUI::CScreen*    m_screen = nullptr;    // owned by the root
+    GUI::MouseState  m_mouse = {};          // the pointer as the widgets last saw it
 };

@@ -31,8 +31,7 @@ public:
     const char* m_name;
 };
 
-// Widgets without textures, which need no window.
-class RoutingTest : public ScreenFixture
+class RoutingTest : public WidgetFixture
 {
 protected:
     RoutingTest() { g_events.clear(); }
