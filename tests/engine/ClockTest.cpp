@@ -1,37 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "engine/Clock.h"
 #include "engine/Log.h"
 #include "engine/TaskHandler.h"
 
-namespace
-{
-
 // Without a running window system the elapsed time stays 0.
-class ClockTest : public ::testing::Test
+TEST(ClockTest, TimingAdvancesEveryClockByItsSpeedAndTakesFramesPerSecondOnceAMark)
 {
-protected:
-    void SetUp() override
-    {
-        g_lastFrameTime = g_nextSecond = 0.0;
-        g_frameCount = g_framesPerSecond = 0;
-    }
-    void TearDown() override
-    {
-        while (!g_clocks.empty())
-            delete g_clocks.front();
-    }
-
-    CTaskHandler m_handler;
-};
-
-} // namespace
-
-TEST_F(ClockTest, TimingAdvancesEveryClockByItsSpeedAndTakesFramesPerSecondOnceAMark)
-{
+    CTaskHandler handler;
     CClock fast(2.0f);
     CClock still(0.0f);
     g_lastFrameTime = -0.1;
@@ -49,26 +28,25 @@ TEST_F(ClockTest, TimingAdvancesEveryClockByItsSpeedAndTakesFramesPerSecondOnceA
     EXPECT_EQ(still.Time(), 0.0);
 }
 
-TEST_F(ClockTest, EachClockKeepsOneRepeatingTaskAndCleanupWarnsAboutAllButTheMainClock)
+TEST(ClockTest, EachClockKeepsOneRepeatingTaskAndCleanupWarnsAboutAllButTheMainClock)
 {
+    CTaskHandler handler;
     const std::string path = ::testing::TempDir() + "clocks.html";
     g_engineLog.Open(path.c_str());
     InitClocks();
     new CClock(1.0f);
     new CClock(3.0f);
     for (int i = 0; i < 4; ++i)
-        m_handler.Tick();
-    EXPECT_EQ(m_handler.QueuedCount(), 3u);
+        handler.Tick();
+    EXPECT_EQ(handler.QueuedCount(), 3u);
     CleanupClocks();
     EXPECT_TRUE(g_clocks.empty());
-    EXPECT_EQ(m_handler.QueuedCount(), 0u);
+    EXPECT_EQ(handler.QueuedCount(), 0u);
     InitClocks();
     CleanupClocks();
 
     std::ifstream in(path);
-    std::stringstream content;
-    content << in.rdbuf();
-    EXPECT_EQ(content.str(),
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
               "<html><body style=\"font: 12px Verdana, sans-serif;\">\n"
               "<div style='color: blue; background-color: #94A5FC'>2 clocks not deleted.</div><br>\n");
 }

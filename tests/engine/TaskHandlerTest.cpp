@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Callables.h"
@@ -18,13 +19,11 @@ Trace g_trace;
 
 // A task whose start time, flush result and failure the test chooses, to
 // reach the wait list, which no task type of the game uses.
-class CScriptedTask : public IBaseTask
+struct CScriptedTask : IBaseTask
 {
-public:
     CScriptedTask(const char* name, double start, FlushResult result, bool throws = false)
-        : m_result(result), m_name(name), m_start(start), m_throws(throws) {}
+        : m_name(name), m_start(start), m_result(result), m_throws(throws) {}
     ~CScriptedTask() override { g_trace.push_back(std::string("~") + m_name); }
-
     FlushResult Flush(double) override { return m_result; }
     double      StartTime() const override { return m_start; }
     void        Execute(double) override
@@ -34,11 +33,9 @@ public:
             throw std::runtime_error(m_name);
     }
 
-    FlushResult m_result;
-
-private:
     const char* m_name;
-    double      m_start;
+    double      m_start;                    // seconds
+    FlushResult m_result;                   // what every Flush answers
     bool        m_throws;                   // Execute throws after writing its name
 };
 
@@ -63,13 +60,8 @@ protected:
 
     void Ticks(int count)
     {
-        for (int i = 0; i < count; ++i)
+        while (count-- > 0)
             m_handler.Tick();
-    }
-
-    void Wait(const char* name, double start)
-    {
-        m_handler.AddTask(new CScriptedTask(name, start, Delete), InsertTimed);
     }
 
     CTaskHandler m_handler;
@@ -91,10 +83,9 @@ TEST_F(TaskHandlerTest, FrontInsertionsRunNextInReverseOrderAndRepeatsGoToTheBac
 
 TEST_F(TaskHandlerTest, DueWaitingTasksMoveToTheFrontLatestStartFirst)
 {
-    Wait("early", 1.0);
-    Wait("late", 2.0);
-    Wait("future", 9.0);
-    Wait("new", 1.0);
+    const std::pair<const char*, double> waiting[] = {{"early", 1.0}, {"late", 2.0}, {"future", 9.0}, {"new", 1.0}};
+    for (const auto& [name, start] : waiting)
+        m_handler.AddTask(new CScriptedTask(name, start, Delete), InsertTimed);
     m_handler.SetTime(5.0);
     m_handler.Tick();
     EXPECT_TRUE(g_trace.empty()) << "a tick on an empty run queue moves nothing";
