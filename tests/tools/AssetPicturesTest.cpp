@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <functional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,36 +15,9 @@
 namespace
 {
 
-struct ExpectedPicture
-{
-    std::string name;
-    int         width;                      // pixels
-    int         height;                     // pixels
-    int         depth;                      // bits per pixel
-    int         imageType;                  // 2 uncompressed, 10 run-length encoded
-    bool        topFirst;                   // descriptor bit 5
-};
-
 std::string CardName(int card)
 {
     return "card" + std::to_string(card / 8 + 1) + "_" + std::to_string(card % 8 + 1) + ".tga";
-}
-
-std::vector<ExpectedPicture> ExpectedPictures()
-{
-    std::vector<ExpectedPicture> pictures = {
-        {"king.tga", 32, 32, 32, 2, true},           {"rose.tga", 32, 32, 32, 2, true},
-        {"knight1.tga", 16, 16, 32, 2, false},       {"knight2.tga", 16, 16, 32, 2, false},
-        {"knightss.tga", 64, 64, 32, 10, false},     {"mainBackground.tga", 472, 512, 24, 2, false},
-        {"valdmoor.tga", 480, 128, 32, 10, false},   {"buttonOut.tga", 128, 32, 32, 10, true},
-        {"buttonOver.tga", 128, 32, 32, 10, true},   {"tabvisible.tga", 128, 32, 24, 2, true},
-        {"tabhidden.tga", 128, 32, 16, 2, false},    {"tabhiddenover.tga", 128, 32, 16, 2, false},
-        {"kingexample.tga", 64, 64, 24, 2, true},    {"knightexample.tga", 128, 128, 24, 10, true},
-        {"scoringexample1.tga", 128, 128, 16, 2, true}, {"scoringexample2.tga", 128, 128, 16, 2, false},
-    };
-    for (int card = 0; card < 24; ++card)
-        pictures.push_back({CardName(card), 32, 64, 24, 10, false});
-    return pictures;
 }
 
 // A picture decoded by the game's own reader, addressed as it is seen:
@@ -57,12 +29,10 @@ struct Picture
         CFile file;
         decoded = file.Open(AssetPath(name)) && ReadTGA(file, data);
     }
-
     const std::uint8_t* At(int x, int y) const
     {
         return data.pixels + (static_cast<std::size_t>(y) * data.width + x) * data.bytesPerPixel;
     }
-
     int Alpha(int x, int y) const { return data.bytesPerPixel == 4 ? At(x, y)[3] : 255; }
 
     bool         decoded = false;
@@ -96,32 +66,30 @@ std::array<double, 3> Average(const Picture& picture, const std::function<bool(i
 
 } // namespace
 
-TEST(AssetPictures, EveryPictureIsStoredInItsFormAndDecodesToItsSize)
+// Between them the pictures use every form the reader takes.
+TEST(AssetPictures, EveryPictureIsStoredInItsFormAndDecodes)
 {
-    std::set<std::pair<int, int>> forms;    // depth, image type
-    std::set<bool> rowOrders;
-    for (const ExpectedPicture& expected : ExpectedPictures())
+    // width, height (pixels), depth (bits per pixel), image type (2 plain, 10 run-length), top row first
+    std::vector<std::pair<std::string, std::array<int, 5>>> pictures = {
+        {"king.tga", {32, 32, 32, 2, 1}},           {"rose.tga", {32, 32, 32, 2, 1}},
+        {"knight1.tga", {16, 16, 32, 2, 0}},        {"knight2.tga", {16, 16, 32, 2, 0}},
+        {"knightss.tga", {64, 64, 32, 10, 0}},      {"mainBackground.tga", {472, 512, 24, 2, 0}},
+        {"valdmoor.tga", {480, 128, 32, 10, 0}},    {"buttonOut.tga", {128, 32, 32, 10, 1}},
+        {"buttonOver.tga", {128, 32, 32, 10, 1}},   {"tabvisible.tga", {128, 32, 24, 2, 1}},
+        {"tabhidden.tga", {128, 32, 16, 2, 0}},     {"tabhiddenover.tga", {128, 32, 16, 2, 0}},
+        {"kingexample.tga", {64, 64, 24, 2, 1}},    {"knightexample.tga", {128, 128, 24, 10, 1}},
+        {"scoringexample1.tga", {128, 128, 16, 2, 1}}, {"scoringexample2.tga", {128, 128, 16, 2, 0}},
+    };
+    for (int card = 0; card < 24; ++card)
+        pictures.push_back({CardName(card), {32, 64, 24, 10, 0}});
+    for (const auto& [name, form] : pictures)
     {
-        SCOPED_TRACE(expected.name);
-        const std::vector<std::uint8_t> bytes = FileBytes(AssetPath(expected.name));
-        ASSERT_GE(bytes.size(), 18u);
-        EXPECT_EQ(bytes[2], expected.imageType);
-        EXPECT_EQ(bytes[12] | bytes[13] << 8, expected.width);
-        EXPECT_EQ(bytes[14] | bytes[15] << 8, expected.height);
-        EXPECT_EQ(bytes[16], expected.depth);
-        EXPECT_EQ((bytes[17] & 0x20) != 0, expected.topFirst);
-        forms.insert({bytes[16], bytes[2]});
-        rowOrders.insert((bytes[17] & 0x20) != 0);
-
-        const Picture picture(expected.name);
-        ASSERT_TRUE(picture.decoded);
-        EXPECT_EQ(picture.data.width, expected.width);
-        EXPECT_EQ(picture.data.height, expected.height);
-        EXPECT_EQ(picture.data.bytesPerPixel, expected.depth == 32 ? 4 : 3);
+        SCOPED_TRACE(name);
+        const std::vector<std::uint8_t> b = FileBytes(AssetPath(name));
+        ASSERT_GE(b.size(), 18u);
+        EXPECT_EQ((std::array<int, 5>{b[12] | b[13] << 8, b[14] | b[15] << 8, b[16], b[2], b[17] >> 5 & 1}), form);
+        EXPECT_TRUE(Picture(name).decoded);
     }
-    // Every form the reader takes is used.
-    EXPECT_EQ(forms, (std::set<std::pair<int, int>>{{16, 2}, {24, 2}, {24, 10}, {32, 2}, {32, 10}}));
-    EXPECT_EQ(rowOrders, (std::set<bool>{false, true}));
 }
 
 // The arrow's head carries more ink than its tail: of the arrow's ink, more
@@ -134,34 +102,26 @@ TEST(AssetPictures, EveryCardsArrowPointsItsWay)
         SCOPED_TRACE(CardName(card));
         const Picture picture(CardName(card));
         ASSERT_TRUE(picture.decoded);
-        std::vector<std::pair<int, int>> ink;
-        int left = 32, right = -1, bottom = 64, top = -1;
+        std::vector<std::array<int, 2>> ink;
+        std::array<int, 2> low = {32, 64}, high = {-1, -1};
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 32; ++x)
-            {
-                const std::uint8_t* p = picture.At(x, y);
-                if (p[0] - p[1] <= 90 || p[0] - p[2] <= 90)
-                    continue;
-                ink.emplace_back(x, y);
-                left = std::min(left, x);
-                right = std::max(right, x);
-                bottom = std::min(bottom, y);
-                top = std::max(top, y);
-            }
-        ASSERT_GT(bottom, 32) << "the arrow sits in the upper half";
-        const double middleX = (left + right) / 2.0, middleY = (bottom + top) / 2.0;
-        double leanX = 0, leanY = 0;
-        for (const auto& [x, y] : ink)
+                if (const std::uint8_t* p = picture.At(x, y); p[0] - p[1] > 90 && p[0] - p[2] > 90)
+                {
+                    ink.push_back({x, y});
+                    low = {std::min(low[0], x), std::min(low[1], y)};
+                    high = {std::max(high[0], x), std::max(high[1], y)};
+                }
+        ASSERT_GT(low[1], 32) << "the arrow sits in the upper half";
+        for (int axis = 0; axis < 2; ++axis)
         {
-            leanX += (x > middleX) - (x < middleX);
-            leanY += (y > middleY) - (y < middleY);
-        }
-        const auto sign = [&ink](double lean) {
+            const double middle = (low[axis] + high[axis]) / 2.0;
+            double lean = 0;
+            for (const std::array<int, 2>& point : ink)
+                lean += (point[axis] > middle) - (point[axis] < middle);
             lean /= static_cast<double>(ink.size());
-            return std::fabs(lean) < 0.05 ? 0 : lean > 0 ? 1 : -1;
-        };
-        EXPECT_EQ(sign(leanX), steps[card % 8][0]);
-        EXPECT_EQ(sign(leanY), steps[card % 8][1]);
+            EXPECT_EQ(std::fabs(lean) < 0.05 ? 0 : lean > 0 ? 1 : -1, steps[card % 8][axis]) << "axis " << axis;
+        }
     }
 }
 
@@ -173,8 +133,7 @@ TEST(AssetPictures, PiecesAndTitleStandOnAClearGround)
         const Picture picture(name);
         ASSERT_TRUE(picture.decoded);
         const int w = picture.data.width, h = picture.data.height;
-        EXPECT_EQ(picture.Alpha(0, 0), 0);
-        EXPECT_EQ(picture.Alpha(w - 1, h - 1), 0);
+        EXPECT_EQ(picture.Alpha(0, 0) + picture.Alpha(w - 1, h - 1), 0) << "corners";
         int opaque = 0;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
@@ -204,7 +163,8 @@ TEST(AssetPictures, StoneIsALightGreyForTheGameToTintAndKnightsWearTheirSidesCol
     EXPECT_GT(std::min({w[0], w[1], w[2]}), 130);
 }
 
-TEST(AssetPictures, ButtonUnderThePointerIsLighter)
+// White captions stay readable on both looks.
+TEST(AssetPictures, ButtonUnderThePointerIsLighterAndBothAreDarkInTheMiddle)
 {
     const Picture out("buttonOut.tga"), over("buttonOver.tga");
     ASSERT_TRUE(out.decoded && over.decoded);
@@ -212,9 +172,7 @@ TEST(AssetPictures, ButtonUnderThePointerIsLighter)
         return Luminance(Average(button, [&button](int x, int y) { return button.Alpha(x, y) == 255; }));
     };
     EXPECT_GT(opaque(over), opaque(out) + 20);
-    // White captions stay readable on both.
-    EXPECT_LT(Luminance(over.At(64, 16)), 110);
-    EXPECT_LT(Luminance(out.At(64, 16)), 110);
+    EXPECT_LT(std::max(Luminance(over.At(64, 16)), Luminance(out.At(64, 16))), 110);
 }
 
 TEST(AssetPictures, TabHeadersAreRoundedAtTheTopOnly)
@@ -224,9 +182,7 @@ TEST(AssetPictures, TabHeadersAreRoundedAtTheTopOnly)
         SCOPED_TRACE(name);
         const Picture tab(name);
         ASSERT_TRUE(tab.decoded);
-        EXPECT_LT(Luminance(tab.At(0, 31)), 8) << "top left corner";
-        EXPECT_LT(Luminance(tab.At(127, 31)), 8) << "top right corner";
-        EXPECT_GT(Luminance(tab.At(0, 0)), 30) << "bottom left corner";
-        EXPECT_GT(Luminance(tab.At(127, 0)), 30) << "bottom right corner";
+        EXPECT_LT(std::max(Luminance(tab.At(0, 31)), Luminance(tab.At(127, 31))), 8) << "top corners";
+        EXPECT_GT(std::min(Luminance(tab.At(0, 0)), Luminance(tab.At(127, 0))), 30) << "bottom corners";
     }
 }

@@ -12,11 +12,6 @@ inline std::string AssetPath(const std::string& name)
     return std::string(VALDMOOR_BUILD_DIR) + "/Assets/" + name;
 }
 
-inline std::string IconPath(const std::string& name)
-{
-    return std::string(VALDMOOR_BUILD_DIR) + "/icons/" + name;
-}
-
 inline std::vector<std::uint8_t> FileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
