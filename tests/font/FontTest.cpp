@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
-#include <string>
 
 #include "engine/Log.h"
 #include "font/Font.h"
@@ -15,31 +15,29 @@
 namespace
 {
 
-// Runs in a directory of its own, where CFont finds "Assets/font.glf".
+GLint StackDepth()
+{
+    GLint depth = 0;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    return depth;
+}
+
+// Runs in a folder of its own, where CFont finds "Assets/font.glf".
 class FontTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(OpenTestContext());
-        char previous[PATH_MAX];
-        ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-        m_previousDir = previous;
+        ASSERT_NE(getcwd(m_previousDir, sizeof m_previousDir), nullptr);
         ASSERT_EQ(chdir(::testing::TempDir().c_str()), 0);
         mkdir("Assets", 0755);
         std::remove(CFont::FileName);
     }
 
-    void TearDown() override { ASSERT_EQ(chdir(m_previousDir.c_str()), 0); }
+    void TearDown() override { ASSERT_EQ(chdir(m_previousDir), 0); }
 
-    static GLint Integer(GLenum name)
-    {
-        GLint value = 0;
-        glGetIntegerv(name, &value);
-        return value;
-    }
-
-    std::string m_previousDir;              // restored after the test
+    char m_previousDir[PATH_MAX];           // the working folder, restored after the test
 };
 
 } // namespace
@@ -59,7 +57,7 @@ TEST_F(FontTest, EmptyTextIsAsTallAsOneAndDrawingLeavesNoMatrixTexturingOrBlendi
     EXPECT_EQ(font.TextHeight("0"), 4);
     EXPECT_EQ(font.TextWidth(""), 0);
     font.DrawText(10, 20, "AB?");
-    EXPECT_EQ(Integer(GL_MODELVIEW_STACK_DEPTH), 1);
+    EXPECT_EQ(StackDepth(), 1);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
 }
@@ -73,24 +71,19 @@ TEST_F(FontTest, FontThatDidNotLoadThrowsInvalidFontAndKeepsTheMatrixStack)
     EXPECT_THROW(missing.Init(), GLFontError::InvalidFile);
     g_engineLog.Open("/dev/null");
     EXPECT_NE(ReadFile(logPath).find("File Assets/font.glf doesn't exist."), std::string::npos);
-    const GLint depth = Integer(GL_MODELVIEW_STACK_DEPTH);
+    const GLint depth = StackDepth();
     EXPECT_THROW(missing.DrawText(0, 0, "A"), GLFontError::InvalidFont);
-    EXPECT_EQ(Integer(GL_MODELVIEW_STACK_DEPTH), depth);
+    EXPECT_EQ(StackDepth(), depth);
     EXPECT_EQ(missing.TextWidth("A"), 0);
-
-    PixelPerfectGLFont never;
-    EXPECT_THROW(never.DrawString("A", 0, 0, 0), GLFontError::InvalidFont);
-    EXPECT_THROW(never.Begin(), GLFontError::InvalidFont);
+    EXPECT_THROW(PixelPerfectGLFont().DrawString("A", 0, 0, 0), GLFontError::InvalidFont);
 
     // A failed reload leaves nothing of the font that was there.
-    GlfFile().Write(CFont::FileName);
     PixelPerfectGLFont reloaded;
-    reloaded.Create(CFont::FileName, 1);
+    reloaded.Create(GlfFile().Write(CFont::FileName), 1);
     ASSERT_EQ(reloaded.GetStringWidth("A"), 16);
     GlfFile truncated;
     truncated.atlasBytes = 10;
-    truncated.Write(CFont::FileName);
-    EXPECT_THROW(reloaded.Create(CFont::FileName, 1), GLFontError::InvalidFile);
+    EXPECT_THROW(reloaded.Create(truncated.Write(CFont::FileName), 1), GLFontError::InvalidFile);
     EXPECT_EQ(reloaded.GetStringWidth("A"), 0);
     EXPECT_THROW(reloaded.Begin(), GLFontError::InvalidFont);
 }

@@ -13,16 +13,11 @@ struct GlfFile
 {
     struct Rectangle { float tx1, ty1, tx2, ty2; };  // texture coordinates
 
-    std::int32_t textureName = 0;
-    std::int32_t texWidth = 64;
-    std::int32_t texHeight = 16;
-    std::int32_t startChar = 'A';
-    std::int32_t endChar = 'B';
-    std::int32_t tablePointer = 0;
+    std::int32_t textureName = 0, texWidth = 64, texHeight = 16, startChar = 'A', endChar = 'B', tablePointer = 0;
     std::vector<Rectangle> records = {{0, 0, 0.25f, 0.5f}, {0.25f, 0.5f, 0.375f, 0.75f}};
     std::size_t atlasBytes = 2 * 64 * 16;
 
-    void Write(const std::string& path) const
+    std::string Write(const std::string& path) const
     {
         std::string bytes;
         auto word = [&bytes](const void* value) { bytes.append(static_cast<const char*>(value), 4); };
@@ -34,6 +29,6 @@ struct GlfFile
                 word(value);
         for (std::size_t i = 0; i < atlasBytes; ++i)
             bytes += static_cast<char>(i % 2 ? 255 : i);
-        WriteFile(path, bytes);
+        return WriteFile(path, bytes);
     }
 };

@@ -3,9 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
-#include <initializer_list>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "font/PixelPerfectGLFont.h"
 #include "resources/File.h"
@@ -14,33 +12,25 @@
 namespace
 {
 
-struct Measure
-{
-    const char* text;
-    int         width, height;
-};
-
 // Reads and measures fonts without uploading them.
 class GlyphTableTest : public ::testing::Test
 {
 protected:
     void Read(const GlfFile& glf)
     {
-        glf.Write(::testing::TempDir() + "table.glf");
         CFile file;
-        ASSERT_TRUE(file.Open(::testing::TempDir() + "table.glf"));
+        ASSERT_TRUE(file.Open(glf.Write(::testing::TempDir() + "table.glf")));
         std::vector<std::uint8_t> atlas;
         font.Read(file, atlas);
         font.MeasureGlyphs();
     }
 
-    void ExpectSizes(std::initializer_list<Measure> texts) const
+    // Each text with its width and height, in pixels.
+    void ExpectSizes(std::initializer_list<std::tuple<const char*, int, int>> texts) const
     {
-        for (const Measure& text : texts)
-        {
-            EXPECT_EQ(font.GetStringWidth(text.text), text.width) << text.text;
-            EXPECT_EQ(font.GetStringHeight(text.text), text.height) << text.text;
-        }
+        for (const auto& [text, width, height] : texts)
+            EXPECT_EQ(std::make_pair(font.GetStringWidth(text), font.GetStringHeight(text)),
+                      std::make_pair(width, height)) << text;
     }
 
     PixelPerfectGLFont font;

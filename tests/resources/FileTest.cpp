@@ -9,7 +9,7 @@
 #include "tests/resources/TestFiles.h"
 
 // A missing file and its log line are checked with the resource manager.
-TEST(FileTest, EmptyFileOpensWithNothingToRead)
+TEST(FileTest, ReadsStopAtTheEndAndSeeksThatWouldReachItParkOnTheLastByte)
 {
     CFile file;
     char buffer[4];
@@ -18,19 +18,13 @@ TEST(FileTest, EmptyFileOpensWithNothingToRead)
     EXPECT_TRUE(file.IsEOF());
     EXPECT_FALSE(file.Seek(0, 0));
     EXPECT_EQ(file.Read(buffer, 4), 0u);
-}
 
-TEST(FileTest, ReadsStopAtTheEndAndSeeksThatWouldReachItParkOnTheLastByte)
-{
-    CFile file;
-    char buffer[4];
     ASSERT_TRUE(file.Open(WriteFile(::testing::TempDir() + "ten", "0123456789")));
     EXPECT_EQ(file.Read(buffer, 4) + file.Read(buffer, 4), 8u);
     EXPECT_EQ(file.Read(buffer, 4), 2u);
     EXPECT_EQ(std::string(buffer, 2), "89");
     EXPECT_EQ(file.Read(buffer, 4), 0u);
     EXPECT_TRUE(file.IsEOF());
-
     const struct
     {
         std::uint32_t offset;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -55,50 +56,48 @@ TEST(TgaReaderTest, EachFileDecodesToItsPixelsOrIsRejected)
     headerShortOfOneByte.pop_back();
     const struct
     {
-        const char* what;
-        Bytes       file;
-        int         width, height, bytesPerPixel;   // all 0 for a rejected file
-        Bytes       pixels;
+        const char*        what;
+        Bytes              file;
+        std::array<int, 3> form;            // width, height, bytes per pixel; all 0 for a rejected file
+        Bytes              pixels;
     } cases[] = {
         {"rows of nine bytes",
          Header(kUncompressed, 3, 2, 24) + Bytes{3, 2, 1, 6, 5, 4, 9, 8, 7, 30, 20, 10, 60, 50, 40, 90, 80, 70},
-         3, 2, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30, 40, 50, 60, 70, 80, 90}},
-        {"top row first", Header(kUncompressed, 1, 3, 24, kTopFirst) + Bytes{3, 3, 3, 2, 2, 2, 1, 1, 1}, 1, 3, 3,
+         {3, 2, 3}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30, 40, 50, 60, 70, 80, 90}},
+        {"top row first", Header(kUncompressed, 1, 3, 24, kTopFirst) + Bytes{3, 3, 3, 2, 2, 2, 1, 1, 1}, {1, 3, 3},
          {1, 1, 1, 2, 2, 2, 3, 3, 3}},
-        {"one row, top first", Header(kUncompressed, 2, 1, 24, kTopFirst) + Bytes{3, 2, 1, 6, 5, 4}, 2, 1, 3,
+        {"one row, top first", Header(kUncompressed, 2, 1, 24, kTopFirst) + Bytes{3, 2, 1, 6, 5, 4}, {2, 1, 3},
          {1, 2, 3, 4, 5, 6}},
-        {"32 bits keep their alpha", Header(kUncompressed, 1, 1, 32) + Bytes{3, 2, 1, 128}, 1, 1, 4, {1, 2, 3, 128}},
+        {"32 bits keep their alpha", Header(kUncompressed, 1, 1, 32) + Bytes{3, 2, 1, 128}, {1, 1, 4}, {1, 2, 3, 128}},
         {"16 bits: five bits a channel, top bit dropped",
-         Header(kUncompressed, 4, 1, 16) + Bytes{0xFF, 0x7F, 0x00, 0x80, 0x00, 0x7C, 0x1F, 0x00}, 4, 1, 3,
+         Header(kUncompressed, 4, 1, 16) + Bytes{0xFF, 0x7F, 0x00, 0x80, 0x00, 0x7C, 0x1F, 0x00}, {4, 1, 3},
          {248, 248, 248, 0, 0, 0, 248, 0, 0, 0, 0, 248}},
-        {"unknown type read as uncompressed", Header(3, 1, 1, 24) + Bytes{3, 2, 1}, 1, 1, 3, {1, 2, 3}},
-        {"image ID skipped", Header(kUncompressed, 1, 1, 24, 0, 2) + Bytes{0xEE, 0xEE, 3, 2, 1}, 1, 1, 3, {1, 2, 3}},
+        {"unknown type read as uncompressed", Header(3, 1, 1, 24) + Bytes{3, 2, 1}, {1, 1, 3}, {1, 2, 3}},
+        {"image ID skipped", Header(kUncompressed, 1, 1, 24, 0, 2) + Bytes{0xEE, 0xEE, 3, 2, 1}, {1, 1, 3}, {1, 2, 3}},
         {"run of 1, raw packet of 128, run of 128",
-         Header(kRunLength, 257, 1, 24) + Bytes{0x80, 3, 2, 1, 0x7F} + raw + Bytes{0xFF, 9, 8, 7}, 257, 1, 3,
+         Header(kRunLength, 257, 1, 24) + Bytes{0x80, 3, 2, 1, 0x7F} + raw + Bytes{0xFF, 9, 8, 7}, {257, 1, 3},
          Bytes{1, 2, 3} + rawDecoded + runDecoded},
         {"run length, 32 bits, top first",
-         Header(kRunLength, 1, 2, 32, kTopFirst) + Bytes{0x00, 3, 2, 1, 200, 0x80, 6, 5, 4, 100}, 1, 2, 4,
+         Header(kRunLength, 1, 2, 32, kTopFirst) + Bytes{0x00, 3, 2, 1, 200, 0x80, 6, 5, 4, 100}, {1, 2, 4},
          {4, 5, 6, 100, 1, 2, 3, 200}},
-        {"eight-bit grey", Header(kUncompressed, 1, 1, 8) + Bytes{1}, 0, 0, 0, {}},
-        {"sixteen-bit run length", Header(kRunLength, 1, 1, 16) + Bytes{0x80, 1, 2}, 0, 0, 0, {}},
-        {"run past the picture", Header(kRunLength, 2, 1, 24) + Bytes{0x82, 1, 2, 3}, 0, 0, 0, {}},
-        {"raw packet past the picture", Header(kRunLength, 1, 1, 24) + Bytes{0x01, 1, 2, 3, 4, 5, 6}, 0, 0, 0, {}},
-        {"file ends inside the header", headerShortOfOneByte, 0, 0, 0, {}},
-        {"file ends inside the image ID", Header(kUncompressed, 1, 1, 24, 0, 5) + Bytes{1, 2}, 0, 0, 0, {}},
-        {"file ends inside the pixels", Header(kUncompressed, 2, 2, 24) + Bytes(11, 0), 0, 0, 0, {}},
-        {"file ends inside a raw packet", Header(kRunLength, 2, 1, 24) + Bytes{0x01, 1, 2, 3, 4}, 0, 0, 0, {}},
-        {"file ends before the last packet", Header(kRunLength, 2, 1, 24) + Bytes{0x80, 1, 2, 3}, 0, 0, 0, {}},
-        {"picture without pixels", Header(kUncompressed, 0, 4, 24), 0, 0, 0, {}},
-        {"largest picture in a tiny file", Header(kRunLength, 65535, 65535, 32) + Bytes{0xFF, 1, 2, 3, 4}, 0, 0, 0, {}},
+        {"eight-bit grey", Header(kUncompressed, 1, 1, 8) + Bytes{1}, {}, {}},
+        {"sixteen-bit run length", Header(kRunLength, 1, 1, 16) + Bytes{0x80, 1, 2}, {}, {}},
+        {"run past the picture", Header(kRunLength, 2, 1, 24) + Bytes{0x82, 1, 2, 3}, {}, {}},
+        {"raw packet past the picture", Header(kRunLength, 1, 1, 24) + Bytes{0x01, 1, 2, 3, 4, 5, 6}, {}, {}},
+        {"file ends inside the header", headerShortOfOneByte, {}, {}},
+        {"file ends inside the image ID", Header(kUncompressed, 1, 1, 24, 0, 5) + Bytes{1, 2}, {}, {}},
+        {"file ends inside the pixels", Header(kUncompressed, 2, 2, 24) + Bytes(11, 0), {}, {}},
+        {"file ends inside a raw packet", Header(kRunLength, 2, 1, 24) + Bytes{0x01, 1, 2, 3, 4}, {}, {}},
+        {"file ends before the last packet", Header(kRunLength, 2, 1, 24) + Bytes{0x80, 1, 2, 3}, {}, {}},
+        {"picture without pixels", Header(kUncompressed, 0, 4, 24), {}, {}},
+        {"largest picture in a tiny file", Header(kRunLength, 65535, 65535, 32) + Bytes{0xFF, 1, 2, 3, 4}, {}, {}},
     };
     for (const auto& picture : cases)
     {
         SCOPED_TRACE(picture.what);
         CTextureData data;
-        EXPECT_EQ(Decode(picture.file, data), picture.width > 0);
-        EXPECT_EQ(data.width, picture.width);
-        EXPECT_EQ(data.height, picture.height);
-        EXPECT_EQ(data.bytesPerPixel, picture.bytesPerPixel);
+        EXPECT_EQ(Decode(picture.file, data), picture.form[0] > 0);
+        EXPECT_EQ((std::array<int, 3>{data.width, data.height, data.bytesPerPixel}), picture.form);
         ASSERT_EQ(data.pixels == nullptr, picture.pixels.empty());
         EXPECT_EQ(Bytes(data.pixels, data.pixels + data.width * data.height * data.bytesPerPixel), picture.pixels);
     }

@@ -20,18 +20,8 @@ void ExpectMatrix(const float* actual, const std::vector<float>& expected)
 
 } // namespace
 
-TEST(CameraTest, StartUpSetUpGivesTheOrthographicBox)
-{
-    CCamera camera;
-    EXPECT_TRUE(camera.LookAt(0, 0, 15, 0, 0, 0, 0, 1, 0));
-    camera.SetOrthographic(40, 30, 10, 50);
-    EXPECT_EQ(camera.m_perspective, 0.0f);
-    EXPECT_FLOAT_EQ(camera.m_near, 10.0f);
-    EXPECT_FLOAT_EQ(camera.m_far, 50.0f);
-    ExpectMatrix(camera.m_projection, {0.05f, 0, 0, 0, 0, 2.0f / 30, 0, 0, 0, 0, -0.05f, 0, 0, 0, -1.5f, 1});
-}
-
-TEST(CameraTest, LookAtBuildsTheViewAndPerspectiveAndRefusesASingularView)
+// The engine looks at the board from z = 15, then sets the orthographic box.
+TEST(CameraTest, LookAtBuildsTheViewAndPerspectiveThenTheOrthographicBoxReplacesIt)
 {
     CCamera camera;
     EXPECT_TRUE(camera.LookAt(0, 0, 15, 0, 0, 0, 0, 2, 0));
@@ -42,6 +32,9 @@ TEST(CameraTest, LookAtBuildsTheViewAndPerspectiveAndRefusesASingularView)
     const float t = static_cast<float>(std::tan(90 * 0.017453888431191444 * 0.5));
     ExpectMatrix(camera.m_projection, {1.0f / (t * (4.0f / 3.0f)), 0, 0, 0, 0, 1.0f / t, 0, 0, 0, 0,
                                       -(703.0f / 697.0f), -1, 0, 0, -2.0f * 700 * 3 / 697, 0});
+    camera.SetOrthographic(40, 30, 10, 50);
+    EXPECT_EQ(camera.m_perspective, 0.0f);
+    ExpectMatrix(camera.m_projection, {0.05f, 0, 0, 0, 0, 2.0f / 30, 0, 0, 0, 0, -0.05f, 0, 0, 0, -1.5f, 1});
     // Up along the view direction leaves no side vector: the view is singular.
     EXPECT_FALSE(camera.LookAt(0, 0, 15, 0, 0, 0, 0, 0, 1));
 }

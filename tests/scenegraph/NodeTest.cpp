@@ -10,15 +10,13 @@ namespace
 
 std::vector<std::string> g_trace;           // the names of the nodes updated and destroyed, in order
 
-class CTracedNode : public Scenegraph::IBase
+struct CTracedNode : Scenegraph::IBase
 {
-public:
     explicit CTracedNode(const char* name) : m_name(name) {}
     ~CTracedNode() override { g_trace.push_back(std::string("~") + m_name); }
     void Update(double) override { g_trace.push_back(m_name); }
 
-private:
-    const char* m_name;
+    const char* m_name;                     // the node's name in the trace
 };
 
 } // namespace
