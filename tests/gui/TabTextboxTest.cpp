@@ -30,11 +30,9 @@ TEST_F(TabTest, ClickedHeaderTurnsActiveAtOnceAndItsPageFollowsAfterTheTask)
         for (std::size_t i = 1; i < tabs->m_children.size(); ++i)
         {
             const auto* header = static_cast<CTabHeader<Closure1<CTabContainer, unsigned short>>*>(tabs->m_children[i]);
-            const auto* shown = header->m_currentTexture;
-            if (!header->m_inactive)
-                looks += shown == &header->m_activeTexture ? 'A' : '?';
-            else
-                looks += shown == &header->m_overTexture ? 'o' : shown == &header->m_texture ? '-' : '?';
+            const auto* on = header->m_currentTexture;
+            looks += !header->m_inactive ? (on == &header->m_activeTexture ? 'A' : '?')
+                                         : on == &header->m_overTexture ? 'o' : on == &header->m_texture ? '-' : '?';
         }
         return looks;
     };

@@ -1,5 +1,6 @@
 #include "WidgetFixture.h"
 
+#include <utility>
 #include <vector>
 
 #include "gui/WidgetEvent.h"
@@ -49,12 +50,7 @@ protected:
     }
 
     // The events since the last take.
-    Events Take()
-    {
-        Events taken;
-        taken.swap(g_events);
-        return taken;
-    }
+    Events Take() { return std::exchange(g_events, {}); }
 };
 
 } // namespace
@@ -140,8 +136,7 @@ TEST_F(RoutingTest, ClickQueuesTheActionForTheNextTickEvenAfterItsButtonIsGone)
 // Edges included: a pointer on one is inside.
 TEST(MousePollTest, PointerOutsideTheWindowIsClampedToTheNearestEdge)
 {
-    int outside[] = {-5, 700};
-    int edge[] = {600, 0};
+    int outside[] = {-5, 700}, edge[] = {600, 0};
     EXPECT_TRUE(ClampPointer(outside[0], outside[1], 600, 480));
     EXPECT_FALSE(ClampPointer(edge[0], edge[1], 600, 480));
     EXPECT_EQ(std::vector<int>({outside[0], outside[1], edge[0], edge[1]}), std::vector<int>({0, 480, 600, 0}));

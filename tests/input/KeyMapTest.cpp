@@ -12,9 +12,6 @@ using namespace Input::Keyboard;
 namespace
 {
 
-const int kKeyD = 68;
-const int kKeyOne = 49;
-
 typedef std::vector<std::string> Fired;
 Fired g_fired;
 
@@ -32,8 +29,8 @@ class KeyMapTest : public ::testing::Test
 protected:
     void TearDown() override
     {
-        OnKey(kKeyD, 0);
-        OnKey(kKeyOne, 0);
+        OnKey('D', 0);
+        OnKey('1', 0);
         CKeyMap idle;
         PushKeyMap(&idle);
         Pass();
@@ -60,16 +57,16 @@ protected:
 TEST_F(KeyMapTest, PressedFiresOnceHeldEveryPassReleasedOnceAfterTheRelease)
 {
     CKeyMap map;
-    map.BindKey(kKeyD, Note{"pressed"}, Pressed);
-    map.BindKey(kKeyD, Note{"held"}, Held);
-    map.BindKey(kKeyD, Note{"released"}, Released);
+    map.BindKey('D', Note{"pressed"}, Pressed);
+    map.BindKey('D', Note{"held"}, Held);
+    map.BindKey('D', Note{"released"}, Released);
     PushKeyMap(&map);
 
-    OnKey(512 + kKeyD, 1);
-    OnKey(1024 + kKeyD, 1);
+    OnKey(512 + 'D', 1);
+    OnKey(1024 + 'D', 1);
     OnKey(-1, 1);
     EXPECT_EQ(Pass(), Fired{});
-    OnKey(kKeyD, 1);
+    OnKey('D', 1);
     ProcessKeys();
     EXPECT_EQ(g_fired, Fired{});
     EXPECT_EQ(m_handler.QueuedCount(), 2u);
@@ -77,13 +74,13 @@ TEST_F(KeyMapTest, PressedFiresOnceHeldEveryPassReleasedOnceAfterTheRelease)
     m_handler.Tick();
     EXPECT_EQ(g_fired, (Fired{"held", "pressed"}));
     EXPECT_EQ(Pass(), Fired{"held"});
-    OnKey(kKeyD, 1);
+    OnKey('D', 1);
     EXPECT_EQ(Pass(), Fired{"held"});
-    OnKey(kKeyD, 0);
+    OnKey('D', 0);
     EXPECT_EQ(Pass(), Fired{"released"});
     EXPECT_EQ(Pass(), Fired{});
-    OnKey(kKeyD, 1);
-    OnKey(kKeyD, 0);
+    OnKey('D', 1);
+    OnKey('D', 0);
     EXPECT_EQ(Pass(), Fired{});
     PopKeyMap();
 }
@@ -94,22 +91,22 @@ TEST_F(KeyMapTest, OnlyTheTopMapFiresAndWithoutOneWhatChangedFiresOnceOneIsPushe
 {
     CKeyMap red;
     CKeyMap white;
-    red.BindKey(kKeyOne, Note{"red"}, Held);
-    red.BindKey(kKeyD, Note{"D pressed"}, Pressed);
-    red.BindKey(kKeyOne, Note{"1 released"}, Released);
-    white.BindKey(kKeyOne, Note{"first"}, Pressed);
-    white.BindKey(kKeyOne, Note{"second"}, Pressed);
-    white.BindKey(kKeyOne, Note{"never"}, 7);
+    red.BindKey('1', Note{"red"}, Held);
+    red.BindKey('D', Note{"D pressed"}, Pressed);
+    red.BindKey('1', Note{"1 released"}, Released);
+    white.BindKey('1', Note{"first"}, Pressed);
+    white.BindKey('1', Note{"second"}, Pressed);
+    white.BindKey('1', Note{"never"}, 7);
     PushKeyMap(&red);
     PushKeyMap(&white);
-    OnKey(kKeyOne, 1);
+    OnKey('1', 1);
     EXPECT_EQ(Pass(), (Fired{"second", "first"}));
     PopKeyMap();
     EXPECT_EQ(Pass(), Fired{"red"});
     PopKeyMap();
 
-    OnKey(kKeyD, 1);
-    OnKey(kKeyOne, 0);
+    OnKey('D', 1);
+    OnKey('1', 0);
     EXPECT_EQ(Pass(), Fired{});
     PushKeyMap(&red);
     EXPECT_EQ(Pass(), (Fired{"1 released", "D pressed"}));
