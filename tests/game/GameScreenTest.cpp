@@ -133,7 +133,7 @@ TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
     m_game->PlayCard(Red, 0);
     m_game->QuitGame();
     ASSERT_EQ(Dialogs(m_game).size(), 1u);
-    EXPECT_EQ(Edges(Dialogs(m_game)[0]), std::vector<int>({150, 190, 450, 290}));
+    EXPECT_EQ(Edges({Dialogs(m_game)[0]}), std::vector<int>({150, 190, 450, 290}));
     ClickYes();
     EXPECT_EQ(ai->m_turns, 0);
 

@@ -47,8 +47,9 @@ protected:
             position.insert(position.end(), std::begin(player.m_hand), std::end(player.m_hand));
             position.insert(position.end(), { player.m_knights, player.m_score });
         }
+        const CDeck& deck = m_game.m_deck;
         position.insert(position.end(), { m_game.m_kingRow, m_game.m_kingCol, m_game.m_current,
-                                          int(m_game.m_deck.m_drawPile.size()), int(m_game.m_deck.m_discardPile.size()) });
+                                          int(deck.m_drawPile.size()), int(deck.m_discardPile.size()) });
         return position;
     }
 

@@ -11,7 +11,6 @@
 namespace
 {
 
-using ::testing::ElementsAre;
 using ::testing::EndsWith;
 using ::testing::StartsWith;
 
@@ -20,18 +19,17 @@ GUI::CTextbox* TextAt(GUI::IBaseWidget* parent, std::size_t index)
     return dynamic_cast<GUI::CTextbox*>(parent->m_children.at(index));
 }
 
-typedef GameFixture MenuTest;
+typedef GameFixture      MenuTest;
+typedef std::vector<int> Ints;
 
 // The notice's corner is fixed 110 pixels from the right edge.
 TEST_F(MenuTest, TheMainMenuPicturesAndTextsFitTheWindow)
 {
     const std::vector<GUI::IBaseWidget*>& children = m_menu->m_children;
     ASSERT_EQ(children.size(), 9u);
-    EXPECT_THAT(Edges(children[0]), ElementsAre(128, -32, 600, 480));
-    EXPECT_THAT(Edges(children[1]), ElementsAre(0, 353, 480, 481));
+    EXPECT_EQ(Edges({children[0], children[1]}), Ints({128, -32, 600, 480, 0, 353, 480, 481}));
     const GUI::IBaseWidget* notice = children.back();
-    EXPECT_EQ(notice->m_left, 490);
-    EXPECT_EQ(notice->m_bottom, 5);
+    EXPECT_EQ(Ints({notice->m_left, notice->m_bottom}), Ints({490, 5}));
     EXPECT_LE(notice->m_left + notice->GetWidth(), 600);
     EXPECT_LE(children[2]->m_left + children[2]->GetWidth(), 600);
 }
@@ -63,13 +61,11 @@ TEST_F(MenuTest, CreditsStandLineForLineBesideTheirCaptions)
 {
     GUI::IBaseWidget* credits = GUI::g_rootWidget.m_children[4];
     ASSERT_EQ(credits->m_children.size(), 5u);
-    EXPECT_THAT(Edges(credits->m_children[0]), ElementsAre(128, -32, 600, 480));
     GUI::CTextbox* captions = TextAt(credits, 2);
     GUI::CTextbox* names = TextAt(credits, 3);
     GUI::CTextbox* notice = TextAt(credits, 4);
-    EXPECT_THAT(Edges(captions), ElementsAre(10, 40, 210, 470));
-    EXPECT_THAT(Edges(names), ElementsAre(200, 40, 500, 470));
-    EXPECT_THAT(Edges(notice), ElementsAre(10, 40, 410, 200));
+    EXPECT_EQ(Edges({credits->m_children[0], captions, names, notice}),
+              Ints({128, -32, 600, 480, 10, 40, 210, 470, 200, 40, 500, 470, 10, 40, 410, 200}));
 
     ASSERT_EQ(captions->m_lines.size(), 4u);
     EXPECT_EQ(names->m_lines.size(), 4u);
@@ -87,10 +83,9 @@ TEST_F(MenuTest, HelpTextsStandInTheirBoxesEachTitleOnALineOfItsOwn)
     const GUI::IBaseWidget* help = GUI::g_rootWidget.m_children[2];
     GUI::CTabContainer* tabs = dynamic_cast<GUI::CTabContainer*>(help->m_children.at(0));
     ASSERT_NE(tabs, nullptr);
-    EXPECT_THAT(Edges(tabs), ElementsAre(10, 38, 590, 468));
     ASSERT_EQ(tabs->m_tabs.size(), 3u);
     const GUI::CTextbox* b1 = TextAt(tabs->m_tabs[0], 0);
-    EXPECT_THAT(Edges(b1), ElementsAre(20, 200, 540, 420));
+    EXPECT_EQ(Edges({tabs, b1}), Ints({10, 38, 590, 468, 20, 200, 540, 420}));
     ASSERT_GE(b1->m_lines.size(), 2u);
     EXPECT_THAT(b1->m_lines.front(), StartsWith("Valdmoor is a turnbased game,"));
     EXPECT_THAT(b1->m_lines.back(), EndsWith("her turn."));

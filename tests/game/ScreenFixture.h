@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "engine/TaskHandler.h"
@@ -60,9 +61,13 @@ protected:
         return std::vector<Input::Keyboard::CKeyMap*>(stack.begin(), stack.end());
     }
 
-    static std::vector<int> Edges(const GUI::IBaseWidget* widget)
+    // Left, bottom, right and top of each widget in turn.
+    static std::vector<int> Edges(std::initializer_list<const GUI::IBaseWidget*> widgets)
     {
-        return { widget->m_left, widget->m_bottom, widget->m_right, widget->m_top };
+        std::vector<int> edges;
+        for (const GUI::IBaseWidget* widget : widgets)
+            edges.insert(edges.end(), { widget->m_left, widget->m_bottom, widget->m_right, widget->m_top });
+        return edges;
     }
 
     static std::vector<GUI::CModalDialog*> Dialogs(const GUI::IBaseWidget* screen)
