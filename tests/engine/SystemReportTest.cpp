@@ -25,7 +25,7 @@ TEST(SystemReportTest, LayoutHasEveryLabelAtItsWidth)
     EXPECT_NE(BuildSystemReport(info, "", "", "", 1).find("\tVSync:              On\n"), std::string::npos);
 }
 
-TEST(SystemReportTest, ProcessorNameAndSpeedComeFromTheFirstProcessor)
+TEST(SystemReportTest, ReadersTakeTheFirstProcessorWholeMegabytesCappedAt65535AndThePrettyName)
 {
     const std::string cpuInfo = "processor\t: 0\nvendor_id\t: GenuineIntel\nmodel name\t: Test CPU @ 2.40GHz\n"
                                 "cpu MHz\t\t: 2394.454\nprocessor\t: 1\nmodel name\t: Second\n";
@@ -34,10 +34,6 @@ TEST(SystemReportTest, ProcessorNameAndSpeedComeFromTheFirstProcessor)
     EXPECT_EQ(SpeedFrom("cpu MHz\t\t: unknown\n"), 0);
     EXPECT_EQ(SpeedFrom("model name\t: no speed line\n"), 0);
     EXPECT_EQ(ProcessorNameFrom(""), "");
-}
-
-TEST(SystemReportTest, MemoryIsWholeMegabytesCappedAt65535AndTheSystemIsItsPrettyName)
-{
     EXPECT_EQ(MemoryFrom("MemTotal:       24605420 kB\nMemFree: 1 kB\n"), 24028);
     EXPECT_EQ(MemoryFrom("MemTotal:       67108864 kB\n"), 65535);
     EXPECT_EQ(MemoryFrom(""), 0);

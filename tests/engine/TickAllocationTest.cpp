@@ -9,10 +9,8 @@
 
 namespace
 {
-
-bool        g_counting    = false;
+bool        g_counting    = false;          // operator new counts only while set
 std::size_t g_allocations = 0;
-
 } // namespace
 
 // Counting replacements of the global allocation functions; the pairing of
@@ -28,15 +26,8 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 TEST(TickAllocationTest, RepeatingTasksCycleWithoutAllocating)
 {
@@ -45,12 +36,10 @@ TEST(TickAllocationTest, RepeatingTasksCycleWithoutAllocating)
     new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Function0>(Function0(UpdateTiming));
     CClock clock(1.0f);
 
-    g_allocations = 0;
     g_counting = true;
     for (int i = 0; i < 1000; ++i)
         handler.Tick();
     g_counting = false;
-
     EXPECT_EQ(g_allocations, 0u);
     EXPECT_EQ(handler.QueuedCount(), 3u);
 }
