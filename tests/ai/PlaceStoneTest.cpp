@@ -20,8 +20,7 @@ TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
     CGameState game(&observer, TestSeconds);
     // White's score minus Red's, counted afresh by the rules.
     const auto difference = [&game](const int* board) {
-        int red = 0;
-        int white = 0;
+        int red = 0, white = 0;
         game.ComputeScores(board, red, white);
         return white - red;
     };

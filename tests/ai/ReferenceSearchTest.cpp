@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <string>
 
@@ -12,20 +13,17 @@ namespace
 {
 
 // A slow minimax written straight from the rules of the computer's turn: the
-// whole board rescored by the rules at every leaf, hands as card lists,
-// nothing shared with the search under test.
-
+// whole board rescored by the rules at every leaf, nothing shared with the search.
 struct Settings
 {
     int m_depth;                            // plies; 0 no limit
-    int m_knightCost;
-    int m_drawBonus;
+    int m_knightCost;                       // for White, per knight spent
+    int m_drawBonus;                        // for White, per card drawn
 };
 
 const Settings g_levels[3] = {{1, -7, 2}, {3, -28, 2}, {0, -49, 4}};   // Easy, Medium, Hard
 
-const int DrawAction = 5;                   // actions 0..4 play the card in that slot
-const int PassAction = 6;
+enum { DrawAction = 5, PassAction = 6 };   // actions 0..4 play the card in that slot
 
 struct Line
 {
@@ -83,8 +81,7 @@ int After(const Settings& settings, Line line, int action, int plies)
     }
     if (plies != 0 && --plies == 0)
     {
-        int red = 0;
-        int white = 0;
+        int red = 0, white = 0;
         g_rules->ComputeScores(line.m_board, red, white);
         return white - red + line.m_bonus;
     }
@@ -95,25 +92,18 @@ int After(const Settings& settings, Line line, int action, int plies)
 int BestFor(const Settings& settings, const Line& line, int plies)
 {
     const int player = line.m_mover;
-    const auto better = [player](int value, int best) { return player == White ? value > best : value < best; };
     bool found = false;
     int best = 0;
-    for (int slot = 0; slot < HandSize; ++slot)
-    {
-        if (!Legal(line, player, line.m_hand[player][slot]))
-            continue;
-        const int value = After(settings, line, slot, plies);
-        if (!found || better(value, best))
-            best = value;
+    const auto take = [&](int value) {
+        best = !found || (player == White ? value > best : value < best) ? value : best;
         found = true;
-    }
+    };
+    for (int slot = 0; slot < HandSize; ++slot)
+        if (Legal(line, player, line.m_hand[player][slot]))
+            take(After(settings, line, slot, plies));
+    // Below a draw only the reply is looked at.
     if (HasEmptySlot(line, player))
-    {
-        // Below a draw only the reply is looked at.
-        const int value = After(settings, line, DrawAction, plies == 0 || plies > 2 ? 2 : plies);
-        if (!found || better(value, best))
-            return value;
-    }
+        take(After(settings, line, DrawAction, plies == 0 || plies > 2 ? 2 : plies));
     return found ? best : After(settings, line, PassAction, plies);
 }
 
@@ -142,16 +132,12 @@ std::string ReferenceChoice(const CGameState& game, const Settings& settings, bo
     int chosen = -1;
     int best = 0;
     for (int slot = 0; slot < HandSize; ++slot)
-    {
-        if (!Legal(line, White, line.m_hand[White][slot]))
-            continue;
-        const int value = After(settings, line, slot, settings.m_depth);
-        if (chosen < 0 || value > best)
-        {
-            chosen = slot;
-            best = value;
-        }
-    }
+        if (Legal(line, White, line.m_hand[White][slot]))
+            if (const int value = After(settings, line, slot, settings.m_depth); chosen < 0 || value > best)
+            {
+                chosen = slot;
+                best = value;
+            }
     searched = chosen >= 0;
     if (chosen < 0)
         return canDraw ? "draw" : "skip";
@@ -176,8 +162,7 @@ void RandomPosition(std::mt19937& random, CGameState& game)
     game.m_current = White;
 
     int deck[CardCount];
-    for (int card = 0; card < CardCount; ++card)
-        deck[card] = card;
+    std::iota(deck, deck + CardCount, 0);
     std::shuffle(deck, deck + CardCount, random);
     int next = 0;
     for (int player : {Red, White})
@@ -211,8 +196,7 @@ TEST(ReferenceSearchTest, EveryLevelChoosesAsAPlainMinimax)
         const int positions = runs[difficulty - 1][0];
         CTreeSearch search(difficulty);
         std::mt19937 random(static_cast<unsigned>(runs[difficulty - 1][1]));
-        int draws = 0;
-        int plays = 0;
+        int draws = 0, plays = 0;
         for (int i = 0; i < positions; ++i)
         {
             RandomPosition(random, game);

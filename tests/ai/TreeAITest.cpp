@@ -18,11 +18,9 @@ protected:
     {
         ScreenFixture::SetUp();
         GUI::CScreen* menu = new GUI::CScreen();
-        m_game = new CValdmoor(menu);
         GUI::g_rootWidget.AddChild(menu);
-        GUI::g_rootWidget.AddChild(m_game);
-        m_ai = new CTreeAI(1);
-        m_game->AttachAI(m_ai);
+        GUI::g_rootWidget.AddChild(m_game = new CValdmoor(menu));
+        m_game->AttachAI(m_ai = new CTreeAI(1));
         m_game->Show();
         RunQueuedTasks();
     }

@@ -32,21 +32,15 @@ protected:
         atlas = bytes.data() + 24 + 24 * count;
     }
 
-    // The reader's own measure: the rectangle's share of the atlas in
-    // double precision, truncated.
-    int PixelWidth(const Record& r) const
-    {
-        return static_cast<int>((static_cast<double>(r.tx2) - r.tx1) * header[1]);
-    }
-
+    // The reader's own measure: the rectangle's share of the atlas in double precision, truncated.
+    int PixelWidth(const Record& r) const { return static_cast<int>((static_cast<double>(r.tx2) - r.tx1) * header[1]); }
     const Record& Glyph(char code) const { return records[static_cast<std::size_t>(code - header[3])]; }
 
     // Coverage of the glyph's cell at column x and row y, row 0 at its upper edge.
     int Coverage(char code, int x, int y) const
     {
         const Record& r = Glyph(code);
-        const auto left = static_cast<std::size_t>(std::lround(r.tx1 * header[1]));
-        const auto top = static_cast<std::size_t>(std::lround(r.ty1 * header[2]));
+        const long left = std::lround(r.tx1 * header[1]), top = std::lround(r.ty1 * header[2]);
         return atlas[2 * ((top + y) * header[1] + left + x) + 1];
     }
 
