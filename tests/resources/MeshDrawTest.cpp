@@ -30,7 +30,6 @@ protected:
         glLoadIdentity();
         glOrtho(-2, 2, -2, 2, -10, 10);
         glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
         for (GLenum state : {GL_DEPTH_TEST, GL_LIGHTING, GL_TEXTURE_2D, GL_BLEND})
             glDisable(state);
         glColor3f(1, 1, 1);
@@ -80,16 +79,13 @@ TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixelsAndFreesItsListOrBuffers)
     {
         CMeshObject meshes[4];
         for (std::uint32_t mode = 0; mode < 4; ++mode)
-        {
             Create(meshes[mode], mode);
-            EXPECT_EQ(meshes[mode].m_mode, mode);
+        EXPECT_EQ(meshes[MeshVertexBuffers].m_mode, MeshVertexBuffers);
+        for (int draw = 0; draw < 8; ++draw)
+        {
+            SCOPED_TRACE(draw % 4);
+            EXPECT_EQ(Draw(meshes[draw % 4]), CubeSquare());
         }
-        for (int pass = 0; pass < 2; ++pass)
-            for (std::uint32_t mode = 0; mode < 4; ++mode)
-            {
-                SCOPED_TRACE(mode);
-                EXPECT_EQ(Draw(meshes[mode]), CubeSquare());
-            }
         list = meshes[MeshDisplayList].m_list;
         vertexBuffer = meshes[MeshVertexBuffers].m_list;
         indexBuffer = meshes[MeshVertexBuffers].m_indexBuffer;
@@ -107,7 +103,44 @@ TEST_F(MeshDrawTest, VertexBufferModeWithoutTheExtensionDrawsFromClientArrays)
     CMeshObject mesh;
     Create(mesh, MeshVertexBuffers);
     EXPECT_EQ(mesh.m_mode, MeshClientArrays);
-    EXPECT_EQ(mesh.m_draw, &CMeshObject::DrawArrays);
-    EXPECT_EQ(mesh.m_list, 0u);
     EXPECT_EQ(Draw(mesh), CubeSquare());
+}
+
+TEST(ExtensionListTest, NameCountsOnlyAsAWholeWordOfTheList)
+{
+    const char* list = "GL_ARB_vertex_buffer_object_x GL_EXT_abgr GL_ARB_vertex_buffer_object";
+    EXPECT_TRUE(IsExtensionInList(list, "GL_ARB_vertex_buffer_object"));
+    EXPECT_TRUE(IsExtensionInList(list, "GL_EXT_abgr"));
+    EXPECT_TRUE(IsExtensionInList("GL_EXT_abgr", "GL_EXT_abgr"));
+    EXPECT_FALSE(IsExtensionInList(list, "GL_ARB_vertex_buffer"));
+    EXPECT_FALSE(IsExtensionInList(list, "EXT_abgr"));
+    EXPECT_FALSE(IsExtensionInList("GL_ARB_vertex_buffer_object_x", "GL_ARB_vertex_buffer_object"));
+    // An empty name, a name with a space or no list at all is never supported.
+    EXPECT_FALSE(IsExtensionInList("GL_EXT_abgr GL_EXT_bgra", ""));
+    EXPECT_FALSE(IsExtensionInList("GL_EXT_abgr GL_EXT_bgra", "GL_EXT_abgr GL_EXT_bgra"));
+    EXPECT_FALSE(IsExtensionInList(nullptr, "GL_EXT_abgr"));
+}
+
+TEST(AdvancedGLTest, InitBuildsThreeMarkerCirclesAndSwitchesVerticalSyncOff)
+{
+    ASSERT_TRUE(OpenTestContext(kSide, kSide));
+    EXPECT_FALSE(IsExtensionSupported("GL_ARB_vertex_buffer")); // a prefix of the context's extension
+    const int result = InitAdvancedGL();
+    EXPECT_EQ(SwapInterval(), result == 1 ? 0 : -1);
+    EXPECT_TRUE(HasVertexBuffers());
+
+    const CMeshData* marker = MarkerMesh();
+    ASSERT_NE(marker, nullptr);
+    ASSERT_EQ(marker->vertexCount, 60u);
+    // Angles step by 2 x 3.1714 / 20: position 19 sits at 6.02566 radians,
+    // a little short of the start, and position 25 (step 5) just past a quarter turn.
+    const float expected[][4] = {{0, 1, 0, 0}, {19, 0.967023f, -0.254688f, 0}, {25, -0.014904f, 0, 0.999889f},
+                                 {40, 0, 1, 0}, {59, 0, 0.967023f, -0.254688f}};
+    for (const auto& position : expected)
+        for (int axis = 0; axis < 3; ++axis)
+            EXPECT_NEAR(marker->vertices[3 * static_cast<int>(position[0]) + axis], position[1 + axis], 1e-5f);
+
+    ShutdownAdvancedGL();
+    EXPECT_EQ(MarkerMesh(), nullptr);
+    EXPECT_FALSE(HasVertexBuffers());
 }

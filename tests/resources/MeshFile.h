@@ -37,20 +37,11 @@ inline Bytes Object(const Bytes& name, const Bytes& children) { return Chunk(0x4
 inline Bytes Model(const Bytes& mesh) { return Chunk(0x4D4D, Chunk(0x3D3D, Object("cube", Chunk(0x4100, mesh)))); }
 
 // Corner i has x = +2 when bit 0 is set, y when bit 1 is, z when bit 2 is.
-inline std::vector<float> CubeVertices()
-{
-    std::vector<float> corners;
-    for (int i = 0; i < 8; ++i)
-        corners.insert(corners.end(), {i & 1 ? 2.0f : -2.0f, i & 2 ? 2.0f : -2.0f, i & 4 ? 2.0f : -2.0f});
-    return corners;
-}
+inline const std::vector<float> kCubeVertices = {-2, -2, -2, 2, -2, -2, -2, 2, -2, 2, 2, -2,
+                                                 -2, -2, 2,  2, -2, 2,  -2, 2, 2,  2, 2, 2};
+inline const std::vector<std::uint16_t> kCubeFaces = {0, 2, 3, 0, 3, 1, 4, 5, 7, 4, 7, 6, 0, 1, 5, 0, 5, 4,
+                                                      2, 6, 7, 2, 7, 3, 0, 4, 6, 0, 6, 2, 1, 3, 7, 1, 7, 5};
 
-inline std::vector<std::uint16_t> CubeFaces()
-{
-    return {0, 2, 3, 0, 3, 1, 4, 5, 7, 4, 7, 6, 0, 1, 5, 0, 5, 4,
-            2, 6, 7, 2, 7, 3, 0, 4, 6, 0, 6, 2, 1, 3, 7, 1, 7, 5};
-}
-
-inline Bytes Cube() { return Model(VertexList(CubeVertices()) + FaceList(CubeFaces())); }
+inline Bytes Cube() { return Model(VertexList(kCubeVertices) + FaceList(kCubeFaces)); }
 
 } // namespace MeshFile

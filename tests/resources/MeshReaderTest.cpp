@@ -25,23 +25,6 @@ protected:
         return Read3DS(file, data);
     }
 
-    // The cube's corners scaled by 1 / (2 x 0.6), its faces as written; the
-    // box and radius as read.
-    void ExpectCube() const
-    {
-        ASSERT_EQ(data.vertexCount, 8u);
-        ASSERT_EQ(data.faceCount, 12u);
-        EXPECT_EQ(data.flags, kMeshHasVertices | kMeshHasNormals);
-        std::vector<float> corners = CubeVertices();
-        for (float& coordinate : corners)
-            coordinate = coordinate > 0 ? 1.6666666f : -1.6666666f;
-        EXPECT_THAT(Floats(data.vertices, 24), Pointwise(FloatEq(), corners));
-        EXPECT_EQ(std::vector<std::uint16_t>(data.faces, data.faces + 36), CubeFaces());
-        EXPECT_EQ(Floats(data.boundsMin, 3), std::vector<float>(3, -2.0f));
-        EXPECT_EQ(Floats(data.boundsMax, 3), std::vector<float>(3, 2.0f));
-        EXPECT_FLOAT_EQ(data.radius, std::sqrt(12.0f));
-    }
-
     CMeshData data;
 };
 
@@ -57,23 +40,40 @@ TEST_F(MeshReaderTest, NormalsAreTheUnitSumOfTheFacesAround)
                                                                 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f}));
 }
 
-// The plain cube is read and drawn by the mesh drawing tests.
-TEST_F(MeshReaderTest, CubeIsScaledAndUnknownChunksAreSkippedWhereverTheyStand)
+// The box and radius are kept as read. A model whose every vertex is at the
+// origin has no size to scale by; the plain cube is read by the drawing tests.
+TEST_F(MeshReaderTest, ModelIsScaledIntoItsBoxAndUnknownChunksAreSkippedWhereverTheyStand)
 {
     const Bytes unknown = Chunk(0xB000, "keyframes");
     const Bytes version = Chunk(0x0002, U32(3));
-    const Bytes mesh = unknown + VertexList(CubeVertices()) + Chunk(0x4160, Bytes(48, 'm')) +
-                       FaceList(CubeFaces(), Chunk(0x4130, "material") + Chunk(0x4150, U32(1)));
+    const Bytes mesh = unknown + VertexList(kCubeVertices) + Chunk(0x4160, Bytes(48, 'm')) +
+                       FaceList(kCubeFaces, Chunk(0x4130, "material") + Chunk(0x4150, U32(1)));
     const Bytes editor = Chunk(0x3D3D, version + Chunk(0x3D3E, U32(10)) +
                                            Object("box", unknown + Chunk(0x4100, mesh) + Chunk(0x4600, "light")));
     ASSERT_TRUE(Read(Chunk(0x4D4D, version + unknown + Chunk(0x3D3D, editor) + unknown)));
-    ExpectCube();
+    ASSERT_EQ(data.vertexCount, 8u);
+    ASSERT_EQ(data.faceCount, 12u);
+    EXPECT_EQ(data.flags, kMeshHasVertices | kMeshHasNormals);
+    std::vector<float> corners;
+    for (float coordinate : kCubeVertices)
+        corners.push_back(coordinate > 0 ? 1.6666666f : -1.6666666f);
+    EXPECT_THAT(Floats(data.vertices, 24), Pointwise(FloatEq(), corners));
+    EXPECT_EQ(std::vector<std::uint16_t>(data.faces, data.faces + 36), kCubeFaces);
+    EXPECT_EQ(Floats(data.boundsMin, 3), std::vector<float>(3, -2.0f));
+    EXPECT_EQ(Floats(data.boundsMax, 3), std::vector<float>(3, 2.0f));
+    EXPECT_FLOAT_EQ(data.radius, std::sqrt(12.0f));
+
+    data.Clear();
+    ASSERT_TRUE(Read(Model(VertexList(std::vector<float>(9, 0.0f)) + FaceList({0, 1, 2}))));
+    EXPECT_EQ(Floats(data.vertices, 9), std::vector<float>(9, 0.0f));
+    EXPECT_EQ(Floats(data.normals, 9), std::vector<float>(9, 0.0f));
+    EXPECT_EQ(data.radius, 0.0f);
 }
 
 TEST_F(MeshReaderTest, FileThatDoesNotHoldTogetherIsRejectedAndLeavesNothing)
 {
-    const Bytes vertices = VertexList(CubeVertices());
-    const Bytes faces = FaceList(CubeFaces());
+    const Bytes vertices = VertexList(kCubeVertices);
+    const Bytes faces = FaceList(kCubeFaces);
     Bytes shortVertexList = vertices;
     shortVertexList[2] = 6 + 2 + 12 * 7;    // one vertex less than the count needs
     Bytes overlongFaces = faces;
@@ -111,17 +111,9 @@ TEST_F(MeshReaderTest, FileThatDoesNotHoldTogetherIsRejectedAndLeavesNothing)
     EXPECT_TRUE(Read(Chunk(0x4D4D, Object(Bytes(511, 'n'), Chunk(0x4100, VertexList({1, 0, 0}))))));
 }
 
-TEST_F(MeshReaderTest, ModelWithEveryVertexAtTheOriginIsLeftUnscaled)
-{
-    ASSERT_TRUE(Read(Model(VertexList(std::vector<float>(9, 0.0f)) + FaceList({0, 1, 2}))));
-    EXPECT_EQ(Floats(data.vertices, 9), std::vector<float>(9, 0.0f));
-    EXPECT_EQ(Floats(data.normals, 9), std::vector<float>(9, 0.0f));
-    EXPECT_EQ(data.radius, 0.0f);
-}
-
 TEST_F(MeshReaderTest, FileWithSeveralMeshesKeepsTheLastOne)
 {
-    const Bytes first = Object("a", Chunk(0x4100, VertexList(CubeVertices()) + FaceList(CubeFaces())));
+    const Bytes first = Object("a", Chunk(0x4100, VertexList(kCubeVertices) + FaceList(kCubeFaces)));
     const Bytes second = Object("b", Chunk(0x4100, VertexList({0, 0, 0, 3, 0, 0, 0, 3, 0}) + FaceList({0, 1, 2})));
     ASSERT_TRUE(Read(Chunk(0x4D4D, first + second)));
     EXPECT_EQ(data.vertexCount, 3u);

