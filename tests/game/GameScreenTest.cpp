@@ -46,9 +46,6 @@ protected:
         return ai;
     }
 
-    Maps RedOnly() { return {&m_game->m_keyMaps[Red]}; }
-    Maps WhiteOnRed() { return {&m_game->m_keyMaps[Red], &m_game->m_keyMaps[White]}; }
-
     // The open dialogs' questions, the one opened last at the end.
     Strings Questions() const
     {
@@ -74,7 +71,7 @@ TEST_F(GameScreenTest, TheEndQuestionStandsCentredAndYesLeavesRedsMapAloneWhoeve
     SetUpLastDraw(m_game->m_state);
     m_game->DrawCard();
     ASSERT_EQ(Questions(), Strings{"The game is a draw, nobody wins. Do you want to play another game?"});
-    EXPECT_EQ(KeyMaps(), WhiteOnRed());
+    EXPECT_EQ(KeyMaps(), Maps({&m_game->m_keyMaps[Red], &m_game->m_keyMaps[White]}));
     const GUI::CModalDialog* end = Dialogs(m_game)[0];
     const GUI::IBaseWidget* question = end->m_children[2];
     EXPECT_LE(question->m_left + question->GetWidth(), end->m_right - 10);
@@ -83,7 +80,7 @@ TEST_F(GameScreenTest, TheEndQuestionStandsCentredAndYesLeavesRedsMapAloneWhoeve
 
     ClickYes();
     EXPECT_TRUE(Questions().empty());
-    EXPECT_EQ(KeyMaps(), RedOnly());
+    EXPECT_EQ(KeyMaps(), Maps({&m_game->m_keyMaps[Red]}));
 }
 
 TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
@@ -104,7 +101,7 @@ TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
 
     m_game->Show();
     EXPECT_TRUE(Questions().empty());
-    EXPECT_EQ(KeyMaps(), RedOnly());
+    EXPECT_EQ(KeyMaps(), Maps({&m_game->m_keyMaps[Red]}));
 }
 
 //------------------------------------------------------------------ Computer opponent
