@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,14 +45,14 @@ double Luminance(const Colour& rgb)
     return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
 }
 
-// The mean colour of the pixels that pass.
-std::array<double, 3> Average(const Picture& picture, const std::function<bool(int, int)>& passes)
+// The mean colour of the pixels at least this opaque and this light.
+std::array<double, 3> Average(const Picture& picture, int minAlpha, double minLuminance)
 {
     std::array<double, 3> sum = {};
     double count = 0;
     for (int y = 0; y < picture.data.height; ++y)
         for (int x = 0; x < picture.data.width; ++x)
-            if (passes(x, y))
+            if (picture.Alpha(x, y) >= minAlpha && Luminance(picture.At(x, y)) >= minLuminance)
             {
                 for (int c = 0; c < 3; ++c)
                     sum[c] += picture.At(x, y)[c];
@@ -152,13 +151,7 @@ TEST(AssetPictures, StoneIsALightGreyForTheGameToTintAndKnightsWearTheirSidesCol
     EXPECT_EQ(stone.Alpha(15, 16), 255);
     EXPECT_GE(Luminance(middle), 150);
     EXPECT_LE(std::abs(middle[0] - middle[2]), 16);
-
-    const auto fill = [](const Picture& knight) {
-        return Average(knight, [&knight](int x, int y) {
-            return knight.Alpha(x, y) >= 250 && Luminance(knight.At(x, y)) >= 60;
-        });
-    };
-    const std::array<double, 3> r = fill(red), w = fill(white);
+    const std::array<double, 3> r = Average(red, 250, 60), w = Average(white, 250, 60);
     EXPECT_GT(r[0] - r[1], 80);
     EXPECT_GT(std::min({w[0], w[1], w[2]}), 130);
 }
@@ -168,10 +161,7 @@ TEST(AssetPictures, ButtonUnderThePointerIsLighterAndBothAreDarkInTheMiddle)
 {
     const Picture out("buttonOut.tga"), over("buttonOver.tga");
     ASSERT_TRUE(out.decoded && over.decoded);
-    const auto opaque = [](const Picture& button) {
-        return Luminance(Average(button, [&button](int x, int y) { return button.Alpha(x, y) == 255; }));
-    };
-    EXPECT_GT(opaque(over), opaque(out) + 20);
+    EXPECT_GT(Luminance(Average(over, 255, 0)), Luminance(Average(out, 255, 0)) + 20);
     EXPECT_LT(std::max(Luminance(over.At(64, 16)), Luminance(out.At(64, 16))), 110);
 }
 

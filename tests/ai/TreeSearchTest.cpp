@@ -12,8 +12,66 @@
 namespace
 {
 
-// A slow minimax written straight from the rules of the computer's turn: the
-// whole board rescored by the rules at every leaf, nothing shared with the search.
+// The search against the rules: its score change for a stone against a full
+// rescoring, its choices against a slow minimax written straight from the rules
+// of the computer's turn, the whole board rescored at every leaf.
+
+CGameState* g_rules = nullptr;              // the test's game; its scoring counts every board afresh
+
+// White's score minus Red's.
+int Difference(const int* board)
+{
+    int red = 0, white = 0;
+    g_rules->ComputeScores(board, red, white);
+    return white - red;
+}
+
+void RandomBoard(std::mt19937& random, int* board, double maxDensity)
+{
+    const double density = std::uniform_real_distribution<double>(0.0, maxDensity)(random);
+    for (int cell = 0; cell < CellCount; ++cell)
+    {
+        const bool stone = std::uniform_real_distribution<double>(0.0, 1.0)(random) < density;
+        board[cell] = stone ? static_cast<int>(random() % 2) : EmptyCell;
+    }
+}
+
+TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
+{
+    CRecordingObserver observer;
+    CGameState game(&observer, TestSeconds);
+    g_rules = &game;
+    // The search's marks for a cell: 1 a Red stone, 3 a White one, 0 empty.
+    const auto mark = [](int cell) { return static_cast<std::uint8_t>(cell == Red ? 1 : cell == White ? 3 : 0); };
+    std::mt19937 random(2024);
+    for (int boardIndex = 0; boardIndex < 300; ++boardIndex)
+    {
+        int board[CellCount];
+        RandomBoard(random, board, 0.95);
+        SearchNode node{};
+        std::transform(board, board + CellCount, node.m_cells, mark);
+        const int before = Difference(board);
+        for (int target = 0; target < CellCount; ++target)
+            for (PlayerID mover : {Red, White})
+            {
+                if (board[target] == mover)
+                    continue;
+                SearchNode moved = node;
+                moved.m_side = mover == White;
+                moved.m_kingRow = target / BoardSize;
+                moved.m_kingCol = target % BoardSize;
+                const int change = CTreeSearch::PlaceStone(moved);
+
+                int after[CellCount];
+                for (int cell = 0; cell < CellCount; ++cell)
+                    after[cell] = cell == target ? mover : board[cell];
+                ASSERT_EQ(change, Difference(after) - before) << "board " << boardIndex << " square " << target;
+                for (int cell = 0; cell < CellCount; ++cell)
+                    ASSERT_EQ(moved.m_cells[cell], mark(after[cell])) << "mark left on square " << cell;
+            }
+    }
+}
+
 struct Settings
 {
     int m_depth;                            // plies; 0 no limit
@@ -34,8 +92,6 @@ struct Line
     int m_bonus;                            // knight costs and draw bonuses so far, for White
     int m_mover;                            // PlayerID
 };
-
-CGameState* g_rules = nullptr;              // the test's game; its scoring counts every leaf afresh
 
 bool Legal(const Line& line, int player, int card)
 {
@@ -80,11 +136,7 @@ int After(const Settings& settings, Line line, int action, int plies)
         line.m_bonus += sign * settings.m_drawBonus;
     }
     if (plies != 0 && --plies == 0)
-    {
-        int red = 0, white = 0;
-        g_rules->ComputeScores(line.m_board, red, white);
-        return white - red + line.m_bonus;
-    }
+        return Difference(line.m_board) + line.m_bonus;
     line.m_mover = 1 - line.m_mover;
     return BestFor(settings, line, plies);
 }
@@ -151,12 +203,7 @@ std::string ReferenceChoice(const CGameState& game, const Settings& settings, bo
 void RandomPosition(std::mt19937& random, CGameState& game)
 {
     const int counts[2] = {static_cast<int>(random() % 6), static_cast<int>(random() % 6)};   // White's, Red's
-    const double density = std::uniform_real_distribution<double>(0.0, 0.8)(random);
-    for (int& cell : game.m_board)
-    {
-        const bool stone = std::uniform_real_distribution<double>(0.0, 1.0)(random) < density;
-        cell = stone ? static_cast<int>(random() % 2) : EmptyCell;
-    }
+    RandomBoard(random, game.m_board, 0.8);
     game.m_kingRow = static_cast<int>(random() % 9);
     game.m_kingCol = static_cast<int>(random() % 9);
     game.m_current = White;
