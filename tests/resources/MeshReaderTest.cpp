@@ -74,14 +74,8 @@ TEST_F(MeshReaderTest, FileThatDoesNotHoldTogetherIsRejectedAndLeavesNothing)
 {
     const Bytes vertices = VertexList(kCubeVertices);
     const Bytes faces = FaceList(kCubeFaces);
-    Bytes shortVertexList = vertices;
-    shortVertexList[2] = 6 + 2 + 12 * 7;    // one vertex less than the count needs
-    Bytes overlongFaces = faces;
-    overlongFaces[2] += 1;                  // one byte more than the mesh chunk holds
-    Bytes headerOnly = Cube();
-    headerOnly[2] = 5;                      // shorter than a chunk header
-    Bytes mainBeyondFile = Cube();
-    mainBeyondFile[2] += 1;
+    // The chunk with the low byte of its length changed.
+    const auto length = [](Bytes chunk, std::size_t low) { chunk[2] = static_cast<char>(low); return chunk; };
 
     const struct
     {
@@ -94,11 +88,11 @@ TEST_F(MeshReaderTest, FileThatDoesNotHoldTogetherIsRejectedAndLeavesNothing)
         {"faces without vertices", Model(FaceList({0, 0, 0}))},
         {"512-byte name", Chunk(0x4D4D, Object(Bytes(512, 'n'), ""))},
         {"name running out of its chunk", Chunk(0x4D4D, Chunk(0x4000, "cube"))},
-        {"vertex list shorter than its count", Model(shortVertexList + faces)},
-        {"face list longer than its parent", Model(vertices + overlongFaces)},
-        {"chunk shorter than its header", headerOnly},
+        {"vertex list shorter than its count", Model(length(vertices, 6 + 2 + 12 * 7) + faces)},
+        {"face list longer than its parent", Model(vertices + length(faces, faces.size() + 1))},
+        {"chunk shorter than its header", length(Cube(), 5)},
         {"trailing bytes too few for a header", Chunk(0x4D4D, Bytes(3, 'x'))},
-        {"main chunk longer than the file", mainBeyondFile},
+        {"main chunk longer than the file", length(Cube(), Cube().size() + 1)},
         {"file ending early", Cube().substr(0, 60)},
         {"file ending inside the main header", Cube().substr(0, 4)},
     };
@@ -116,14 +110,12 @@ TEST_F(MeshReaderTest, FileWithSeveralMeshesKeepsTheLastOne)
     const Bytes first = Object("a", Chunk(0x4100, VertexList(kCubeVertices) + FaceList(kCubeFaces)));
     const Bytes second = Object("b", Chunk(0x4100, VertexList({0, 0, 0, 3, 0, 0, 0, 3, 0}) + FaceList({0, 1, 2})));
     ASSERT_TRUE(Read(Chunk(0x4D4D, first + second)));
-    EXPECT_EQ(data.vertexCount, 3u);
-    EXPECT_EQ(data.faceCount, 1u);
+    EXPECT_EQ(std::make_pair(data.vertexCount, data.faceCount), std::make_pair(3u, 1u));
     EXPECT_FLOAT_EQ(data.vertices[3], 1.6666666f);
 
     // The cube's faces do not stay behind for a last mesh that has none.
     data.Clear();
     ASSERT_TRUE(Read(Chunk(0x4D4D, first + Object("c", Chunk(0x4100, VertexList({1, 1, 1}))))));
-    EXPECT_EQ(data.vertexCount, 1u);
-    EXPECT_EQ(data.faceCount, 0u);
+    EXPECT_EQ(std::make_pair(data.vertexCount, data.faceCount), std::make_pair(1u, 0u));
     EXPECT_EQ(data.faces, nullptr);
 }
