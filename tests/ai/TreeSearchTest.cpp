@@ -175,14 +175,12 @@ std::string ReferenceChoice(const CGameState& game, const Settings& settings, bo
     line.m_mover = White;
 
     const bool canDraw = HasEmptySlot(line, White);
-    bool redCanAct = HasEmptySlot(line, Red);
-    for (int card : line.m_hand[Red])
-        redCanAct = redCanAct || Legal(line, Red, card);
+    const bool redCanAct = HasEmptySlot(line, Red) || std::any_of(line.m_hand[Red], line.m_hand[Red] + HandSize,
+                                                                  [&line](int card) { return Legal(line, Red, card); });
     if (canDraw && !redCanAct)
         return "draw";
 
-    int chosen = -1;
-    int best = 0;
+    int chosen = -1, best = 0;
     for (int slot = 0; slot < HandSize; ++slot)
         if (Legal(line, White, line.m_hand[White][slot]))
             if (const int value = After(settings, line, slot, settings.m_depth); chosen < 0 || value > best)
@@ -226,9 +224,8 @@ void RandomPosition(std::mt19937& random, CGameState& game)
 
 std::string Describe(const Decision& decision)
 {
-    if (decision.m_kind == Decision::Play)
-        return "play " + std::to_string(decision.m_slot);
-    return decision.m_kind == Decision::Draw ? "draw" : "skip";
+    return decision.m_kind == Decision::Play ? "play " + std::to_string(decision.m_slot)
+                                             : decision.m_kind == Decision::Draw ? "draw" : "skip";
 }
 
 TEST(ReferenceSearchTest, EveryLevelChoosesAsAPlainMinimax)

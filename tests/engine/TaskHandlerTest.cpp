@@ -43,6 +43,7 @@ class TaskHandlerTest : public ::testing::Test
 {
 public:
     void Note(const char* name) { g_trace.push_back(name); }
+    void Step(double period) { m_steps.push_back(period); }
     void Spawn()
     {
         Queue<Starters::Immediate, Flushers::Once>("B");
@@ -64,7 +65,8 @@ protected:
             m_handler.Tick();
     }
 
-    CTaskHandler m_handler;
+    CTaskHandler        m_handler;
+    std::vector<double> m_steps;            // seconds; the period of each recurring step run
 };
 
 } // namespace
@@ -134,22 +136,17 @@ TEST(TaskHandlerLifetimeTest, RemoveTaskDeletesItAndDestructorDeletesTheRestEven
 
 TEST_F(TaskHandlerTest, RecurringTaskCatchesUpInWholePeriods)
 {
-    struct Stepper
-    {
-        std::vector<double> steps;
-        void Step(double period) { steps.push_back(period); }
-    } stepper;
     const double period = static_cast<double>(1.0f / 60.0f);
-    new CRecurringTask<Functor1<Stepper, double>>({&stepper, &Stepper::Step}, period);
+    new CRecurringTask<Functor1<TaskHandlerTest, double>>({this, &TaskHandlerTest::Step}, period);
 
     // No window system runs here, so the task's last step is at time 0.
     m_handler.SetTime(period);
     m_handler.Tick();
-    EXPECT_TRUE(stepper.steps.empty()) << "a gap of exactly one period runs nothing";
+    EXPECT_TRUE(m_steps.empty()) << "a gap of exactly one period runs nothing";
     m_handler.SetTime(3.5 * period);
     m_handler.Tick();
-    EXPECT_EQ(stepper.steps, (std::vector<double>{period, period, period}));
+    EXPECT_EQ(m_steps, (std::vector<double>{period, period, period}));
     m_handler.SetTime(4.0 * period + period / 4);
     m_handler.Tick();
-    EXPECT_EQ(stepper.steps.size(), 4u) << "the pending half period counts towards the next step";
+    EXPECT_EQ(m_steps.size(), 4u) << "the pending half period counts towards the next step";
 }

@@ -12,10 +12,7 @@ namespace
 
 const int kLineHeight = 16;                 // pixels, every glyph's cell
 
-struct Record
-{
-    float dx, dy, tx1, ty1, tx2, ty2;
-};
+struct Record { float dx, dy, tx1, ty1, tx2, ty2; };   // glyph size as the file gives it, texture rectangle
 
 // The font file split into its parts as its reader sees them.
 class FontFile : public ::testing::Test
