@@ -33,7 +33,6 @@ TEST(CameraTest, LookAtBuildsTheViewAndPerspectiveThenTheOrthographicBoxReplaces
     ExpectMatrix(camera.m_projection, {1.0f / (t * (4.0f / 3.0f)), 0, 0, 0, 0, 1.0f / t, 0, 0, 0, 0,
                                       -(703.0f / 697.0f), -1, 0, 0, -2.0f * 700 * 3 / 697, 0});
     camera.SetOrthographic(40, 30, 10, 50);
-    EXPECT_EQ(camera.m_perspective, 0.0f);
     ExpectMatrix(camera.m_projection, {0.05f, 0, 0, 0, 0, 2.0f / 30, 0, 0, 0, 0, -0.05f, 0, 0, 0, -1.5f, 1});
     // Up along the view direction leaves no side vector: the view is singular.
     EXPECT_FALSE(camera.LookAt(0, 0, 15, 0, 0, 0, 0, 0, 1));
@@ -43,7 +42,6 @@ TEST(MatrixTest, InvertReplacesAMatrixByItsInverseOrLeavesANearlySingularOne)
 {
     // Scale by 2, 4, 8 and move by (1, 2, 3).
     float matrix[16] = {2, 0, 0, 0, 0, 4, 0, 0, 0, 0, 8, 0, 1, 2, 3, 1};
-    EXPECT_FLOAT_EQ(Scenegraph::Determinant(matrix), 64.0f);
     ASSERT_TRUE(Scenegraph::Invert(matrix));
     ExpectMatrix(matrix, {0.5f, 0, 0, 0, 0, 0.25f, 0, 0, 0, 0, 0.125f, 0, -0.5f, -0.5f, -0.375f, 1});
 
