@@ -61,10 +61,9 @@ TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
                 moved.m_kingRow = target / BoardSize;
                 moved.m_kingCol = target % BoardSize;
                 const int change = CTreeSearch::PlaceStone(moved);
-
                 int after[CellCount];
-                for (int cell = 0; cell < CellCount; ++cell)
-                    after[cell] = cell == target ? mover : board[cell];
+                std::copy(board, board + CellCount, after);
+                after[target] = mover;
                 ASSERT_EQ(change, Difference(after) - before) << "board " << boardIndex << " square " << target;
                 for (int cell = 0; cell < CellCount; ++cell)
                     ASSERT_EQ(moved.m_cells[cell], mark(after[cell])) << "mark left on square " << cell;
