@@ -75,7 +75,7 @@ Pixels CubeSquare()
 TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixelsAndFreesItsListOrBuffers)
 {
     ASSERT_TRUE(HasVertexBuffers());
-    GLuint list, vertexBuffer, indexBuffer;
+    GLuint names[3];                        // the display list, the vertex and the index buffer
     {
         CMeshObject meshes[4];
         for (std::uint32_t mode = 0; mode < 4; ++mode)
@@ -86,15 +86,13 @@ TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixelsAndFreesItsListOrBuffers)
             SCOPED_TRACE(draw % 4);
             EXPECT_EQ(Draw(meshes[draw % 4]), CubeSquare());
         }
-        list = meshes[MeshDisplayList].m_list;
-        vertexBuffer = meshes[MeshVertexBuffers].m_list;
-        indexBuffer = meshes[MeshVertexBuffers].m_indexBuffer;
-        ASSERT_TRUE(glIsList(list));
+        names[0] = meshes[MeshDisplayList].m_list;
+        names[1] = meshes[MeshVertexBuffers].m_list;
+        names[2] = meshes[MeshVertexBuffers].m_indexBuffer;
+        ASSERT_TRUE(glIsList(names[0]));
     }
     const auto isBuffer = reinterpret_cast<PFNGLISBUFFERARBPROC>(GetGLProcedure("glIsBufferARB"));
-    EXPECT_FALSE(glIsList(list));
-    EXPECT_FALSE(isBuffer(vertexBuffer));
-    EXPECT_FALSE(isBuffer(indexBuffer));
+    EXPECT_FALSE(glIsList(names[0]) || isBuffer(names[1]) || isBuffer(names[2]));
 }
 
 TEST_F(MeshDrawTest, VertexBufferModeWithoutTheExtensionDrawsFromClientArrays)

@@ -60,8 +60,7 @@ protected:
 // Released completely, the file is read and logged again.
 TEST_F(ResourceManagerTest, HandlesOfOneNameShareOneObjectReadAndLoggedOnce)
 {
-    const std::string card1 = Picture("card1_1.tga");
-    const std::string card2 = Picture("card1_2.tga");
+    const std::string card1 = Picture("card1_1.tga"), card2 = Picture("card1_2.tga");
     const std::string loaded = card1 + " loaded succesfully.\n" + card2 + " loaded succesfully.\n";
     {
         TextureHandle gameCard1, gameCard2, button;
