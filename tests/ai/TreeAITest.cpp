@@ -47,14 +47,12 @@ TEST_F(TreeAITest, ComputerThinksTwoQueueCyclesAfterTheHumanAndActsThroughTheRul
     const Decision expected = CTreeSearch(1).ChooseAction(state);
     ASSERT_EQ(expected.m_kind, Decision::Play);
     const int card = state.m_players[White].m_hand[expected.m_slot];
-
     for (int tick = 0; tick < 3; ++tick)
     {
         EXPECT_EQ(state.m_current, White) << "tick " << tick;
         ASSERT_EQ(m_handler.QueuedCount(), 1u) << "tick " << tick;
         m_handler.Tick();
     }
-
     EXPECT_EQ(state.m_current, Red);
     EXPECT_EQ(state.m_players[White].m_hand[expected.m_slot], NoCard);
     EXPECT_EQ(state.m_deck.m_discardPile.back(), card);

@@ -91,7 +91,6 @@ TEST_F(TaskHandlerTest, DueWaitingTasksMoveToTheFrontLatestStartFirst)
     m_handler.SetTime(5.0);
     m_handler.Tick();
     EXPECT_TRUE(g_trace.empty()) << "a tick on an empty run queue moves nothing";
-
     Queue<Starters::Bottom, Flushers::Once>("trigger");
     Queue<Starters::Bottom, Flushers::Once>("queued");
     Ticks(5);
@@ -107,7 +106,6 @@ TEST_F(TaskHandlerTest, FlushResultsRequeueFrontAndWait)
     Queue<Starters::Bottom, Flushers::Once>("other");
     Ticks(2);
     EXPECT_EQ(g_trace, (Trace{"T", "T"}));
-
     task->m_result = Tasks::Wait;
     m_handler.Tick();
     EXPECT_EQ(m_handler.WaitingCount(), 1u);
@@ -126,7 +124,6 @@ TEST(TaskHandlerLifetimeTest, RemoveTaskDeletesItAndDestructorDeletesTheRestEven
     handler->RemoveTask(doomed);
     EXPECT_EQ(g_trace, (Trace{"~doomed"}));
     EXPECT_EQ(handler->QueuedCount(), 1u);
-
     handler->AddTask(new CScriptedTask("thrower", 0.0, Delete, true), InsertFront);
     EXPECT_THROW(handler->Tick(), std::runtime_error);
     delete handler;

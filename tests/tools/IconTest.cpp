@@ -42,7 +42,6 @@ TEST(Icons, AreRgbaPngsOfTheirSize)
             at += 12 + length;
         }
         ASSERT_EQ(types, "IHDR IDAT IEND ");
-
         ASSERT_EQ(chunks[0].size(), 13u);
         EXPECT_EQ(Bytes(chunks[0].begin() + 8, chunks[0].end()), (Bytes{8, 6, 0, 0, 0})) << "8-bit RGBA";
 
