@@ -1,13 +1,14 @@
 #include "support/GLContext.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "engine/Window.h"
 
 // Now and then, with many test processes connecting to one virtual display
 // at once, a connection is refused; a few tries a moment apart get through.
-bool OpenTestContext(int width, int height)
+testing::AssertionResult OpenTestContext(int width, int height)
 {
     static const bool opened = [width, height] {
         for (int attempt = 0; attempt < 10; ++attempt)
@@ -19,5 +20,13 @@ bool OpenTestContext(int width, int height)
         }
         return false;
     }();
-    return opened;
+    if (opened)
+        return testing::AssertionSuccess();
+
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display)
+        return testing::AssertionFailure()
+               << "no display to open the test window on: DISPLAY is not set (run the tests under xvfb-run)";
+    return testing::AssertionFailure() << "no window with an OpenGL context could be opened on the display "
+                                       << display;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 // Opens one hidden window with a current OpenGL context for the tests of a
-// process that draw or upload; later calls reuse it. False when there is no
-// display to open it on.
-bool OpenTestContext(int width = 64, int height = 64);
+// process that draw or upload; later calls reuse it. A failure says why:
+// most often there is no display to open the window on.
+testing::AssertionResult OpenTestContext(int width = 64, int height = 64);
