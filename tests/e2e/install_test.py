@@ -2,9 +2,12 @@
 """`cmake --install` into a prefix of the test's own puts the game where a
 Linux game goes; its launcher, started from an unrelated folder, opens the
 main menu with the installed pictures and writes both logs into the
-player's state folder, never into the folder it was started from."""
+player's state folder, never into the folder it was started from. The
+uninstall script then takes away every file and folder the game brought,
+and the build folder's own install_manifest.txt stays as it was."""
 
 import os
+import shutil
 import stat
 import struct
 import subprocess
@@ -31,9 +34,10 @@ def desktop_entry(path):
 def check_installed_files(prefix):
     launcher = os.path.join(prefix, "bin", "valdmoor")
     program = os.path.join(prefix, "libexec", "valdmoor", "valdmoor")
+    expect(not os.path.exists(os.path.join(prefix, "games")), "the launcher of the package was installed too")
     for path in (launcher, program):
         expect(os.path.isfile(path) and os.stat(path).st_mode & stat.S_IXUSR, f"{path} is not an executable file")
-    assets = os.path.join(prefix, "share", "valdmoor", "Assets")
+    assets = os.path.join(prefix, "share", "games", "valdmoor", "Assets")
     missing = [name for name in ["font.glf"] + [f"{picture}.tga" for picture in logs.PICTURES]
                if not os.path.isfile(os.path.join(assets, name))]
     expect(not missing, f"missing from {assets}: {missing}")
@@ -47,12 +51,13 @@ def check_installed_files(prefix):
         expect(os.path.isfile(icon) and png_size(icon) == (size, size), f"no {size} by {size} icon at {icon}")
 
 
-def play_installed(scenario, prefix, home, state_home):
-    """Starts the launcher from the PATH in an empty folder, quits, and
-    returns the folder the logs must be in."""
+def play_installed(scenario, launchers, home, state_home):
+    """Starts the launcher by its name, with `launchers` first on the PATH,
+    in an empty folder, quits, and checks that both logs went to the state
+    folder."""
     elsewhere = scenario.folder(f"elsewhere{len(scenario.games) + 1}")
     environment = scenario.display_environment()
-    environment["PATH"] = os.path.join(prefix, "bin") + os.pathsep + environment.get("PATH", "")
+    environment["PATH"] = launchers + os.pathsep + environment.get("PATH", "")
     environment["HOME"] = home
     environment.pop("XDG_STATE_HOME", None)
     if state_home:
@@ -70,19 +75,61 @@ def play_installed(scenario, prefix, home, state_home):
     logs.check_general_log(game.log("log_general.log"))
 
 
-def body(scenario):
-    prefix = scenario.folder("prefix")
-    with scenario.step(f"cmake --install into {prefix}"):
+def tree(root):
+    """Every folder and file under `root`, as paths relative to it."""
+    found = set()
+    for folder, folders, files in os.walk(root):
+        found.update(os.path.relpath(os.path.join(folder, name), root) for name in folders + files)
+    return found
+
+
+def installed(scenario, prefix):
+    """Runs `cmake --install` into `prefix` and returns the manifest it wrote,
+    leaving the build folder's own manifest (or its absence) as it was."""
+    manifest = os.path.join(scenario.arguments.build_dir, "install_manifest.txt")
+    saved = None
+    if os.path.exists(manifest):
+        with open(manifest, "rb") as source:
+            saved = source.read()
+    try:
         result = subprocess.run(["cmake", "--install", scenario.arguments.build_dir, "--prefix", prefix],
                                 capture_output=True, text=True, timeout=300)
         expect(result.returncode == 0, f"cmake --install failed:\n{result.stdout}\n{result.stderr}")
+        ours = scenario.folder("manifest")
+        shutil.copy(manifest, ours)
+        return ours
+    finally:
+        if saved is None:
+            os.remove(manifest)
+        else:
+            with open(manifest, "wb") as target:
+                target.write(saved)
+
+
+def body(scenario):
+    prefix = scenario.folder("prefix")
+    # What a prefix holds before: its top-level folders, a man folder of the
+    # system and a menu entry of another program beside ours.
+    for folder in ("bin", "share/man/man1", "share/applications"):
+        os.makedirs(os.path.join(prefix, folder))
+    with open(os.path.join(prefix, "share", "applications", "other.desktop"), "w") as other:
+        other.write("[Desktop Entry]\n")
+    before = tree(prefix)
+    with scenario.step(f"cmake --install into {prefix}"):
+        manifest_folder = installed(scenario, prefix)
     with scenario.step("the program, its Assets/, the launcher, the desktop entry and the icons are installed"):
         check_installed_files(prefix)
     home = scenario.folder("home")
     with scenario.step("the launcher from an unrelated folder: logs in ~/.local/state/valdmoor"):
-        play_installed(scenario, prefix, home, None)
+        play_installed(scenario, os.path.join(prefix, "bin"), home, None)
     with scenario.step("with XDG_STATE_HOME set: logs in $XDG_STATE_HOME/valdmoor"):
-        play_installed(scenario, prefix, home, scenario.folder("state"))
+        play_installed(scenario, os.path.join(prefix, "bin"), home, scenario.folder("state"))
+    with scenario.step("scripts/uninstall.sh leaves the prefix as it was before"):
+        script = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "uninstall.sh")
+        result = subprocess.run(["bash", script, manifest_folder], capture_output=True, text=True, timeout=60)
+        expect(result.returncode == 0, f"the uninstall failed:\n{result.stdout}\n{result.stderr}")
+        after = tree(prefix)
+        expect(after == before, f"left behind: {sorted(after - before)}; removed: {sorted(before - after)}")
 
 
 if __name__ == "__main__":
