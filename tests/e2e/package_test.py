@@ -43,7 +43,7 @@ def run(command, what, timeout=300):
 
 def build_package(scenario):
     output = scenario.folder("package")
-    run(["cpack", "-G", "DEB", "--config", os.path.join(scenario.arguments.build_dir, "CPackConfig.cmake"),
+    run([scenario.arguments.cpack, "-G", "DEB", "--config", os.path.join(scenario.arguments.build_dir, "CPackConfig.cmake"),
          "-B", output], "cpack")
     architecture = run(["dpkg", "--print-architecture"], "dpkg").strip()
     packages = glob.glob(os.path.join(output, "*.deb"))
@@ -120,4 +120,4 @@ def body(scenario):
 
 
 if __name__ == "__main__":
-    Scenario("Debian package", [(("--build-dir",), {"required": True})]).run(body)
+    Scenario("Debian package", [(("--build-dir",), {"required": True}), (("--cpack",), {"default": "cpack"})]).run(body)
