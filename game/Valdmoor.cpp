@@ -63,7 +63,8 @@ void Send(GUI::IBaseWidget* widget, GUI::WidgetEvent event)
 
 } // namespace
 
-CValdmoor::CValdmoor(GUI::CScreen* menu) : m_menu(menu), m_state(this, ElapsedSeconds), m_ai(nullptr)
+CValdmoor::CValdmoor(GUI::CScreen* menu)
+    : m_menu(menu), m_state(this, ElapsedSeconds), m_ai(nullptr), m_computerTurns(0)
 {
     const int width = g_windowWidth;
     const int height = g_windowHeight;
@@ -215,7 +216,7 @@ void CValdmoor::OnEvent(int event, const GUI::MouseState& mouse)
             Input::Keyboard::PushKeyMap(&m_keyMaps[Red]);
         return;
     }
-    else if (event == GUI::Hide && m_visible)
+    if (event == GUI::Hide && m_visible)
     {
         if (m_state.m_current == White)
             Input::Keyboard::PopKeyMap();
@@ -335,11 +336,12 @@ void CValdmoor::StartTwoPlayerGame()
     Show();
 }
 
-// Queued at the back, behind the frame that shows the human's move. By the
-// time it runs the game may have been left, restarted or handed back to Red.
-void CValdmoor::ComputerTurn()
+// Due a pause after the move before it, long after the frame that shows that
+// move. By then the game may have been left, restarted or handed back to Red,
+// and a newer turn may wait for its own pause: only the latest turn counts.
+void CValdmoor::ComputerTurn(unsigned turn)
 {
-    if (m_ai && m_visible && m_state.m_current == White && m_state.m_currentController == Computer)
+    if (turn == m_computerTurns && m_ai && m_visible && m_state.m_current == White && m_state.m_currentController == Computer)
         m_ai->TakeTurn();
 }
 
@@ -390,8 +392,10 @@ void CValdmoor::OnCardPlayed(PlayerID player, int slot)
 
 void CValdmoor::OnComputerToMove()
 {
-    new Tasks::CTimedTask<Functor0<CValdmoor>>(Functor0<CValdmoor>(this, &CValdmoor::ComputerTurn),
-                                               ElapsedTime() + kComputerPause);
+    ++m_computerTurns;
+    new Tasks::CTimedTask<Closure1<CValdmoor, unsigned>>(
+        Closure1<CValdmoor, unsigned>(this, &CValdmoor::ComputerTurn, m_computerTurns),
+        ElapsedTime() + kComputerPause);
 }
 
 void CValdmoor::OnTurnPassed(PlayerID toMove)

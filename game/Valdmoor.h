@@ -57,8 +57,8 @@ public:
     void StartTwoPlayerGame();
     // The queued computer turn, due a pause after the move that handed it
     // over: the AI thinks only about a game still on screen with the
-    // computer to move.
-    void ComputerTurn();
+    // computer to move, and only for the turn queued last.
+    void ComputerTurn(unsigned turn);
     bool QuestionOpen() const;              // a yes/no question is on this screen
 
     // The rules' reports.
@@ -76,6 +76,7 @@ public:
     GUI::CScreen*                   m_menu;                     // shown when the game is left; owned by the root
     CGameState                      m_state;                    // the position and the rules
     IBaseAI*                        m_ai;                       // White's computer player or null; owned
+    unsigned                        m_computerTurns;            // computer turns queued so far; numbers the latest
     HandButton*                     m_handButtons[2][HandSize]; // Red's slots, then White's; children
     GUI::CLabel*                    m_scoreLabels[2];           // Red's, then White's; children
     GUI::CImage*                    m_king;                     // placed on its square every frame; child

@@ -122,6 +122,8 @@ class Follow:
             replied = game.wait_frame(lambda f: not self.shows(f, after), 10, "White's reply")
             waited = time.monotonic() - shown
             expect(waited >= PAUSE_AT_LEAST, f"White replied {waited:.2f} s after Red's move")
+            print(f"    Red's move on screen {shown - pressed:.3f} s after the key, White's reply {waited:.3f} s "
+                  "after that", flush=True)
             time.sleep(max(0.0, shown + REPLY_WITHIN - time.monotonic()))
             later = game.capture()
             expect(not self.shows(later, after), f"no reply on screen {REPLY_WITHIN} s after Red's move")

@@ -208,6 +208,22 @@ TEST_F(GameScreenTest, TheComputerTakesItsTurnHalfASecondAfterTheMoveBeforeIt)
     EXPECT_EQ(m_handler.WaitingCount(), 0u);
 }
 
+// The turn queued in the game left behind falls due first, inside the pause
+// of the next game's turn; only the latest turn is taken.
+TEST_F(GameScreenTest, OnlyTheComputerTurnQueuedLastIsTaken)
+{
+    CSkippingAI* ai = AttachSkippingAI();
+    m_game->Show();
+    m_game->PlayCard(Red, 0);
+    static_cast<GUI::CScreen*>(m_menu)->Show();
+    m_game->Show();
+    m_game->PlayCard(Red, 0);
+    EXPECT_EQ(m_handler.WaitingCount(), 2u);
+    PassTime(1.0);
+    RunQueuedTasks();
+    EXPECT_EQ(ai->m_turns, 1);
+}
+
 // Red's hand buttons at x 40 and White's at 525 are 32 by 64, slot 1 at
 // y 340; Draw and Skip are 128 by 32 at (167, 430) and (305, 430).
 TEST_F(GameScreenTest, WhileTheComputerIsToMoveKeysAndClicksAreRefusedForEitherSide)
