@@ -103,9 +103,12 @@ class Follow:
             pressed = time.monotonic()
             game.input.key_down(SLOT_KEYS[slot])
             try:
-                moved, shown = self.wait_stamped(lambda f: self.shows(f, after), "Red's move with White to move")
+                # One square is judged while waiting, so that each screenshot follows the last at once.
+                moved, shown = self.wait_stamped(lambda f: match.table.square(f, *after.king) == (RED, True),
+                                                 "Red's stone under the king")
             finally:
                 game.input.key_up(SLOT_KEYS[slot])
+            expect(self.shows(moved, after), "the frame that shows Red's stone does not show Red's move alone")
             expect(shown - pressed <= SHOWS_AT_ONCE,
                    f"Red's move showed {shown - pressed:.2f} s after the key, not within {SHOWS_AT_ONCE} s")
         if first:
