@@ -7,7 +7,7 @@
 // What the screen of a game does while the rules run. CGameState calls these
 // at fixed points of each action, in this order within one action:
 //
-//   NewGame:   OnKnightsShown, OnScoresChanged, OnCardDealt x 10 (Red's slots
+//   NewGame:   OnStatus(""), OnKnightsShown, OnScoresChanged, OnCardDealt x 10 (Red's slots
 //              0..4, then White's), [OnGameOver], OnHandsShaded(true)
 //   PlayCard:  OnStatus (a refusal ends the action here; otherwise ""),
 //              [OnKnightSpent], OnCardPlayed, [OnComputerToMove],

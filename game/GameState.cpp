@@ -17,7 +17,7 @@ bool OnBoard(int row, int column)
 
 CGameState::CGameState(IGameObserver* observer, ShuffleClock clock)
     : m_currentController(Human), m_kingRow(g_kingStart), m_kingCol(g_kingStart), m_current(Red),
-      m_deck(clock), m_over(false), m_observer(observer)
+      m_deck(clock), m_lastMove{false, Red, 0, 0}, m_over(false), m_observer(observer)
 {
     m_controller[Red] = Human;
     m_controller[White] = Human;
@@ -38,8 +38,11 @@ CGameState::CGameState(IGameObserver* observer, ShuffleClock clock)
     }
 }
 
+// A message left from the last game would read as if it were about this one.
 void CGameState::NewGame()
 {
+    m_observer->OnStatus("");
+    m_lastMove.m_made = false;
     m_kingRow = g_kingStart;
     m_kingCol = g_kingStart;
     for (int& cell : m_board)
@@ -96,8 +99,10 @@ void CGameState::PlayCard(PlayerID player, int slot)
 
     m_observer->OnStatus("");
     const int card = mover.m_hand[slot];
+    const int from = m_kingRow * BoardSize + m_kingCol;
     MoveKing(card);
     m_deck.Discard(card);
+    m_lastMove = KingMove{true, player, from, m_kingRow * BoardSize + m_kingCol};
 
     int& target = m_board[m_kingRow * BoardSize + m_kingCol];
     if (target == Opponent(player))
@@ -161,6 +166,36 @@ void CGameState::SkipTurn()
     PassTurn();
     UpdateMoves();
     m_observer->OnHandsShaded(false);
+}
+
+void CGameState::HumanPlayCard(PlayerID player, int slot)
+{
+    if (m_currentController == Computer)
+    {
+        m_observer->OnStatus("It is not your turn to play a card. AI");
+        return;
+    }
+    PlayCard(player, slot);
+}
+
+void CGameState::HumanDrawCard()
+{
+    if (m_currentController == Computer)
+    {
+        m_observer->OnStatus("It is not your turn to draw.");
+        return;
+    }
+    DrawCard();
+}
+
+void CGameState::HumanSkipTurn()
+{
+    if (m_currentController == Computer)
+    {
+        m_observer->OnStatus("It is not your turn to skip.");
+        return;
+    }
+    SkipTurn();
 }
 
 void CGameState::EndTurn()

@@ -11,6 +11,15 @@ class IGameObserver;
 const int BoardSize = 9;                    // squares along each side of the board
 const int CellCount = BoardSize * BoardSize;
 
+// The king's move by the last card played in a game.
+struct KingMove
+{
+    bool     m_made;                        // a card has been played in this game
+    PlayerID m_mover;                       // who played it
+    int      m_from;                        // square the king left, row * 9 + column
+    int      m_to;                          // square it reached, where the mover's stone now lies
+};
+
 // One game of Valdmoor: the board with its shared king, the hands, knights,
 // scores and deck, and the three actions a player may take. Every action
 // checks who may do it and refuses with a message otherwise; what the screen
@@ -28,6 +37,13 @@ public:
     void PlayCard(PlayerID player, int slot);
     void DrawCard();
     void SkipTurn();
+
+    // The same actions asked for by a person at the keyboard or mouse: a side
+    // the computer plays is never moved for by hand, so while the computer is
+    // to move they are refused as Red's own would be.
+    void HumanPlayCard(PlayerID player, int slot);
+    void HumanDrawCard();
+    void HumanSkipTurn();
 
     // The steps the actions are made of.
     void EndTurn();
@@ -53,6 +69,7 @@ public:
     PlayerID       m_current;               // the player to move
     PlayerState    m_players[2];            // Red's, then White's
     CDeck          m_deck;                  // the card supply
+    KingMove       m_lastMove;              // the last card's move; m_made false until one is played
 
 private:
     bool IsPlayable(PlayerID player, int card) const;

@@ -74,7 +74,7 @@ void AddPicture(GUI::IBaseWidget* page, int x, int y, int width, int height, con
 
 // Text boxes fill from their top edge down, so a box's height places its
 // first line, not its last.
-CHelpMenu::CHelpMenu(GUI::CScreen* menu)
+CHelpMenu::CHelpMenu(GUI::CScreen* menu) : CBackScreen(menu)
 {
     const int width = g_windowWidth;
     const int height = g_windowHeight;

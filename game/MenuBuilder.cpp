@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "engine/Window.h"
+#include "game/BackScreen.h"
 #include "game/HelpMenu.h"
 #include "game/MainMenu.h"
 #include "game/SinglePlayerMenu.h"
@@ -23,7 +24,7 @@ void BuildMenus()
     CValdmoor* game = new CValdmoor(menu);
     CSinglePlayerMenu* difficulty = new CSinglePlayerMenu(menu, game);
     CHelpMenu* help = new CHelpMenu(menu);
-    GUI::CScreen* credits = new GUI::CScreen();
+    GUI::CScreen* credits = new CBackScreen(menu);
 
     FillMainMenu(menu, game, help, difficulty, credits);
     FillCreditsScreen(credits, menu);

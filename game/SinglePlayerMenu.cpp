@@ -5,7 +5,7 @@
 #include "game/MenuWidgets.h"
 #include "game/Valdmoor.h"
 
-CSinglePlayerMenu::CSinglePlayerMenu(GUI::CScreen* menu, CValdmoor* game) : m_game(game)
+CSinglePlayerMenu::CSinglePlayerMenu(GUI::CScreen* menu, CValdmoor* game) : CBackScreen(menu), m_game(game)
 {
     AddDecoration(this);
     AddMenuButton(this, 10, 30, "Back", Functor0<GUI::CScreen>(menu, &GUI::CScreen::Show));

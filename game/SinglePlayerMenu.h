@@ -1,13 +1,13 @@
 #pragma once
 
-#include "gui/Screen.h"
+#include "game/BackScreen.h"
 
 class CValdmoor;
 
 // The choice of the computer's strength for a game against it: each level
-// starts a new game with a new computer opponent at once; "Back" returns to
-// the main menu.
-class CSinglePlayerMenu : public GUI::CScreen
+// starts a new game with a new computer opponent at once; "Back" (or Escape)
+// returns to the main menu.
+class CSinglePlayerMenu : public CBackScreen
 {
 public:
     CSinglePlayerMenu(GUI::CScreen* menu, CValdmoor* game);    // hidden

@@ -7,8 +7,10 @@
 #include "ai/BaseAI.h"
 #include "engine/Task.h"
 #include "engine/Time.h"
+#include "engine/TimedTask.h"
 #include "engine/Window.h"
 #include "gui/ModalDialog.h"
+#include "gui/RootWidget.h"
 #include "gui/WidgetEvent.h"
 #include "gui/YesNoModalDialog.h"
 #include "input/Keyboard.h"
@@ -26,6 +28,20 @@ const int kBoardWidth = 342;                // pixels; nine squares of 38
 const int kSquare = 38;                     // pixels
 const int kBoardBottom = 60;                // pixels
 const int kHandSlotY[HandSize] = {340, 270, 200, 130, 60};    // bottom edge of each card slot, slot 1 at the top
+
+// The computer's reply waits this long after the move before it, so that the
+// player sees that move land first.
+const double kComputerPause = 0.5;          // seconds
+
+// Marks on the board, in pixels from a square's corner. They keep off the
+// grid lines and off the 32 by 32 piece that sits 3 pixels in.
+const int kMarkInner = 1;                   // first pixel inside the grid lines
+const int kMarkOuter = kSquare;             // the next square's grid line
+const int kFrameWidth = 2;                  // the frame round a hovered card's target
+const int kKnightMarkInset = 11;            // centres the 16 by 16 knight on the square
+const int kTintAlpha = 70;                  // of 255: the last move's squares, faintly
+
+const unsigned char kPlayerColours[2][3] = {{255, 0, 0}, {255, 255, 255}};     // Red's, White's
 
 // Engine key codes.
 const int kKeyDigit1 = 49;
@@ -47,13 +63,16 @@ void Send(GUI::IBaseWidget* widget, GUI::WidgetEvent event)
 
 } // namespace
 
-CValdmoor::CValdmoor(GUI::CScreen* menu) : m_menu(menu), m_state(this, ElapsedSeconds), m_ai(nullptr)
+CValdmoor::CValdmoor(GUI::CScreen* menu)
+    : m_menu(menu), m_state(this, ElapsedSeconds), m_ai(nullptr), m_computerTurns(0)
 {
     const int width = g_windowWidth;
     const int height = g_windowHeight;
 
     m_background = new GUI::CImage(128, -32, width - 128, height + 32, "Assets/mainBackground.tga");
     m_stone = new GUI::CImage(0, 0, 32, 32, "Assets/rose.tga");
+    m_knightMarks[Red] = new GUI::CImage(0, 0, 16, 16, "Assets/knight1.tga");
+    m_knightMarks[White] = new GUI::CImage(0, 0, 16, 16, "Assets/knight2.tga");
 
     const struct
     {
@@ -63,8 +82,8 @@ CValdmoor::CValdmoor(GUI::CScreen* menu) : m_menu(menu), m_state(this, ElapsedSe
         void (CValdmoor::*action)();
     } buttons[] = {
         {10, 10, "Quit", &CValdmoor::QuitGame},
-        {167, 430, "Draw", &CValdmoor::DrawCard},
-        {305, 430, "Skip", &CValdmoor::SkipTurn},
+        {167, 430, "Draw", &CValdmoor::HumanDrawCard},
+        {305, 430, "Skip", &CValdmoor::HumanSkipTurn},
     };
     for (const auto& button : buttons)
     {
@@ -108,6 +127,8 @@ CValdmoor::~CValdmoor()
 {
     delete m_background;
     delete m_stone;
+    delete m_knightMarks[Red];
+    delete m_knightMarks[White];
     delete m_ai;
 }
 
@@ -133,6 +154,7 @@ bool CValdmoor::Draw()
             glVertex2i(kSquare, kSquare);
             glVertex2i(0, kSquare);
             glEnd();
+            DrawMoveTint(row * BoardSize + column);
             const int cell = m_state.m_board[row * BoardSize + column];
             if (cell != EmptyCell)
             {
@@ -158,6 +180,7 @@ bool CValdmoor::Draw()
 
     glColor4ub(255, 255, 255, 255);
     glPopMatrix();
+    DrawCardTarget();
 
     glPushMatrix();
     glTranslatef(static_cast<float>(m_state.m_current * 495 + 10), 10.0f, 0.0f);
@@ -175,10 +198,11 @@ bool CValdmoor::Draw()
     return true;
 }
 
-// Each Show deals a new game. Red's map goes on when the screen appears;
-// White's may lie on top of it, and both come off when it goes. A question
-// still open belongs to the game being left: it goes without an answer, or
-// it would come back over the next game.
+// Each Show deals a new game. Red's map goes on when the screen appears,
+// after the screen it replaces has taken its own map off; White's may lie on
+// top of it, and both come off when it goes. A question still open belongs
+// to the game being left: it goes without an answer, or it would come back
+// over the next game.
 void CValdmoor::OnEvent(int event, const GUI::MouseState& mouse)
 {
     if (event == GUI::Show)
@@ -187,10 +211,12 @@ void CValdmoor::OnEvent(int event, const GUI::MouseState& mouse)
         if (!wasHidden && m_state.m_current == White)
             Input::Keyboard::PopKeyMap();
         NewGame();
+        GUI::CScreen::OnEvent(event, mouse);
         if (wasHidden)
             Input::Keyboard::PushKeyMap(&m_keyMaps[Red]);
+        return;
     }
-    else if (event == GUI::Hide && m_visible)
+    if (event == GUI::Hide && m_visible)
     {
         if (m_state.m_current == White)
             Input::Keyboard::PopKeyMap();
@@ -220,6 +246,24 @@ void CValdmoor::SkipTurn()
         m_state.SkipTurn();
 }
 
+void CValdmoor::HumanPlayCard(PlayerID player, int slot)
+{
+    if (m_visible && !QuestionOpen())
+        m_state.HumanPlayCard(player, slot);
+}
+
+void CValdmoor::HumanDrawCard()
+{
+    if (m_visible && !QuestionOpen())
+        m_state.HumanDrawCard();
+}
+
+void CValdmoor::HumanSkipTurn()
+{
+    if (m_visible && !QuestionOpen())
+        m_state.HumanSkipTurn();
+}
+
 // White is the computer exactly while an AI is attached. The mover's
 // controller is set afresh too: a computer turn dropped when the last game
 // was left would otherwise keep Red from moving in this one.
@@ -231,8 +275,11 @@ void CValdmoor::NewGame()
     m_state.NewGame();
 }
 
+// Escape while a question is open would ask a second one over it.
 void CValdmoor::QuitGame()
 {
+    if (QuestionOpen())
+        return;
     if (m_state.m_players[Red].m_score == 0 && m_state.m_players[White].m_score == 0)
     {
         OnQuitAnswer(true);
@@ -289,12 +336,21 @@ void CValdmoor::StartTwoPlayerGame()
     Show();
 }
 
-// Queued at the back, behind the frame that shows the human's move. By the
-// time it runs the game may have been left, restarted or handed back to Red.
-void CValdmoor::ComputerTurn()
+// Due a pause after the move before it, long after the frame that shows that
+// move. By then the game may have been left, restarted or handed back to Red,
+// and a newer turn may wait for its own pause: only the latest turn counts.
+void CValdmoor::ComputerTurn(unsigned turn)
 {
-    if (m_ai && m_visible && m_state.m_current == White && m_state.m_currentController == Computer)
+    if (turn == m_computerTurns && m_ai && m_visible && m_state.m_current == White && m_state.m_currentController == Computer)
         m_ai->TakeTurn();
+}
+
+bool CValdmoor::QuestionOpen() const
+{
+    for (const GUI::IBaseWidget* child : m_children)
+        if (dynamic_cast<const GUI::CModalDialog*>(child))
+            return true;
+    return false;
 }
 
 void CValdmoor::OnStatus(const std::string& text)
@@ -336,8 +392,10 @@ void CValdmoor::OnCardPlayed(PlayerID player, int slot)
 
 void CValdmoor::OnComputerToMove()
 {
-    new Tasks::CTask<Tasks::Starters::Bottom, Tasks::Flushers::Once, Functor0<CValdmoor>>(
-        Functor0<CValdmoor>(this, &CValdmoor::ComputerTurn));
+    ++m_computerTurns;
+    new Tasks::CTimedTask<Closure1<CValdmoor, unsigned>>(
+        Closure1<CValdmoor, unsigned>(this, &CValdmoor::ComputerTurn, m_computerTurns),
+        ElapsedTime() + kComputerPause);
 }
 
 void CValdmoor::OnTurnPassed(PlayerID toMove)
@@ -369,19 +427,80 @@ void CValdmoor::OnHandsShaded(bool newGame)
     }
 }
 
+// Drawn under the square's stone, so the stone itself keeps its colours.
+void CValdmoor::DrawMoveTint(int square) const
+{
+    const KingMove& move = m_state.m_lastMove;
+    if (!move.m_made || (square != move.m_from && square != move.m_to))
+        return;
+    const unsigned char* colour = kPlayerColours[move.m_mover];
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4ub(colour[0], colour[1], colour[2], kTintAlpha);
+    glRecti(kMarkInner, kMarkInner, kMarkOuter, kMarkOuter);
+    glDisable(GL_BLEND);
+}
+
+// A frame in the mover's colour round the square the hovered card would take
+// the king to; on the other side's stone, the mover's knight as well, since
+// playing the card spends one.
+void CValdmoor::DrawCardTarget() const
+{
+    const int slot = HoveredPlayableSlot();
+    if (slot < 0)
+        return;
+    const PlayerID mover = m_state.m_current;
+    int row = m_state.m_kingRow;
+    int column = m_state.m_kingCol;
+    ::MoveKing(m_state.m_players[mover].m_hand[slot], row, column);
+
+    glPushMatrix();
+    glTranslatef((g_windowWidth - kBoardWidth) * 0.5f + static_cast<float>(column * kSquare),
+                 static_cast<float>(kBoardBottom + row * kSquare), 0.0f);
+    const unsigned char* colour = kPlayerColours[mover];
+    glColor3ub(colour[0], colour[1], colour[2]);
+    const int inner = kMarkInner + kFrameWidth;
+    const int outer = kMarkOuter - kMarkInner - kFrameWidth;
+    glRecti(kMarkInner, kMarkInner, kMarkOuter - kMarkInner, inner);
+    glRecti(kMarkInner, outer, kMarkOuter - kMarkInner, kMarkOuter - kMarkInner);
+    glRecti(kMarkInner, inner, inner, outer);
+    glRecti(outer, inner, kMarkOuter - kMarkInner, outer);
+    glColor3ub(255, 255, 255);
+    if (m_state.m_board[row * BoardSize + column] == Opponent(mover))
+    {
+        glTranslatef(static_cast<float>(kKnightMarkInset), static_cast<float>(kKnightMarkInset), 0.0f);
+        m_knightMarks[mover]->Draw();
+    }
+    glPopMatrix();
+}
+
+// The slot of the player to move that the pointer rests on, when a person
+// may play its card now; -1 otherwise.
+int CValdmoor::HoveredPlayableSlot() const
+{
+    if (m_state.m_currentController != Human || !GUI::g_rootWidget.m_hoverInside)
+        return -1;
+    const PlayerState& mover = m_state.m_players[m_state.m_current];
+    for (int slot = 0; slot < HandSize; ++slot)
+        if (GUI::g_rootWidget.m_hover == m_handButtons[m_state.m_current][slot] && mover.m_hand[slot] != NoCard &&
+            mover.m_playable[slot])
+            return slot;
+    return -1;
+}
+
 void CValdmoor::BindKeys(PlayerID player)
 {
     Input::Keyboard::CKeyMap& map = m_keyMaps[player];
     for (int slot = 0; slot < HandSize; ++slot)
         map.BindKey(static_cast<std::uint16_t>(kKeyDigit1 + slot),
-                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::PlayCard, player, slot),
+                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot),
                     Input::Keyboard::Pressed);
     for (int slot = 0; slot < HandSize; ++slot)
         map.BindKey(static_cast<std::uint16_t>(kKeyPad1 + slot),
-                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::PlayCard, player, slot),
+                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot),
                     Input::Keyboard::Pressed);
-    map.BindKey(kKeyD, Functor0<CValdmoor>(this, &CValdmoor::DrawCard), Input::Keyboard::Pressed);
-    map.BindKey(kKeyS, Functor0<CValdmoor>(this, &CValdmoor::SkipTurn), Input::Keyboard::Pressed);
+    map.BindKey(kKeyD, Functor0<CValdmoor>(this, &CValdmoor::HumanDrawCard), Input::Keyboard::Pressed);
+    map.BindKey(kKeyS, Functor0<CValdmoor>(this, &CValdmoor::HumanSkipTurn), Input::Keyboard::Pressed);
     map.BindKey(kKeyEscape, Functor0<CValdmoor>(this, &CValdmoor::QuitGame), Input::Keyboard::Pressed);
 }
 
@@ -392,7 +511,7 @@ void CValdmoor::AddHand(PlayerID player, int x)
     {
         m_handButtons[player][slot] =
             new HandButton(x, kHandSlotY[slot], 32, 64, "", "",
-                           Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::PlayCard, player, slot));
+                           Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot));
         AddChild(m_handButtons[player][slot]);
     }
 }

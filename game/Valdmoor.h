@@ -35,9 +35,14 @@ public:
 
     // The actions of the player to move, reached through queued tasks. A
     // hidden screen ignores them: its game is over and its key maps are off.
+    // The computer calls these; keys and buttons call the Human ones, which
+    // never move for the computer and do nothing while a question is open.
     void PlayCard(PlayerID player, int slot);
     void DrawCard();
     void SkipTurn();
+    void HumanPlayCard(PlayerID player, int slot);
+    void HumanDrawCard();
+    void HumanSkipTurn();
     void NewGame();
 
     void QuitGame();
@@ -50,9 +55,11 @@ public:
     void AttachAI(IBaseAI* ai);
     // Both sides human again, any AI deleted, then a new game is shown.
     void StartTwoPlayerGame();
-    // The queued computer turn: the AI thinks only about a game still on
-    // screen with the computer to move.
-    void ComputerTurn();
+    // The queued computer turn, due a pause after the move that handed it
+    // over: the AI thinks only about a game still on screen with the
+    // computer to move, and only for the turn queued last.
+    void ComputerTurn(unsigned turn);
+    bool QuestionOpen() const;              // a yes/no question is on this screen
 
     // The rules' reports.
     void OnStatus(const std::string& text) override;
@@ -69,6 +76,7 @@ public:
     GUI::CScreen*                   m_menu;                     // shown when the game is left; owned by the root
     CGameState                      m_state;                    // the position and the rules
     IBaseAI*                        m_ai;                       // White's computer player or null; owned
+    unsigned                        m_computerTurns;            // computer turns queued so far; numbers the latest
     HandButton*                     m_handButtons[2][HandSize]; // Red's slots, then White's; children
     GUI::CLabel*                    m_scoreLabels[2];           // Red's, then White's; children
     GUI::CImage*                    m_king;                     // placed on its square every frame; child
@@ -76,10 +84,15 @@ public:
     GUI::CLabel*                    m_status;                   // the rules' last message; child
     GUI::CImage*                    m_background;               // drawn darkened under the board; owned, not a child
     GUI::CImage*                    m_stone;                    // drawn on every occupied square; owned, not a child
+    GUI::CImage*                    m_knightMarks[2];           // Red's, White's knight, drawn on a stone a
+                                                                // hovered card would take; owned, not children
     CResourceHandle<CTextureObject> m_cardTextures[CardCount];  // the picture of each card
     Input::Keyboard::CKeyMap        m_keyMaps[2];               // Red's, then White's
 
 private:
+    void DrawMoveTint(int square) const;
+    void DrawCardTarget() const;
+    int  HoveredPlayableSlot() const;
     void BindKeys(PlayerID player);
     void AddHand(PlayerID player, int x);
     void AddSlotNumbers(int x);

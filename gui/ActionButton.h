@@ -37,7 +37,7 @@ void CActionButton<F>::OnEvent(int event, const MouseState& mouse)
         return;
     }
     CButton::OnEvent(MouseLeave, mouse);
-    g_rootWidget.m_hover = &g_rootWidget;
+    g_rootWidget.ResetHover(&g_rootWidget);
     new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, F>(m_action);
 }
 

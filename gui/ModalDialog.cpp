@@ -15,7 +15,7 @@ CModalDialog::CModalDialog(int x, int y, int width, int height, IBaseWidget* own
     while (screen->m_parent && screen->m_parent != &g_rootWidget)
         screen = screen->m_parent;
     screen->AddChild(this);
-    g_rootWidget.m_hover = this;
+    g_rootWidget.ResetHover(this);
 }
 
 CModalDialog::~CModalDialog()
@@ -56,7 +56,7 @@ bool CModalDialog::Contains(const MouseState&) const
 // screen it would hold the mouse away from the screen being shown.
 void CModalDialog::ReleaseMouse()
 {
-    g_rootWidget.m_hover = &g_rootWidget;
+    g_rootWidget.ResetHover(&g_rootWidget);
     if (!m_parent || !m_parent->m_visible)
         return;
     const std::vector<IBaseWidget*>& siblings = m_parent->m_children;
@@ -66,7 +66,7 @@ void CModalDialog::ReleaseMouse()
             continue;
         if (CModalDialog* below = dynamic_cast<CModalDialog*>(*sibling))
         {
-            g_rootWidget.m_hover = below;
+            g_rootWidget.ResetHover(below);
             return;
         }
     }

@@ -85,6 +85,16 @@ IBaseWidget* CRootWidget::FindWidgetAt(IBaseWidget* start, const MouseState& mou
     return widget;
 }
 
+// Without the leave, a button under a question that just opened, or under
+// the pointer when its screen went, would stay lit until the pointer came
+// back over it.
+void CRootWidget::ResetHover(IBaseWidget* widget)
+{
+    if (m_hover != widget && m_hoverInside)
+        m_hover->OnEvent(MouseLeave, g_mouseState);
+    m_hover = widget;
+}
+
 //------------------------------------------------------------------ Mouse polling
 
 bool ClampPointer(int& x, int& y, int width, int height)

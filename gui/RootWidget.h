@@ -26,6 +26,10 @@ public:
     void         DispatchMouse(const MouseState& mouse);
     IBaseWidget* FindWidgetAt(IBaseWidget* start, const MouseState& mouse, bool climb);
 
+    // Makes widget the hover widget at once, outside the mouse dispatch; the
+    // one that had the pointer hears MouseLeave first.
+    void ResetHover(IBaseWidget* widget);
+
     IBaseWidget* m_hover;                   // receives the mouse events; never null; owned by the tree
     bool         m_hoverInside;             // the pointer was over m_hover at the last dispatch
 };

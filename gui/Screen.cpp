@@ -29,7 +29,7 @@ void CScreen::OnEvent(int event, const MouseState& mouse)
     }
     IBaseWidget::OnEvent(event, mouse);
     if (event == GUI::Show)
-        g_rootWidget.m_hover = &g_rootWidget;
+        g_rootWidget.ResetHover(&g_rootWidget);
 }
 
 void CScreen::Show()

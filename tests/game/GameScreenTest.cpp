@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ai/BaseAI.h"
 #include "engine/Callables.h"
 #include "engine/Task.h"
+#include "gui/Button.h"
 #include "gui/Label.h"
 #include "tests/game/ScreenFixture.h"
 #include "tests/game/TestGame.h"
@@ -15,6 +17,13 @@ namespace
 
 typedef std::vector<Input::Keyboard::CKeyMap*> Maps;
 typedef std::vector<std::string>               Strings;
+
+// Engine key codes.
+const int kKey1 = 49;
+const int kKey5 = 53;
+const int kKeyD = 68;
+const int kKeyS = 83;
+const int kKeyEscape = 257;
 
 int g_aiDeaths = 0;                         // CSkippingAIs deleted, this test
 
@@ -83,17 +92,19 @@ TEST_F(GameScreenTest, TheEndQuestionStandsCentredAndYesLeavesRedsMapAloneWhoeve
     EXPECT_EQ(KeyMaps(), Maps({&m_game->m_keyMaps[Red]}));
 }
 
-TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
+// White to move after Red's last draw: S alone would pass White's turn and
+// D would be refused, were the keys not held by the question.
+TEST_F(GameScreenTest, KeysDoNothingBehindTheEndQuestionAndAHiddenScreenClosesItUnanswered)
 {
     m_game->Show();
     SetUpLastDraw(m_game->m_state, {{8, "........R"}});
     m_game->DrawCard();
-    m_game->QuitGame();
-    EXPECT_EQ(Questions(),
-              Strings({"Red wins. Do you want to play another game?", "Are you sure you want to quit?"}));
+    Press({kKeyEscape, kKey1, kKey5, kKeyD, kKeyS});
+    EXPECT_EQ(Questions(), Strings{"Red wins. Do you want to play another game?"});
+    EXPECT_EQ(m_game->m_state.m_current, White);
+    EXPECT_EQ(m_game->m_status->m_text, "");
 
-    ClickYes();
-    EXPECT_TRUE(m_menu->m_visible);
+    static_cast<GUI::CScreen*>(m_menu)->Show();
     EXPECT_FALSE(m_game->m_visible);
     EXPECT_TRUE(Questions().empty());
     EXPECT_EQ(GUI::g_rootWidget.m_hover, &GUI::g_rootWidget);
@@ -102,6 +113,43 @@ TEST_F(GameScreenTest, DialogsLeftOpenCloseUnansweredWhenTheScreenHides)
     m_game->Show();
     EXPECT_TRUE(Questions().empty());
     EXPECT_EQ(KeyMaps(), Maps({&m_game->m_keyMaps[Red]}));
+}
+
+// The Draw button lit under the pointer goes dark when Escape asks, and
+// stays so after "No", whose click leaves the pointer elsewhere.
+TEST_F(GameScreenTest, EscapeAsksOnceAndTheButtonUnderThePointerGoesOut)
+{
+    m_game->Show();
+    m_game->PlayCard(Red, 0);
+    const std::vector<int> hand(std::begin(m_game->m_state.m_players[White].m_hand),
+                                std::end(m_game->m_state.m_players[White].m_hand));
+    const GUI::CButton* draw = static_cast<GUI::CButton*>(m_game->m_children[1]);
+    MovePointer(231, 446);
+    ASSERT_EQ(draw->m_currentTexture, &draw->m_overTexture);
+
+    Press({kKeyEscape});
+    EXPECT_EQ(draw->m_currentTexture, &draw->m_texture);
+    Press({kKeyEscape, kKey1, kKey5, kKeyD, kKeyS});
+    EXPECT_EQ(Questions(), Strings{"Are you sure you want to quit?"});
+    EXPECT_EQ(std::vector<int>(std::begin(m_game->m_state.m_players[White].m_hand),
+                               std::end(m_game->m_state.m_players[White].m_hand)),
+              hand);
+
+    const GUI::IBaseWidget* no = Dialogs(m_game).back()->m_children[1];
+    Click((no->m_left + no->m_right) / 2.0f, (no->m_bottom + no->m_top) / 2.0f);
+    EXPECT_TRUE(Questions().empty());
+    EXPECT_EQ(draw->m_currentTexture, &draw->m_texture);
+    EXPECT_EQ(m_game->m_state.m_current, White);
+}
+
+TEST_F(GameScreenTest, ANewGameStartsWithAnEmptyStatusLine)
+{
+    m_game->Show();
+    Press({kKeyD});
+    ASSERT_EQ(m_game->m_status->m_text, "You already have 5 cards.");
+    static_cast<GUI::CScreen*>(m_menu)->Show();
+    m_game->Show();
+    EXPECT_EQ(m_game->m_status->m_text, "");
 }
 
 //------------------------------------------------------------------ Computer opponent
@@ -115,6 +163,7 @@ TEST_F(GameScreenTest, AGameEndingWithTheComputerToMoveAsksOnceAndADroppedAIIsDe
     m_game->Show();
     SetUpLastDraw(m_game->m_state);
     m_game->DrawCard();
+    PassTime(1.0);
     RunQueuedTasks();
     EXPECT_EQ(ai->m_turns, 1);
     EXPECT_EQ(m_game->m_state.m_current, Red);
@@ -138,6 +187,69 @@ TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
     m_game->PlayCard(Red, 0);
     EXPECT_EQ(m_game->m_status->m_text, "");
     EXPECT_EQ(m_game->m_state.m_current, White);
+}
+
+// The turn is a timed task, due half a second after the move before it;
+// queued tasks alone never bring it on.
+TEST_F(GameScreenTest, TheComputerTakesItsTurnHalfASecondAfterTheMoveBeforeIt)
+{
+    CSkippingAI* ai = AttachSkippingAI();
+    m_game->Show();
+    m_game->PlayCard(Red, 0);
+    RunQueuedTasks();
+    PassTime(0.3);
+    RunQueuedTasks();
+    EXPECT_EQ(ai->m_turns, 0);
+    EXPECT_EQ(m_handler.WaitingCount(), 1u);
+
+    PassTime(0.6);
+    RunQueuedTasks();
+    EXPECT_EQ(ai->m_turns, 1);
+    EXPECT_EQ(m_handler.WaitingCount(), 0u);
+}
+
+// The turn queued in the game left behind falls due first, inside the pause
+// of the next game's turn; only the latest turn is taken.
+TEST_F(GameScreenTest, OnlyTheComputerTurnQueuedLastIsTaken)
+{
+    CSkippingAI* ai = AttachSkippingAI();
+    m_game->Show();
+    m_game->PlayCard(Red, 0);
+    static_cast<GUI::CScreen*>(m_menu)->Show();
+    m_game->Show();
+    m_game->PlayCard(Red, 0);
+    EXPECT_EQ(m_handler.WaitingCount(), 2u);
+    PassTime(1.0);
+    RunQueuedTasks();
+    EXPECT_EQ(ai->m_turns, 1);
+}
+
+// Red's hand buttons at x 40 and White's at 525 are 32 by 64, slot 1 at
+// y 340; Draw and Skip are 128 by 32 at (167, 430) and (305, 430).
+TEST_F(GameScreenTest, WhileTheComputerIsToMoveKeysAndClicksAreRefusedForEitherSide)
+{
+    AttachSkippingAI();
+    m_game->Show();
+    m_game->PlayCard(Red, 0);
+    const std::vector<int> board(std::begin(m_game->m_state.m_board), std::end(m_game->m_state.m_board));
+    const struct { const char* what; std::function<void()> action; std::string message; } refusals[] = {
+        {"key 1", [this] { Press({kKey1}); }, "It is not your turn to play a card. AI"},
+        {"key D", [this] { Press({kKeyD}); }, "It is not your turn to draw."},
+        {"key S", [this] { Press({kKeyS}); }, "It is not your turn to skip."},
+        {"White's card", [this] { Click(541, 372); }, "It is not your turn to play a card. AI"},
+        {"Red's card", [this] { Click(56, 302); }, "It is not your turn to play a card. AI"},
+        {"Draw", [this] { Click(231, 446); }, "It is not your turn to draw."},
+        {"Skip", [this] { Click(369, 446); }, "It is not your turn to skip."},
+    };
+    for (const auto& refusal : refusals)
+    {
+        m_game->m_status->m_text.clear();
+        refusal.action();
+        EXPECT_EQ(m_game->m_status->m_text, refusal.message) << refusal.what;
+        EXPECT_EQ(m_game->m_state.m_current, White) << refusal.what;
+        EXPECT_EQ(std::vector<int>(std::begin(m_game->m_state.m_board), std::end(m_game->m_state.m_board)), board)
+            << refusal.what;
+    }
 }
 
 } // namespace

@@ -71,7 +71,7 @@ TEST_F(GameStateTest, NewGameDealsRedTheLastFiveCardsOfTheShuffleThenWhite)
     g_testSeconds = 1;
     m_game.NewGame();
     EXPECT_EQ(m_observer.m_events,
-              Events({ "knights shown", "scores 0 0", "dealt Red 7 0", "dealt Red 11 1", "dealt Red 9 2",
+              Events({ "status: ", "knights shown", "scores 0 0", "dealt Red 7 0", "dealt Red 11 1", "dealt Red 9 2",
                        "dealt Red 15 3", "dealt Red 19 4", "dealt White 16 0", "dealt White 3 1", "dealt White 13 2",
                        "dealt White 0 3", "dealt White 20 4", "shaded new game" }));
     EXPECT_EQ(m_game.m_deck.m_drawPile, Cards({ 18, 5, 23, 17, 21, 6, 12, 22, 10, 14, 1, 8, 2, 4 }));
@@ -147,6 +147,45 @@ TEST_F(GameStateTest, EachRefusalNamesItsReasonAndChangesNothing)
     ExpectRefusal("It is not your turn to play a card. AI", [](CGameState& game) { game.PlayCard(Red, 0); });
     ExpectRefusal("It is not your turn to draw.", [](CGameState& game) { game.DrawCard(); });
     ExpectRefusal("It is not your turn to skip.", [](CGameState& game) { game.SkipTurn(); });
+}
+
+// White to move as the computer: whatever a person presses is refused, for
+// either side; only the rules' own entry points, the computer's, move.
+TEST_F(GameStateTest, KeysAndClicksNeverActForTheComputer)
+{
+    SetUpAroundKing();
+    m_game.SetController(White, Computer);
+    m_game.EndTurn();
+    ExpectRefusal("It is not your turn to play a card. AI", [](CGameState& game) { game.HumanPlayCard(White, 0); });
+    ExpectRefusal("It is not your turn to play a card. AI", [](CGameState& game) { game.HumanPlayCard(Red, 0); });
+    ExpectRefusal("It is not your turn to draw.", [](CGameState& game) { game.HumanDrawCard(); });
+    ExpectRefusal("It is not your turn to skip.", [](CGameState& game) { game.HumanSkipTurn(); });
+
+    m_game.PlayCard(White, 0);
+    EXPECT_EQ(m_game.m_current, Red);
+    m_observer.m_events.clear();
+    m_game.HumanDrawCard();
+    EXPECT_EQ(m_observer.m_events.front(), "status: ");
+    EXPECT_EQ(m_game.m_current, White);
+}
+
+// Draws and skips leave the last card's marks where they are.
+TEST_F(GameStateTest, TheLastMoveIsTheLastCardsUntilANewGame)
+{
+    SetUpAroundKing();
+    EXPECT_FALSE(m_game.m_lastMove.m_made);
+    m_game.PlayCard(Red, 0);                // card 22: three squares left, from (6, 4) to (6, 1)
+    const KingMove left = m_game.m_lastMove;
+    EXPECT_EQ(std::vector<int>({ left.m_made, left.m_mover, left.m_from, left.m_to }),
+              std::vector<int>({ true, Red, 58, 55 }));
+    m_game.m_players[White].m_hand[4] = NoCard;
+    m_game.DrawCard();
+    ASSERT_EQ(m_game.m_current, Red);
+    EXPECT_EQ(m_game.m_lastMove.m_to, 55);
+    EXPECT_EQ(m_game.m_lastMove.m_mover, Red);
+
+    m_game.NewGame();
+    EXPECT_FALSE(m_game.m_lastMove.m_made);
 }
 
 // Against the computer its turn is queued before the key map changes, and the

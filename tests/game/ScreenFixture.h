@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/TaskHandler.h"
+#include "engine/Time.h"
 #include "engine/Window.h"
 #include "game/MenuBuilder.h"
 #include "game/Valdmoor.h"
@@ -42,6 +43,37 @@ protected:
     {
         while (m_handler.QueuedCount() > 0)
             m_handler.Tick();
+    }
+
+    // Moves the handler's time on by seconds and ticks once, with a task of
+    // no work standing in for the engine's repeating ones: the tick moves the
+    // timed tasks now due into the run queue.
+    void PassTime(double seconds)
+    {
+        m_handler.SetTime(ElapsedTime() + seconds);
+        new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, void (*)()>(NoWork);
+        m_handler.Tick();
+    }
+
+    static void NoWork() {}
+
+    // What a key pass does for each key, newly down, in the active key map;
+    // then the tasks the bindings queued.
+    void Press(std::initializer_list<int> keys)
+    {
+        const auto& stack = Input::Keyboard::KeyMapStack();
+        ASSERT_FALSE(stack.empty());
+        for (const int key : keys)
+            for (const Input::Keyboard::CKeyMap::Binding& binding : stack.back()->m_bindings)
+                if (binding.key == key)
+                    binding.action->Invoke();
+        RunQueuedTasks();
+    }
+
+    void MovePointer(float x, float y)
+    {
+        GUI::UpdateMouseState(m_mouse, x, y, false, false, false);
+        GUI::g_rootWidget.DispatchMouse(m_mouse);
     }
 
     // A press and a release over one point, then what the click queued.

@@ -92,3 +92,17 @@ TEST_F(DialogTest, AnswerThatLeavesTheScreenLeavesTheLowerDialogBehindWithoutThe
     EXPECT_TRUE(m_onAnswer->m_visible);
     EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);
 }
+
+// The question takes the mouse from the button under the pointer, which goes
+// dark at once, and the answer leaves it dark: the pointer is on "No" by then.
+TEST_F(DialogTest, TheButtonUnderThePointerWhenAQuestionOpensIsDrawnOutUnderItAndAfterIt)
+{
+    Poll(50, 20);
+    ASSERT_EQ(m_button->m_currentTexture, &m_button->m_overTexture);
+    m_asked = Ask();
+    EXPECT_EQ(m_button->m_currentTexture, &m_button->m_texture);
+
+    Click(420, 220);
+    EXPECT_EQ(m_answers, (std::vector<std::string>{"no"}));
+    EXPECT_EQ(m_button->m_currentTexture, &m_button->m_texture);
+}

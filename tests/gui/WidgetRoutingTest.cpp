@@ -111,7 +111,7 @@ TEST_F(RoutingTest, ShowingAScreenHidesEverySiblingAndSearchesFromTheRoot)
     Take();
 
     screens[1]->Show();
-    EXPECT_EQ(Take(), (Events{"game Show", "menu Hide", "help Hide"}));
+    EXPECT_EQ(Take(), (Events{"game Show", "menu Hide", "help Hide", "button MouseLeave"}));
     EXPECT_EQ(std::vector<bool>({screens[0]->m_visible, screens[1]->m_visible, screens[2]->m_visible}),
               std::vector<bool>({false, true, false}));
     EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);

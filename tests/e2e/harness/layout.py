@@ -29,6 +29,9 @@ BOARD_ORIGIN = (129, 60)                    # the bottom-left corner of square (
 SQUARE = 38                                 # squares are 38 pixels apart
 PIECE_INSET = 3                             # stones and the king sit 3 pixels inside their square
 PIECE_SIZE = (32, 32)
+MARK_BAND = (1, 2, 35, 36)                  # rows and columns inside a square, clear of its grid lines and
+                                            # of its piece, where the move and target marks show
+KNIGHT_MARK_INSET = 11                      # the knight on a hovered card's target, from the square's corner
 TURN_FRAME_X = (10, 505)                    # left edge of the frame around Red's, White's hand
 TURN_FRAME_Y = (50, 415)
 
@@ -43,6 +46,18 @@ DIALOG_OUTLINE = (200, 190, 20)
 def centre(position, size=BUTTON_SIZE):
     """The middle of a widget, where a person would click it."""
     return position[0] + size[0] // 2, position[1] + size[1] // 2
+
+
+def square_origin(row, column):
+    """Bottom-left corner of a square, on its grid lines."""
+    return BOARD_ORIGIN[0] + column * SQUARE, BOARD_ORIGIN[1] + row * SQUARE
+
+
+def mark_band(row, column):
+    """The pixels of a square where its marks show: two pixels deep inside each grid line."""
+    left, bottom = square_origin(row, column)
+    return [(left + x, bottom + y) for x in range(1, 37) for y in range(1, 37)
+            if x in MARK_BAND or y in MARK_BAND]
 
 
 def square_corner(row, column):

@@ -161,6 +161,17 @@ class Match:
             return False
         return seen.board != self.position.board or seen.hands != self.position.hands
 
+    def settle_reply(self, frame, after_red):
+        """Takes into the account Red's action, which left the game at
+        `after_red`, and the computer's reply that `frame` shows after it, and
+        holds the screen to them."""
+        self.actions += 1
+        position = self._computer_reply(frame, after_red)
+        self.check_screen(frame, position)
+        expect(self.status_empty(frame), "the computer's action left a message in the status line")
+        self.position = position
+        return position
+
     def _drawn_card(self, frame, before, mover):
         slot = before.hands[mover].index(None)
         dim = self.look.dim_level(frame) if self.look.dialog_open(frame) else 1.0

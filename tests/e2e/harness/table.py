@@ -21,6 +21,7 @@ class Table:
         self._squares = {}                  # (square, pixels) -> (stone, king), as judged once
         self._cards = {}                    # pixels -> (card, brightness) or None
         self._knights = {}                  # (player, index, pixels) -> shown
+        self._marks = {}                    # player -> the knight mark's pixels in a piece block
 
     def read(self, frame):
         """The position on screen and the brightness of every hand slot."""
@@ -74,13 +75,37 @@ class Table:
             self._squares[key] = self._judge_square(pixels)
         return self._squares[key]
 
+    def knight_mark(self, pixels):
+        """The player whose knight marks the piece block as a hovered card's
+        target (the card would spend it), or None."""
+        for player in (RED, WHITE):
+            if matches(pixels, self._knight_in_block(player), 0.98):
+                return player
+        return None
+
+    def _knight_in_block(self, player):
+        """The knight picture's opaque pixels, placed in a 32 by 32 piece block."""
+        if player not in self._marks:
+            inset = layout.KNIGHT_MARK_INSET - layout.PIECE_INSET
+            knight = self.look.picture(f"knight{player + 1}.tga", layout.KNIGHT_SIZE)
+            placed = []
+            for offset, red, green, blue in knight.expected():
+                row, column = divmod(offset // 3, layout.KNIGHT_SIZE[0])
+                placed.append((((row + inset) * 32 + column + inset) * 3, red, green, blue))
+            self._marks[player] = placed
+        return self._marks[player]
+
     def _judge_square(self, pixels):
         king = self.look.picture("king.tga", layout.PIECE_SIZE)
         stone = self.look.picture("rose.tga", layout.PIECE_SIZE)
         has_king = matches(pixels, king.expected(), 0.98)
-        # Under the king only what it leaves clear can be seen of a stone.
+        # Under the king only what it leaves clear can be seen of a stone;
+        # under a knight mark, what lies outside its square.
         clear = set(king.clear)
         covered = [index for index in range(32 * 32) if index not in clear] if has_king else []
+        if self.knight_mark(pixels) is not None:
+            inset = layout.KNIGHT_MARK_INSET - layout.PIECE_INSET
+            covered += [(row + inset) * 32 + column + inset for row in range(16) for column in range(16)]
         found = [player for player in (RED, WHITE)
                  if matches(pixels, stone.expected(STONE_TINTS[player], covered), 0.95)]
         if len(found) > 1:

@@ -1,0 +1,252 @@
+#!/usr/bin/env python3
+"""The player can follow a game against the computer at Easy: Red's move is
+on screen before White's reply, which comes after a pause in which White's
+keys and hand buttons are refused and change nothing; the two squares of
+the last card are marked; a card under the pointer marks the square the
+king would land on, with the mover's knight where one would be spent, and
+an unplayable card marks nothing; the quit question holds the keys, and the
+button under the pointer when it opened is drawn normally after it; a
+message from one game is gone in the next."""
+
+import time
+
+from harness import layout
+from harness.match import SLOT_KEYS, Match
+from harness.rules import RED, WHITE
+from harness.scenario import Scenario, expect
+from harness.session import answer, choose, open_main_menu
+from harness.table import ScreenMismatch
+
+QUIT_QUESTION = "Are you sure you want to quit?"
+BOARD = (129, 60, 342, 342)                 # the board's left, bottom, width and height
+DRAW_BUTTON = (*layout.GAME_BUTTONS["Draw"], *layout.BUTTON_SIZE)
+SHOWS_AT_ONCE = 0.2                         # seconds from Red's key to the move on screen
+PAUSE_AT_LEAST = 0.3                        # seconds the reply must wait after Red's move shows
+REPLY_WITHIN = 1.0                          # seconds after Red's move by which the reply shows
+STILL_PAUSED = 0.25                         # seconds into the pause a refusal may still be tried
+AI_CARD = "It is not your turn to play a card. AI"
+# What is tried during the pause, one a turn: White's key or hand button, and its refusal.
+PAUSE_TRIES = (("key", "1", AI_CARD), ("button", 0, AI_CARD), ("key", "d", "It is not your turn to draw."),
+               ("button", 4, AI_CARD), ("key", "s", "It is not your turn to skip."))
+
+
+def start_easy(scenario, game):
+    choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
+    choose(scenario, game, "Easy", layout.DIFFICULTY_MENU["Easy"], "game")
+
+
+def card_centre(player, slot):
+    return layout.centre((layout.HAND_X[player], layout.SLOT_Y[slot]), layout.CARD_SIZE)
+
+
+def band(frame, square):
+    return [frame.rgb(x, y) for x, y in layout.mark_band(*square)]
+
+
+def red_slot(position):
+    """A card of Red's to play that keeps the knights, else any card, else None."""
+    cards = position.playable_cards(RED)
+    free = [slot for slot in cards if position.target(position.hands[RED][slot]) not in position.board]
+    return (free or cards or [None])[0]
+
+
+class Follow:
+    """One game against the computer, Red's turns taken a step at a time."""
+
+    def __init__(self, scenario, game):
+        self.scenario = scenario
+        self.look = scenario.look
+        self.game = game
+        self.match = Match(game, self.look, computer_white=True)
+        self.tries = list(PAUSE_TRIES)      # refusals still to be seen during a pause
+        self.paused = False                 # a pause has been timed
+        self.marked = False                 # the first card's marks have been checked
+        self.knight_shown = False           # a hovered card's knight mark has been seen
+        self.nothing_shown = False          # a hovered unplayable card has been seen to mark nothing
+
+    def done(self):
+        return not self.tries and self.paused and self.marked and self.knight_shown and self.nothing_shown
+
+    def shows(self, frame, position):
+        """Whether the frame shows exactly `position`, with no question open."""
+        if self.look.dialog_open(frame):
+            return False
+        try:
+            seen, _ = self.match.table.read(frame)
+        except ScreenMismatch:
+            return False
+        return (seen.current, seen.board, seen.king, seen.hands) == (
+            position.current, position.board, position.king, position.hands)
+
+    def red_turn(self):
+        """Red's next action; a card is played a step at a time, with the pause,
+        the marks and a refusal checked on the way."""
+        position = self.match.position
+        self.hover_checks(position)
+        slot = red_slot(position)
+        if slot is None:
+            action, slot = self.match.choose()
+            return self.match.take(action, slot)
+        return self.play(slot)
+
+    def play(self, slot):
+        scenario, game, match = self.scenario, self.game, self.match
+        before = match.position
+        after = before.copy()
+        after.play(slot)
+        first = match.actions == 0
+        with scenario.step(f"Red plays card {slot + 1}; the move shows at once, White's reply waits"):
+            # Twice, so that the last release of this key has been seen before it goes down again.
+            game.sync()
+            game.sync()
+            unmarked = game.capture()
+            pressed = time.monotonic()
+            game.input.key_down(SLOT_KEYS[slot])
+            try:
+                # One square is judged while waiting, so that each screenshot follows the last at once.
+                moved, shown = self.wait_stamped(lambda f: match.table.square(f, *after.king) == (RED, True),
+                                                 "Red's stone under the king")
+            finally:
+                game.input.key_up(SLOT_KEYS[slot])
+            expect(self.shows(moved, after), "the frame that shows Red's stone does not show Red's move alone")
+            expect(shown - pressed <= SHOWS_AT_ONCE,
+                   f"Red's move showed {shown - pressed:.2f} s after the key, not within {SHOWS_AT_ONCE} s")
+        if first:
+            with scenario.step("the first card marks the square the king left and the one it reached, only those"):
+                for row in range(9):
+                    for column in range(9):
+                        marked = (row, column) in (before.king, after.king)
+                        expect((band(moved, (row, column)) != band(unmarked, (row, column))) == marked,
+                               f"square {(row, column)} is {'un' if marked else ''}marked after the first card")
+                self.marked = True
+        if self.tries and time.monotonic() - shown < STILL_PAUSED:
+            self.try_for_white(after)
+        with scenario.step("the reply comes after the pause"):
+            replied = game.wait_frame(lambda f: not self.shows(f, after), 10, "White's reply")
+            waited = time.monotonic() - shown
+            expect(waited >= PAUSE_AT_LEAST, f"White replied {waited:.2f} s after Red's move")
+            print(f"    Red's move on screen {shown - pressed:.3f} s after the key, White's reply {waited:.3f} s "
+                  "after that", flush=True)
+            time.sleep(max(0.0, shown + REPLY_WITHIN - time.monotonic()))
+            later = game.capture()
+            expect(not self.shows(later, after), f"no reply on screen {REPLY_WITHIN} s after Red's move")
+            self.paused = True
+        if self.look.dialog_open(replied) or self.look.dialog_open(later):
+            return later
+        match.settle_reply(later, after)
+        return later
+
+    def wait_stamped(self, check, what):
+        """The first frame that passes `check`, and when it was taken."""
+        taken = []
+
+        def stamped(frame):
+            taken.append(time.monotonic())
+            return check(frame)
+        frame = self.game.wait_frame(stamped, 10, what)
+        return frame, taken[-1]
+
+    def try_for_white(self, after):
+        """One of White's keys or hand buttons, during the pause: refused, nothing changed."""
+        kind, which, message = self.tries[0]
+        what = f"White's {kind} {which}"
+        with self.scenario.step(f'during the pause, {what} is refused with "{message}"'):
+            game = self.game
+            if kind == "key":
+                game.input.key_down(which)
+            else:
+                game.move(*card_centre(WHITE, which))
+                game.input.button_down()
+                time.sleep(0.1)
+                game.input.button_up()
+            try:
+                frame = game.wait_frame(lambda f: self.look.shows_text(f, message, *layout.STATUS_LABEL)
+                                        or not self.shows(f, after), 10, f'"{message}"')
+            finally:
+                if kind == "key":
+                    game.input.key_up(which)
+            expect(self.shows(frame, after), f"{what} changed the game during the computer's pause")
+            self.tries.pop(0)
+
+    def hover_checks(self, position):
+        """With Red to move: a card that would spend a knight shows the knight
+        on its target; an unplayable card marks nothing."""
+        game, look = self.game, self.look
+        knights = [slot for slot in position.playable_cards(RED)
+                   if position.board.get(position.target(position.hands[RED][slot])) == WHITE]
+        stuck = [slot for slot, card in enumerate(position.hands[RED])
+                 if card is not None and not position.playable(RED, slot)]
+        if not (knights and not self.knight_shown) and not (stuck and not self.nothing_shown):
+            return
+        game.sync()
+        away = game.capture()
+        if knights and not self.knight_shown:
+            target = position.target(position.hands[RED][knights[0]])
+            with self.scenario.step(f"the pointer on Red's card {knights[0] + 1} shows Red's knight on {target}"):
+                left, bottom = layout.square_origin(*target)
+                corner = (left + layout.KNIGHT_MARK_INSET, bottom + layout.KNIGHT_MARK_INSET)
+                game.move(*card_centre(RED, knights[0]))
+                frame = game.wait_frame(lambda f: look.shows_picture(f, "knight1.tga", corner, layout.KNIGHT_SIZE),
+                                        10, "the knight on the target")
+                expect(all(pixel == (255, 0, 0) for pixel in band(frame, target)),
+                       "the target is not framed in Red's colour")
+                seen, _ = self.match.table.read(frame)
+                expect(seen.board == position.board, f"the knight hides the stone under it: {seen.board}")
+                self.knight_shown = True
+        if stuck and not self.nothing_shown:
+            with self.scenario.step(f"the pointer on Red's unplayable card {stuck[0] + 1} marks nothing"):
+                game.move(*card_centre(RED, stuck[0]))
+                time.sleep(0.3)
+                frame = game.capture()
+                expect(frame.block(*BOARD) == away.block(*BOARD), "an unplayable card marked the board")
+                self.nothing_shown = True
+        game.sync()
+
+
+def body(scenario):
+    look = scenario.look
+    with scenario.step('start, "1 Player", "Easy"'):
+        game = open_main_menu(scenario)
+        start_easy(scenario, game)
+    follow = Follow(scenario, game)
+    match = follow.match
+    with scenario.step("a refusal, then Escape leaves the game at once"):
+        match.begin()
+        match.refuse("draw", None, "You already have 5 cards.")
+        game.key("Escape", until=lambda f: look.screen(f) == "main", what="the main menu")
+    with scenario.step("the next game starts with an empty status line"):
+        start_easy(scenario, game)
+        frame = match.begin()
+        expect(match.status_empty(frame), "the last game's message is still in the status line")
+
+    games = 1
+    while not follow.done():
+        expect(match.actions < 120, "a hundred and twenty actions passed without every check met")
+        frame = follow.red_turn()
+        if look.dialog_open(frame):
+            expect(games < 4, "three games ended without every check met")
+            with scenario.step('the game ended; "Yes" starts another'):
+                answer(scenario, game, True, lambda f: look.screen(f) == "game" and not look.dialog_open(f),
+                       "a fresh game")
+                match.begin()
+                games += 1
+
+    with scenario.step("the Draw button lights under the pointer"):
+        game.sync()
+        normal = game.capture().block(*DRAW_BUTTON)
+        game.move(*layout.centre(layout.GAME_BUTTONS["Draw"]))
+        game.wait_frame(lambda f: f.block(*DRAW_BUTTON) != normal, 10, "the Draw button lit")
+    with scenario.step(f'Escape asks "{QUIT_QUESTION}"; keys 1 to 5, D, S and Escape change nothing'):
+        asked = game.key("Escape", until=lambda f: look.dialog_asks(f, QUIT_QUESTION), what="the quit question")
+        for key in ("1", "2", "3", "4", "5", "d", "s", "Escape"):
+            game.key(key)
+        game.sync()
+        expect(game.capture().pixels == asked.pixels, "a key changed the screen behind the quit question")
+    with scenario.step('after "No" the Draw button is drawn as it is without the pointer'):
+        frame = answer(scenario, game, False, lambda f: not look.dialog_open(f), "the question to close")
+        expect(frame.block(*DRAW_BUTTON) == normal, "the Draw button is still lit after the question")
+        match.check_screen(frame, match.position)
+
+
+if __name__ == "__main__":
+    Scenario("follow the game").run(body)
