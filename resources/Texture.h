@@ -48,5 +48,5 @@ public:
 // the general log saying why, for anything that cannot be decoded whole:
 // colour-mapped or greyscale pictures, another depth, a file that ends inside
 // the header or the pixels, packets that run past the picture, or a
-// run-length picture above 16384 pixels a side or 64 M pixels in all.
+// run-length picture above 16384 pixels a side or 32 M pixels in all.
 bool ReadTGA(CFile& file, CTextureData& data);

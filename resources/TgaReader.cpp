@@ -19,9 +19,10 @@ const std::uint32_t kLongestPacket = 128;   // pixels
 
 // A run-length file of a few megabytes can claim 65535 by 65535 pixels, far
 // more than it could honestly hold or the machine could give; beyond these
-// it is refused before anything is allocated.
+// it is refused before anything is allocated. The largest picture allowed
+// takes 128 MB at four bytes a pixel.
 const std::uint32_t kLargestRunLengthSide = 16384;          // pixels
-const std::uint64_t kLargestRunLengthPicture = 64u << 20;   // pixels in all
+const std::uint64_t kLargestRunLengthPicture = 32u << 20;   // pixels in all
 
 struct TgaHeader
 {

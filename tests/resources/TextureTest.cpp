@@ -165,16 +165,16 @@ TEST(TgaReaderTest, EachFileDecodesToItsPixelsOrIsRefusedWithItsCause)
          "the picture has no pixels (0 by 4 pixels)"},
         {"largest run-length picture in a tiny file", Header(kRunLength, 65535, 65535, 32) + Bytes{0xFF, 1, 2, 3, 4},
          {}, {},
-         "a run-length picture of 65535 by 65535 pixels is larger than the 16384 a side and 67108864 in all "
+         "a run-length picture of 65535 by 65535 pixels is larger than the 16384 a side and 33554432 in all "
          "that are allowed"},
         {"run-length picture too wide", Header(kRunLength, 16385, 1, 24) + Bytes{0xFF, 1, 2, 3}, {}, {},
-         "a run-length picture of 16385 by 1 pixels is larger than the 16384 a side and 67108864 in all "
+         "a run-length picture of 16385 by 1 pixels is larger than the 16384 a side and 33554432 in all "
          "that are allowed"},
-        {"run-length picture of more pixels than allowed", Header(kRunLength, 16384, 4097, 24), {}, {},
-         "a run-length picture of 16384 by 4097 pixels is larger than the 16384 a side and 67108864 in all "
+        {"run-length picture of more pixels than allowed", Header(kRunLength, 16384, 2049, 24), {}, {},
+         "a run-length picture of 16384 by 2049 pixels is larger than the 16384 a side and 33554432 in all "
          "that are allowed"},
-        {"run-length picture at the ceiling in a tiny file", Header(kRunLength, 16384, 4096, 24) + Bytes{0xFF, 1, 2, 3},
-         {}, {}, "the file holds 4 bytes where 16384 by 4096 pixels need at least 2097152"},
+        {"run-length picture at the ceiling in a tiny file", Header(kRunLength, 16384, 2048, 24) + Bytes{0xFF, 1, 2, 3},
+         {}, {}, "the file holds 4 bytes where 16384 by 2048 pixels need at least 1048576"},
     };
     for (const auto& picture : cases)
     {
