@@ -24,7 +24,7 @@ bool CTextureObject::Create(const TextureOptions& options, const std::string& fi
     // a white box, so it is refused before a name is taken.
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    if (width > largest || height > largest)
+    if (largest > 0 && (width > largest || height > largest))
         return Refuse(fileName, std::to_string(width) + " by " + std::to_string(height) +
                                     " pixels is more than the graphics card holds (" + std::to_string(largest) +
                                     " a side)");

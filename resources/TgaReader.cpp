@@ -14,6 +14,10 @@ namespace
 const std::uint32_t kHeaderSize = 18;
 const std::uint8_t  kColourMapPresent = 1;  // colour-map type of a file that carries one
 const std::uint8_t  kRunLengthTrueColour = 10;
+const std::uint8_t  kColourMapped = 1;      // image types refused, with their run-length twins
+const std::uint8_t  kColourMappedRunLength = 9;
+const std::uint8_t  kGreyscale = 3;
+const std::uint8_t  kGreyscaleRunLength = 11;
 const std::uint8_t  kTopRowFirst = 0x20;    // image descriptor bit 5
 const std::uint32_t kLongestPacket = 128;   // pixels
 
@@ -158,9 +162,9 @@ bool ReadTGA(CFile& file, CTextureData& data)
     TgaHeader header;
     if (!ReadHeader(file, header))
         return Refuse(file, "the file ends inside its header");
-    if (header.imageType == 1 || header.imageType == 9)
+    if (header.imageType == kColourMapped || header.imageType == kColourMappedRunLength)
         return Refuse(file, "colour-mapped pictures are not supported");
-    if (header.imageType == 3 || header.imageType == 11)
+    if (header.imageType == kGreyscale || header.imageType == kGreyscaleRunLength)
         return Refuse(file, "greyscale pictures are not supported");
 
     const std::uint64_t pixelCount = static_cast<std::uint64_t>(header.width) * header.height;
