@@ -61,6 +61,11 @@ int FontFailed(const char* text)
     g_engineLog << text << CFont::FileName;
     g_engineLog.Commit();
     std::fprintf(stderr, "valdmoor: %s%s\n", text, CFont::FileName);
+    // Screens and widgets whose construction the exception cut short were
+    // never handed to the root; they go with the tree now, so that their
+    // pictures' handles are released before the resource manager is deleted.
+    GUI::g_rootWidget.DeleteChildren();
+    GUI::DeleteUnownedWidgets(GUI::g_rootWidget);
     return 1;
 }
 

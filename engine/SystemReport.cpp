@@ -63,9 +63,13 @@ std::string ProcessorNameFrom(const std::string& cpuInfo)
     return ValueOf(cpuInfo, "model name", ':');
 }
 
-std::uint16_t SpeedFrom(const std::string& cpuInfo)
+// The nominal speed, in kHz, where the system states it; the current
+// speed, which a frequency governor moves about, only otherwise.
+std::uint16_t SpeedFrom(const std::string& maxFrequency, const std::string& cpuInfo)
 {
-    const std::uint64_t mhz = LeadingNumber(ValueOf(cpuInfo, "cpu MHz", ':'));
+    std::uint64_t mhz = LeadingNumber(maxFrequency) / 1000;
+    if (mhz == 0)
+        mhz = LeadingNumber(ValueOf(cpuInfo, "cpu MHz", ':'));
     return static_cast<std::uint16_t>(mhz > 65535 ? 65535 : mhz);
 }
 
@@ -87,12 +91,7 @@ SystemInfo GatherSystemInfo()
     const std::string cpuInfo = ReadText("/proc/cpuinfo");
     SystemInfo info;
     info.processorName = ProcessorNameFrom(cpuInfo);
-    info.speedMHz = SpeedFrom(cpuInfo);
-    if (info.speedMHz == 0)
-    {
-        const std::uint64_t kilohertz = LeadingNumber(ReadText("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"));
-        info.speedMHz = static_cast<std::uint16_t>(kilohertz / 1000 > 65535 ? 65535 : kilohertz / 1000);
-    }
+    info.speedMHz = SpeedFrom(ReadText("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"), cpuInfo);
     info.memoryMB = MemoryFrom(ReadText("/proc/meminfo"));
     info.operatingSystem = OperatingSystemFrom(ReadText("/etc/os-release"));
     return info;

@@ -17,7 +17,7 @@ SystemInfo GatherSystemInfo();
 
 // The readers of the system's own files, apart so they can be fed any text.
 std::string   ProcessorNameFrom(const std::string& cpuInfo);
-std::uint16_t SpeedFrom(const std::string& cpuInfo);
+std::uint16_t SpeedFrom(const std::string& maxFrequency, const std::string& cpuInfo);  // MHz
 std::uint16_t MemoryFrom(const std::string& memInfo);
 std::string   OperatingSystemFrom(const std::string& osRelease);
 

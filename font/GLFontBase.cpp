@@ -1,6 +1,7 @@
 #include "font/GLFontBase.h"
 
 #include <cstring>
+#include <new>
 
 #include <GL/gl.h>
 
@@ -92,12 +93,15 @@ void GLFontBase::Read(CFile& file, std::vector<std::uint8_t>& atlas)
     if (recordBytes + texelBytes > file.Size() - file.Position())
         throw GLFontError::InvalidFile();
 
-    std::vector<std::uint8_t> records(recordBytes);
-    file.Read(records.data(), static_cast<std::uint32_t>(recordBytes));
-    std::unique_ptr<GLFontChar[]> table(new GLFontChar[recordCount]);
+    // Memory that the system cannot give makes the file unreadable, as a
+    // malformed one is, rather than ending the program.
+    std::unique_ptr<GLFontChar[]> table(new (std::nothrow) GLFontChar[recordCount]);
+    if (!table)
+        throw GLFontError::InvalidFile();
     for (std::uint64_t i = 0; i < recordCount; ++i)
     {
-        const std::uint8_t* record = records.data() + i * kRecordSize;
+        std::uint8_t record[kRecordSize];
+        file.Read(record, kRecordSize);
         table[i].dx = Float32(record);
         table[i].dy = Float32(record + 4);
         table[i].tx1 = Float32(record + 8);
@@ -105,7 +109,14 @@ void GLFontBase::Read(CFile& file, std::vector<std::uint8_t>& atlas)
         table[i].tx2 = Float32(record + 16);
         table[i].ty2 = Float32(record + 20);
     }
-    atlas.resize(texelBytes);
+    try
+    {
+        atlas.resize(texelBytes);
+    }
+    catch (const std::bad_alloc&)
+    {
+        throw GLFontError::InvalidFile();
+    }
     file.Read(atlas.data(), static_cast<std::uint32_t>(texelBytes));
 
     texWidth = width;

@@ -35,7 +35,8 @@ struct GLFontChar
 //
 // A file is rejected with GLFontError::InvalidFile, as a missing one is,
 // when it is shorter than its header promises, when endChar is below
-// startChar, or when the atlas has no texels. The font is then left empty.
+// startChar, when the atlas has no texels, or when its table or atlas needs
+// more memory than the system gives. The font is then left empty.
 class GLFontBase
 {
 public:

@@ -7,16 +7,35 @@
 namespace GUI
 {
 
-IBaseWidget::IBaseWidget() : m_visible(true), m_left(0), m_right(0), m_bottom(0), m_top(0), m_parent(nullptr) {}
+namespace
+{
+
+// Every widget alive, oldest first: what a construction cut short by an
+// exception leaves behind is found here, when nothing else points to it.
+std::vector<IBaseWidget*>& LiveWidgets()
+{
+    static std::vector<IBaseWidget*> widgets;
+    return widgets;
+}
+
+} // namespace
+
+IBaseWidget::IBaseWidget() : m_visible(true), m_left(0), m_right(0), m_bottom(0), m_top(0), m_parent(nullptr)
+{
+    LiveWidgets().push_back(this);
+}
 
 IBaseWidget::IBaseWidget(int x, int y, int width, int height)
     : m_visible(true), m_left(x), m_right(x + width), m_bottom(y), m_top(y + height), m_parent(nullptr)
 {
+    LiveWidgets().push_back(this);
 }
 
 IBaseWidget::~IBaseWidget()
 {
     DeleteChildren();
+    std::vector<IBaseWidget*>& widgets = LiveWidgets();
+    widgets.erase(std::find(widgets.begin(), widgets.end(), this));
 }
 
 void IBaseWidget::Layout()
@@ -84,6 +103,22 @@ void DrawTree(IBaseWidget* widget)
         return;
     for (IBaseWidget* child : widget->m_children)
         DrawTree(child);
+}
+
+// Oldest first, so that a widget that keeps others by plain pointer (a
+// screen's background) is deleted before them and deletes them itself.
+void DeleteUnownedWidgets(const IBaseWidget& root)
+{
+    std::vector<IBaseWidget*>& widgets = LiveWidgets();
+    for (;;)
+    {
+        const auto unowned = std::find_if(widgets.begin(), widgets.end(), [&root](const IBaseWidget* widget) {
+            return widget != &root && !widget->m_parent;
+        });
+        if (unowned == widgets.end())
+            return;
+        delete *unowned;
+    }
 }
 
 } // namespace GUI

@@ -42,4 +42,10 @@ public:
 // Draws a widget, then, if its Draw says so, its children in insertion order.
 void DrawTree(IBaseWidget* widget);
 
+// Deletes every widget but the root that has no parent: the screens and
+// widgets that a construction cut short by an exception made and never handed
+// over. For a failed start only, once the root's own tree is gone; every
+// widget other than the root must have been made with new.
+void DeleteUnownedWidgets(const IBaseWidget& root);
+
 } // namespace GUI

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "engine/Log.h"
 
@@ -86,7 +87,16 @@ bool CFile::Open(const std::string& fileName)
         count = UINT32_MAX;
 
     std::rewind(file);
-    m_data = new std::uint8_t[count ? count : 1];
+    // A file larger than the memory left is a failed open, not an abort.
+    m_data = new (std::nothrow) std::uint8_t[count ? count : 1];
+    if (!m_data)
+    {
+        std::fclose(file);
+        g_engineLog.SetLevel(Error);
+        g_engineLog << "File " << fileName << " is too large to read into memory.";
+        g_engineLog.Commit();
+        return false;
+    }
     m_size = static_cast<std::uint32_t>(std::fread(m_data, 1, count, file));
     std::fclose(file);
     m_cursor = m_data;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class CFile;
 
@@ -65,7 +66,7 @@ public:
     CMeshObject(const CMeshObject&) = delete;
     CMeshObject& operator=(const CMeshObject&) = delete;
 
-    bool Create(const MeshOptions& options);    // false only when no display list can be made
+    bool Create(const MeshOptions& options, const std::string& fileName);  // false only when no display list can be made
     void Draw() const;                          // nothing before Create
 
     static void DrawList(const CMeshObject& mesh);      // the list, then the marker mesh

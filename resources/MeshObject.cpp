@@ -20,7 +20,9 @@ CMeshObject::~CMeshObject()
     m_data.Clear();
 }
 
-bool CMeshObject::Create(const MeshOptions& options)
+// The file name goes unused: a display list that cannot be made says nothing
+// about the file.
+bool CMeshObject::Create(const MeshOptions& options, const std::string&)
 {
     m_mode = options.mode;
     if (m_mode == MeshVertexBuffers && !HasVertexBuffers())

@@ -28,6 +28,8 @@ Data& ResourceData(Object& object)
         return object.m_data;
 }
 
+// The Object's Create takes the options and the file's name, which its own
+// log lines quote.
 template <typename Object, typename Data, typename Options>
 class IDerivedResourceLoader : public IResourceLoader
 {
@@ -54,7 +56,7 @@ void* IDerivedResourceLoader<Object, Data, Options>::Load(CFile& file, const voi
         delete object;
         return nullptr;
     }
-    if (!object->Create(*static_cast<const Options*>(options)))
+    if (!object->Create(*static_cast<const Options*>(options), file.Name()))
     {
         delete object;
         g_generalLog.SetLevel(Error);

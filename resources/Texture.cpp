@@ -3,8 +3,32 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-bool CTextureObject::Create(const TextureOptions& options)
+#include "engine/Log.h"
+
+namespace
 {
+
+bool Refuse(const std::string& fileName, const std::string& why)
+{
+    g_generalLog.SetLevel(Error);
+    g_generalLog << fileName << ": " << why;
+    g_generalLog.Commit();
+    return false;
+}
+
+} // namespace
+
+bool CTextureObject::Create(const TextureOptions& options, const std::string& fileName)
+{
+    // A picture beyond the card's limit would upload as nothing and draw as
+    // a white box, so it is refused before a name is taken.
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    if (largest > 0 && (width > largest || height > largest))
+        return Refuse(fileName, std::to_string(width) + " by " + std::to_string(height) +
+                                    " pixels is more than the graphics card holds (" + std::to_string(largest) +
+                                    " a side)");
+
     glEnable(GL_TEXTURE_2D);
     GLuint name = 0;
     glGenTextures(1, &name);
@@ -19,10 +43,27 @@ bool CTextureObject::Create(const TextureOptions& options)
 
     // Rows are tightly packed, whatever their length in bytes.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    // Errors left by earlier calls would otherwise be taken for this upload's.
+    while (glGetError() != GL_NO_ERROR)
+    {
+    }
+    GLenum failure = GL_NO_ERROR;
     if (options.mipmaps)
-        gluBuild2DMipmaps(GL_TEXTURE_2D, bytesPerPixel, width, height, format, GL_UNSIGNED_BYTE, pixels);
+        failure = gluBuild2DMipmaps(GL_TEXTURE_2D, bytesPerPixel, width, height, format, GL_UNSIGNED_BYTE, pixels);
     else
+    {
         glTexImage2D(GL_TEXTURE_2D, 0, bytesPerPixel, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
+        failure = glGetError();
+    }
+    // Only a lack of memory is a refusal; other complaints of the driver
+    // leave the texture as it was always made.
+    if (failure == GL_OUT_OF_MEMORY || failure == GLU_OUT_OF_MEMORY)
+    {
+        glDeleteTextures(1, &name);
+        textureName = 0;
+        return Refuse(fileName, "the graphics card has no memory left for " + std::to_string(width) + " by " +
+                                    std::to_string(height) + " pixels");
+    }
     return textureName != 0;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class CFile;
 
@@ -33,15 +34,19 @@ class CTextureObject : public CTextureData
 public:
     CTextureObject() : textureName(0) {}
 
-    bool Create(const TextureOptions& options);   // needs a current context; false without a texture name
+    // Needs a current context. False, with an Error line naming the file,
+    // for a picture the graphics card cannot hold; false without a texture name.
+    bool Create(const TextureOptions& options, const std::string& fileName);
     void Bind() const;
 
     std::uint32_t textureName;              // OpenGL texture name; 0 until created
 };
 
 // Decodes a true-colour TGA file (16, 24 or 32 bits, uncompressed or
-// run-length encoded) into data that must still be empty. False, with the
-// data left empty, for anything that cannot be decoded whole: another depth,
-// a file that ends inside the header or the pixels, or packets that run past
-// the picture.
+// run-length encoded; a colour map it carries is skipped) into data that
+// must still be empty. False, with the data left empty and an Error line in
+// the general log saying why, for anything that cannot be decoded whole:
+// colour-mapped or greyscale pictures, another depth, a file that ends inside
+// the header or the pixels, packets that run past the picture, or a
+// run-length picture above 16384 pixels a side or 32 M pixels in all.
 bool ReadTGA(CFile& file, CTextureData& data);

@@ -1,7 +1,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <new>
+#include <string>
 
+#include "engine/Log.h"
 #include "resources/File.h"
 #include "resources/Texture.h"
 
@@ -9,19 +12,39 @@ namespace
 {
 
 const std::uint32_t kHeaderSize = 18;
+const std::uint8_t  kColourMapPresent = 1;  // colour-map type of a file that carries one
 const std::uint8_t  kRunLengthTrueColour = 10;
-const std::uint8_t  kTopRowFirst = 0x20;   // image descriptor bit 5
-const std::uint32_t kLongestPacket = 128;  // pixels
+const std::uint8_t  kColourMapped = 1;      // image types refused, with their run-length twins
+const std::uint8_t  kColourMappedRunLength = 9;
+const std::uint8_t  kGreyscale = 3;
+const std::uint8_t  kGreyscaleRunLength = 11;
+const std::uint8_t  kTopRowFirst = 0x20;    // image descriptor bit 5
+const std::uint32_t kLongestPacket = 128;   // pixels
+
+// A run-length file of a few megabytes can claim 65535 by 65535 pixels, far
+// more than it could honestly hold or the machine could give; beyond these
+// it is refused before anything is allocated. The largest picture allowed
+// takes 128 MB at four bytes a pixel.
+const std::uint32_t kLargestRunLengthSide = 16384;          // pixels
+const std::uint64_t kLargestRunLengthPicture = 32u << 20;   // pixels in all
 
 struct TgaHeader
 {
-    std::uint8_t  idLength;                 // bytes of image ID between header and pixels
-    std::uint8_t  imageType;                // 10 run-length true colour; anything else read as uncompressed
+    std::uint8_t  idLength;                 // bytes of image ID right after the header
+    std::uint8_t  colourMapType;            // 1 when a colour map follows the image ID
+    std::uint8_t  imageType;                // 10 run-length true colour; the rest read as uncompressed
+    std::uint16_t colourMapLength;          // entries
+    std::uint8_t  colourMapEntryBits;       // bits a colour-map entry
     std::uint16_t width;                    // pixels
     std::uint16_t height;                   // pixels
     std::uint8_t  depth;                    // bits per pixel
     std::uint8_t  descriptor;               // bit 5: the first stored row is the top one
 };
+
+std::uint16_t LittleEndian16(const std::uint8_t* bytes)
+{
+    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
+}
 
 bool ReadHeader(CFile& file, TgaHeader& header)
 {
@@ -29,18 +52,35 @@ bool ReadHeader(CFile& file, TgaHeader& header)
     if (file.Read(bytes, kHeaderSize) != kHeaderSize)
         return false;
     header.idLength = bytes[0];
+    header.colourMapType = bytes[1];
     header.imageType = bytes[2];
-    header.width = static_cast<std::uint16_t>(bytes[12] | bytes[13] << 8);
-    header.height = static_cast<std::uint16_t>(bytes[14] | bytes[15] << 8);
+    header.colourMapLength = LittleEndian16(bytes + 5);
+    header.colourMapEntryBits = bytes[7];
+    header.width = LittleEndian16(bytes + 12);
+    header.height = LittleEndian16(bytes + 14);
     header.depth = bytes[16];
     header.descriptor = bytes[17];
-    // No colour map is skipped: the pixels are taken to follow the image ID.
-    return header.idLength == 0 || file.Seek(header.idLength, 1);
+    return true;
 }
 
 std::uint64_t BytesLeft(const CFile& file)
 {
     return file.Size() - file.Position();
+}
+
+std::string Size(const TgaHeader& header)
+{
+    return std::to_string(header.width) + " by " + std::to_string(header.height) + " pixels";
+}
+
+// Each refusal names its file and its cause on a line of its own, ahead of
+// the loader's two lines, which read the same for every cause.
+bool Refuse(const CFile& file, const std::string& why)
+{
+    g_generalLog.SetLevel(Error);
+    g_generalLog << file.Name() << ": " << why;
+    g_generalLog.Commit();
+    return false;
 }
 
 // Stores one pixel of the file's B, G, R (A) order as R, G, B (A).
@@ -53,58 +93,56 @@ void StorePixel(const std::uint8_t* source, std::uint8_t* destination, std::uint
         destination[3] = source[3];
 }
 
-bool DecodeRunLength(CFile& file, std::uint8_t* pixels, std::uint64_t pixelCount, std::uint32_t bytesPerPixel)
+// Null when every pixel was decoded, otherwise why not.
+const char* DecodeRunLength(CFile& file, std::uint8_t* pixels, std::uint64_t pixelCount, std::uint32_t bytesPerPixel)
 {
+    const char* const endsEarly = "the file ends inside its pixels";
     std::uint8_t pixel[4];
     for (std::uint64_t left = pixelCount; left > 0;)
     {
         std::uint8_t packet;
         if (file.Read(&packet, 1) != 1)
-            return false;
+            return endsEarly;
         const bool run = packet >= 128;
         const std::uint32_t count = run ? packet - 127u : packet + 1u;
         if (count > left)
-            return false;
+            return "a run-length packet runs past the end of the picture";
         if (run && file.Read(pixel, bytesPerPixel) != bytesPerPixel)
-            return false;
+            return endsEarly;
         for (std::uint32_t i = 0; i < count; ++i, pixels += bytesPerPixel)
         {
             if (!run && file.Read(pixel, bytesPerPixel) != bytesPerPixel)
-                return false;
+                return endsEarly;
             StorePixel(pixel, pixels, bytesPerPixel);
         }
         left -= count;
     }
-    return true;
+    return nullptr;
 }
 
-bool DecodeTrueColour(CFile& file, std::uint8_t* pixels, const TgaHeader& header, std::uint32_t bytesPerPixel)
+void DecodeTrueColour(CFile& file, std::uint8_t* pixels, const TgaHeader& header, std::uint32_t bytesPerPixel)
 {
     const std::uint32_t rowBytes = header.width * bytesPerPixel;
     for (std::uint32_t row = 0; row < header.height; ++row, pixels += rowBytes)
     {
-        if (file.Read(pixels, rowBytes) != rowBytes)
-            return false;
+        file.Read(pixels, rowBytes);
         for (std::uint32_t at = 0; at < rowBytes; at += bytesPerPixel)
             std::swap(pixels[at], pixels[at + 2]);
     }
-    return true;
 }
 
 // 5-5-5 colour; the top bit of each pixel is dropped.
-bool DecodeHighColour(CFile& file, std::uint8_t* pixels, std::uint64_t pixelCount)
+void DecodeHighColour(CFile& file, std::uint8_t* pixels, std::uint64_t pixelCount)
 {
     for (std::uint64_t i = 0; i < pixelCount; ++i, pixels += 3)
     {
         std::uint8_t bytes[2];
-        if (file.Read(bytes, 2) != 2)
-            return false;
-        const unsigned value = bytes[0] | bytes[1] << 8;
+        file.Read(bytes, 2);
+        const unsigned value = LittleEndian16(bytes);
         pixels[0] = static_cast<std::uint8_t>((value >> 7) & 0xF8);
         pixels[1] = static_cast<std::uint8_t>((value >> 2) & 0xF8);
         pixels[2] = static_cast<std::uint8_t>((value & 0x1F) << 3);
     }
-    return true;
 }
 
 void FlipRows(std::uint8_t* pixels, std::uint32_t height, std::uint32_t rowBytes)
@@ -123,43 +161,68 @@ bool ReadTGA(CFile& file, CTextureData& data)
 {
     TgaHeader header;
     if (!ReadHeader(file, header))
-        return false;
+        return Refuse(file, "the file ends inside its header");
+    if (header.imageType == kColourMapped || header.imageType == kColourMappedRunLength)
+        return Refuse(file, "colour-mapped pictures are not supported");
+    if (header.imageType == kGreyscale || header.imageType == kGreyscaleRunLength)
+        return Refuse(file, "greyscale pictures are not supported");
 
     const std::uint64_t pixelCount = static_cast<std::uint64_t>(header.width) * header.height;
     if (pixelCount == 0)
-        return false;
+        return Refuse(file, "the picture has no pixels (" + Size(header) + ")");
 
     const bool runLength = header.imageType == kRunLengthTrueColour;
+    const std::string depth = std::to_string(header.depth) + "-bit pixels";
     const std::uint32_t fileBytesPerPixel = header.depth / 8u;
     std::uint32_t bytesPerPixel = 0;
     std::uint64_t leastFileBytes = 0;       // what the pixels need at the very least
-    if (runLength && (header.depth == 24 || header.depth == 32))
+    if (runLength)
     {
+        if (header.depth != 24 && header.depth != 32)
+            return Refuse(file, "run-length pictures of " + depth + " are not supported");
+        if (header.width > kLargestRunLengthSide || header.height > kLargestRunLengthSide ||
+            pixelCount > kLargestRunLengthPicture)
+            return Refuse(file, "a run-length picture of " + Size(header) + " is larger than the " +
+                                    std::to_string(kLargestRunLengthSide) + " a side and " +
+                                    std::to_string(kLargestRunLengthPicture) + " in all that are allowed");
         bytesPerPixel = fileBytesPerPixel;
         leastFileBytes = (pixelCount + kLongestPacket - 1) / kLongestPacket * (1 + fileBytesPerPixel);
     }
-    else if (!runLength && (header.depth == 24 || header.depth == 32 || header.depth == 16))
+    else
     {
+        if (header.depth != 16 && header.depth != 24 && header.depth != 32)
+            return Refuse(file, depth + " are not supported");
         bytesPerPixel = header.depth == 16 ? 3 : fileBytesPerPixel;
         leastFileBytes = pixelCount * fileBytesPerPixel;
     }
-    else
-        return false;
+
+    // A true-colour file may carry a colour map all the same: the pixels
+    // follow the image ID and the map.
+    const std::uint64_t mapBytes = header.colourMapType == kColourMapPresent
+                                       ? std::uint64_t{header.colourMapLength} * ((header.colourMapEntryBits + 7u) / 8u)
+                                       : 0;
+    if (header.idLength > BytesLeft(file))
+        return Refuse(file, "the file ends inside its image ID");
+    if (header.idLength + mapBytes > BytesLeft(file))
+        return Refuse(file, "the file ends inside its colour map");
+
     // Checked before allocating, so that a header cannot ask for more memory
     // than its file could ever fill.
-    if (leastFileBytes > BytesLeft(file))
-        return false;
+    const std::uint64_t pixelBytes = BytesLeft(file) - header.idLength - mapBytes;
+    if (leastFileBytes > pixelBytes)
+        return Refuse(file, "the file holds " + std::to_string(pixelBytes) + " bytes where " + Size(header) +
+                                " need at least " + std::to_string(leastFileBytes));
+    file.Seek(static_cast<std::uint32_t>(header.idLength + mapBytes), 1);
 
-    std::unique_ptr<std::uint8_t[]> pixels(new std::uint8_t[pixelCount * bytesPerPixel]);
-    bool decoded;
-    if (runLength)
-        decoded = DecodeRunLength(file, pixels.get(), pixelCount, bytesPerPixel);
-    else if (header.depth == 16)
-        decoded = DecodeHighColour(file, pixels.get(), pixelCount);
-    else
-        decoded = DecodeTrueColour(file, pixels.get(), header, bytesPerPixel);
-    if (!decoded)
-        return false;
+    std::unique_ptr<std::uint8_t[]> pixels(new (std::nothrow) std::uint8_t[pixelCount * bytesPerPixel]);
+    if (!pixels)
+        return Refuse(file, "there is not enough memory for " + Size(header));
+    if (!runLength && header.depth == 16)
+        DecodeHighColour(file, pixels.get(), pixelCount);
+    else if (!runLength)
+        DecodeTrueColour(file, pixels.get(), header, bytesPerPixel);
+    else if (const char* why = DecodeRunLength(file, pixels.get(), pixelCount, bytesPerPixel))
+        return Refuse(file, why);
 
     if (header.descriptor & kTopRowFirst)
         FlipRows(pixels.get(), header.height, header.width * bytesPerPixel);

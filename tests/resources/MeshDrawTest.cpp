@@ -42,7 +42,7 @@ protected:
         CFile file;
         ASSERT_TRUE(file.Open(WriteFile(::testing::TempDir() + "cube.3ds", MeshFile::Cube())));
         ASSERT_TRUE(Read3DS(file, mesh.m_data));
-        ASSERT_TRUE(mesh.Create(MeshOptions{mode}));
+        ASSERT_TRUE(mesh.Create(MeshOptions{mode}, "cube.3ds"));
     }
 
     static Pixels Draw(const CMeshObject& mesh)

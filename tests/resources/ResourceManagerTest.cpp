@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <GL/gl.h>
+
 #include <cstdint>
 #include <string>
 
@@ -46,6 +48,14 @@ protected:
                                            static_cast<char>(decodable ? 24 : 8) + std::string("\0\x10\x20\x30", 4));
     }
 
+    // One row of black pixels, 24 bits each.
+    std::string WideRow(const char* name, int width) const
+    {
+        return WriteFile(m_dir + name, std::string("\0\0\2\0\0\0\0\0\0\0\0\0", 12) +
+                                           static_cast<char>(width & 0xFF) + static_cast<char>(width >> 8) +
+                                           std::string("\1\0\x18\0", 4) + std::string(width * 3, '\0'));
+    }
+
     std::string GeneralLog() const { return ReadFile(m_dir + "general.log"); }
     std::string EngineLog() const { return ReadFile(m_dir + "engine.html"); }
 
@@ -89,8 +99,12 @@ TEST_F(ResourceManagerTest, FailedLoadsLogTheirCauseAndLeaveNothingBehind)
     const std::string capitals = Picture("king.TGA");
     const std::string missing = m_dir + "missing.tga";
     const std::string grey = Picture("grey.tga", false);
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    ASSERT_LT(largest, 65535);
+    const std::string wide = WideRow("wide.tga", largest + 1);
     for (const std::string& name : {std::string(), capitals, std::string("king"), std::string("pictures.d/king"),
-                                    missing, grey})
+                                    missing, grey, wide})
     {
         TextureHandle handle;
         handle.Load(name.c_str(), kPlain);
@@ -100,8 +114,14 @@ TEST_F(ResourceManagerTest, FailedLoadsLogTheirCauseAndLeaveNothingBehind)
                                 "\nError: Couldn't find a loader for king"
                                 "\nError: Couldn't find a loader for pictures.d/king"
                                 "\nError: Couldn't read file " + missing +
+                                "\nError: " + grey + ": 8-bit pixels are not supported"
                                 "\nError: Couldn't load resource data from " + grey +
-                                "\nError: " + grey + " could not be created.\n");
+                                "\nError: " + grey + " could not be created."
+                                "\nError: " + wide + ": " + std::to_string(largest + 1) +
+                                " by 1 pixels is more than the graphics card holds (" + std::to_string(largest) +
+                                " a side)"
+                                "\nError: Couldn't create resource from " + wide +
+                                "\nError: " + wide + " could not be created.\n");
     delete CResourceManager::Instance();
     EXPECT_EQ(EngineLog(), kHtmlHead + "<div style='color: red; background-color: #EAAD98'>File " + missing +
                                " doesn't exist.</div><br>\n");
