@@ -2,17 +2,23 @@
 
 #include <GL/gl.h>
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <string>
+#include <thread>
 
 #include "engine/Callables.h"
 #include "engine/Clock.h"
+#include "engine/FramePacer.h"
 #include "engine/Log.h"
+#include "engine/StopSignals.h"
 #include "engine/TaskHandler.h"
 #include "engine/Time.h"
 #include "engine/UserHooks.h"
 #include "engine/Window.h"
 #include "font/Font.h"
+#include "gui/MouseState.h"
 #include "gui/RootWidget.h"
 #include "input/Keyboard.h"
 #include "resources/AdvancedGL.h"
@@ -31,6 +37,12 @@ typedef Tasks::CRecurringTask<Functor1<Scenegraph::IBase, double>> SceneUpdateTa
 // One sixtieth in single precision, widened: the scene steps at exactly that.
 const double kScenePeriod = static_cast<double>(1.0f / 60.0f);
 
+// The bars beside a canvas that does not fill the window.
+const GLclampf kBarGrey = 0.08f;
+
+CFramePacer g_framePacer(1.0 / 60.0);
+bool        g_frameShown = false;           // a frame has been drawn since the window opened
+
 void Log(const char* text)
 {
     g_engineLog.SetLevel(Message);
@@ -45,13 +57,17 @@ void Stamp(const char* text)
     g_engineLog.Commit();
 }
 
-// A person who started the game from a terminal learns why it did not open.
-int Fail(const char* text, int result, const char* hint = "")
+// A person who started the game from a terminal learns why it did not open,
+// in the windowing library's own words where it gave any.
+int Fail(const char* text, int result, const char* reason = "")
 {
     g_engineLog.SetLevel(Error);
     g_engineLog << text;
     g_engineLog.Commit();
-    std::fprintf(stderr, "valdmoor: %s%s\n", text, hint);
+    if (*reason)
+        std::fprintf(stderr, "valdmoor: %s (%s)\n", text, reason);
+    else
+        std::fprintf(stderr, "valdmoor: %s\n", text);
     return result;
 }
 
@@ -89,7 +105,7 @@ int EngineInit(int argument)
     g_generalLog.Open("log_general.log");
 
     if (!InitWindowSystem())
-        return Fail("GLFW initialization failed.", 1, " (no display to open the window on?)");
+        return Fail("GLFW initialization failed.", 1, WindowSystemError());
     Stamp("] GLFW initialization succesfull.");
 
     new CTaskHandler();
@@ -104,19 +120,21 @@ int EngineInit(int argument)
     Stamp("] Resource Manager created.");
 
     g_sceneRoot = new Scenegraph::IBase();
-    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, void (*)()>(RenderFrame);
-    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Function0>(Function0(UpdateTiming));
-    new SceneUpdateTask(Functor1<Scenegraph::IBase, double>(g_sceneRoot, &Scenegraph::IBase::UpdateTree),
-                        kScenePeriod);
+    Tasks::MarkRoutine(new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, void (*)()>(RenderFrame));
+    Tasks::MarkRoutine(
+        new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Function0>(Function0(UpdateTiming)));
+    Tasks::MarkRoutine(new SceneUpdateTask(
+        Functor1<Scenegraph::IBase, double>(g_sceneRoot, &Scenegraph::IBase::UpdateTree), kScenePeriod));
 
     if (const int result = UserInit())
         return Fail("User initialization failed.", result);
     Stamp("] User initialization succesfull.");
 
     if (!OpenWindow(g_windowWidth, g_windowHeight, g_fullscreen == 1))
-        return Fail("Could not open window.", 1, " (no display to open the window on?)");
+        return Fail("Could not open window.", 1, WindowSystemError());
     Stamp("] Window Created");
-    SetWindowSizeCallback(OnWindowResize);
+    g_framePacer.SetPeriod(1.0 / DisplayRefreshRate());
+    g_frameShown = false;
     SetWindowTitle("Valdmoor");
     Stamp("] Window Title Set");
 
@@ -161,12 +179,36 @@ void EngineShutdown()
     g_engineLog.Commit();
 }
 
-// The viewport follows the window as the projection does, so that what is
-// drawn and where the mouse lands stay in agreement after a resize.
-void RenderFrame()
+namespace
 {
-    SwapAndPollWindow();
-    glViewport(0, 0, g_windowWidth, g_windowHeight);
+
+bool MouseChanged(const GUI::MouseState& mouse)
+{
+    return mouse.dx != 0.0f || mouse.dy != 0.0f || mouse.leftDown != mouse.leftWasDown ||
+           mouse.rightDown != mouse.rightWasDown || mouse.middleDown != mouse.middleWasDown;
+}
+
+void WaitForFrame(bool pending)
+{
+    const double delay = g_framePacer.Delay(WindowTimer(), pending);
+    if (delay > 0.0)
+        std::this_thread::sleep_for(std::chrono::duration<double>(delay));
+    g_framePacer.FrameStarted(WindowTimer());
+}
+
+// The canvas keeps its size in pixels of the layout; the viewport scales it
+// onto the framebuffer, and the rest of the framebuffer becomes bars.
+void DrawCanvas(const CanvasPlacement& canvas)
+{
+    GLfloat canvasClear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, canvasClear);
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(kBarGrey, kBarGrey, kBarGrey, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(canvasClear[0], canvasClear[1], canvasClear[2], canvasClear[3]);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(canvas.x, canvas.y, canvas.width, canvas.height);
+    glViewport(canvas.x, canvas.y, canvas.width, canvas.height);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -175,17 +217,36 @@ void RenderFrame()
     glLoadIdentity();
     glColor3ub(255, 255, 255);
     GUI::DrawTree(&GUI::g_rootWidget);
-    GUI::PollMouse();
+    glDisable(GL_SCISSOR_TEST);
 }
 
-void OnWindowResize(int width, int height)
+} // namespace
+
+// A frame in which nothing can have changed the picture draws nothing: the
+// window keeps showing the last one. Events and the mouse are still read
+// every frame, so the first change shows in the frame that sees it.
+void RenderFrame()
 {
-    g_windowWidth = width;
-    g_windowHeight = height;
+    const bool tasksChanged = CTaskHandler::Instance()->TakeActivity();
+    WaitForFrame(tasksChanged);
+    const bool windowChanged = PollWindowEvents();
+    GUI::PollMouse();
+    const CanvasPlacement canvas = CanvasInWindow();
+    if ((g_frameShown && !tasksChanged && !windowChanged && !MouseChanged(GUI::g_mouseState)) || canvas.width == 0)
+    {
+        g_framePacer.Skipped();
+        return;
+    }
+    DrawCanvas(canvas);
+    const double swapStart = WindowTimer();
+    SwapWindowBuffers();
+    g_framePacer.Swapped(WindowTimer() - swapStart);
+    g_frameShown = true;
 }
 
 int RunEngine()
 {
+    CatchStopSignals();
     if (const int result = EngineInit(0))
     {
         g_engineLog.SetLevel(Message);
@@ -202,7 +263,7 @@ int RunEngine()
         while (handler->IsRunning())
         {
             handler->Tick();
-            if (!IsWindowOpen())
+            if (!IsWindowOpen() || StopSignalled())
                 handler->Stop();
         }
     }
