@@ -15,7 +15,7 @@ namespace
 GLFWwindow*  g_window        = nullptr;     // the one window, or null
 KeyCallback  g_keyCallback   = nullptr;
 int          g_swapInterval  = -1;
-bool         g_eventsArrived = false;       // since the last PollWindowEvents
+bool         g_eventsArrived = false;       // other than keys, since the last PollWindowEvents
 std::string  g_lastError;                   // the windowing library's last description
 int          g_windowedBounds[4] = {};      // left, top, width, height before full screen
 
@@ -100,9 +100,11 @@ void ToggleFullScreen()
     glfwSetWindowMonitor(g_window, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
 }
 
+// A key changes nothing on screen by itself, only the task its binding
+// queues does; the frame that reads the key can therefore leave the picture
+// alone, and the frame after the task shows its result at once.
 void OnWindowKey(GLFWwindow*, int key, int, int action, int)
 {
-    g_eventsArrived = true;
     if (key == GLFW_KEY_F11)
     {
         if (action == GLFW_PRESS)

@@ -25,7 +25,7 @@ const char* WindowSystemError();            // the windowing library's last comp
 bool            OpenWindow(int width, int height, bool fullscreen, bool visible = true);
 void            SetWindowTitle(const char* title);
 bool            IsWindowOpen();
-bool            PollWindowEvents();         // delivers pending events; whether any came since the last call
+bool            PollWindowEvents();         // delivers pending events; whether any but keys came since the last call
 void            SwapWindowBuffers();        // shows the frame drawn last
 CanvasPlacement CanvasInWindow();           // where the canvas goes in the framebuffer
 double          DisplayRefreshRate();       // frames a second of the window's display; 60 when unknown
