@@ -1,16 +1,12 @@
 #include "engine/Engine.h"
 
-#include <GL/gl.h>
-
-#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <string>
-#include <thread>
 
 #include "engine/Callables.h"
 #include "engine/Clock.h"
-#include "engine/FramePacer.h"
+#include "engine/Frame.h"
 #include "engine/Log.h"
 #include "engine/StopSignals.h"
 #include "engine/TaskHandler.h"
@@ -18,7 +14,6 @@
 #include "engine/UserHooks.h"
 #include "engine/Window.h"
 #include "font/Font.h"
-#include "gui/MouseState.h"
 #include "gui/RootWidget.h"
 #include "input/Keyboard.h"
 #include "resources/AdvancedGL.h"
@@ -36,12 +31,6 @@ typedef Tasks::CRecurringTask<Functor1<Scenegraph::IBase, double>> SceneUpdateTa
 
 // One sixtieth in single precision, widened: the scene steps at exactly that.
 const double kScenePeriod = static_cast<double>(1.0f / 60.0f);
-
-// The bars beside a canvas that does not fill the window.
-const GLclampf kBarGrey = 0.08f;
-
-CFramePacer g_framePacer(1.0 / 60.0);
-bool        g_frameShown = false;           // a frame has been drawn since the window opened
 
 void Log(const char* text)
 {
@@ -133,8 +122,7 @@ int EngineInit(int argument)
     if (!OpenWindow(g_windowWidth, g_windowHeight, g_fullscreen == 1))
         return Fail("Could not open window.", 1, WindowSystemError());
     Stamp("] Window Created");
-    g_framePacer.SetPeriod(1.0 / DisplayRefreshRate());
-    g_frameShown = false;
+    StartFrames();
     SetWindowTitle("Valdmoor");
     Stamp("] Window Title Set");
 
@@ -177,71 +165,6 @@ void EngineShutdown()
     g_engineLog.SetLevel(Message);
     g_engineLog << "[" << stamp << "] Korvex Engine shutdown complete.";
     g_engineLog.Commit();
-}
-
-namespace
-{
-
-bool MouseChanged(const GUI::MouseState& mouse)
-{
-    return mouse.dx != 0.0f || mouse.dy != 0.0f || mouse.leftDown != mouse.leftWasDown ||
-           mouse.rightDown != mouse.rightWasDown || mouse.middleDown != mouse.middleWasDown;
-}
-
-void WaitForFrame(bool pending)
-{
-    const double delay = g_framePacer.Delay(WindowTimer(), pending);
-    if (delay > 0.0)
-        std::this_thread::sleep_for(std::chrono::duration<double>(delay));
-    g_framePacer.FrameStarted(WindowTimer());
-}
-
-// The canvas keeps its size in pixels of the layout; the viewport scales it
-// onto the framebuffer, and the rest of the framebuffer becomes bars.
-void DrawCanvas(const CanvasPlacement& canvas)
-{
-    GLfloat canvasClear[4];
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, canvasClear);
-    glDisable(GL_SCISSOR_TEST);
-    glClearColor(kBarGrey, kBarGrey, kBarGrey, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(canvasClear[0], canvasClear[1], canvasClear[2], canvasClear[3]);
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(canvas.x, canvas.y, canvas.width, canvas.height);
-    glViewport(canvas.x, canvas.y, canvas.width, canvas.height);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, g_windowWidth, 0, g_windowHeight, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glColor3ub(255, 255, 255);
-    GUI::DrawTree(&GUI::g_rootWidget);
-    glDisable(GL_SCISSOR_TEST);
-}
-
-} // namespace
-
-// A frame in which nothing can have changed the picture draws nothing: the
-// window keeps showing the last one. Events and the mouse are still read
-// every frame, so the first change shows in the frame that sees it.
-void RenderFrame()
-{
-    const bool tasksChanged = CTaskHandler::Instance()->TakeActivity();
-    WaitForFrame(tasksChanged);
-    const bool windowChanged = PollWindowEvents();
-    GUI::PollMouse();
-    const CanvasPlacement canvas = CanvasInWindow();
-    if ((g_frameShown && !tasksChanged && !windowChanged && !MouseChanged(GUI::g_mouseState)) || canvas.width == 0)
-    {
-        g_framePacer.Skipped();
-        return;
-    }
-    DrawCanvas(canvas);
-    const double swapStart = WindowTimer();
-    SwapWindowBuffers();
-    g_framePacer.Swapped(WindowTimer() - swapStart);
-    g_frameShown = true;
 }
 
 int RunEngine()
