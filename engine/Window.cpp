@@ -26,32 +26,9 @@ void OnError(int, const char* description)
     g_lastError = description ? description : "";
 }
 
-void OnWindowEvent(GLFWwindow*)
-{
-    g_eventsArrived = true;
-}
-
-void OnWindowFlag(GLFWwindow*, int)
-{
-    g_eventsArrived = true;
-}
-
-void OnWindowChange(GLFWwindow*, int, int)
-{
-    g_eventsArrived = true;
-}
-
-void OnWindowPointer(GLFWwindow*, double, double)
-{
-    g_eventsArrived = true;
-}
-
-void OnWindowButton(GLFWwindow*, int, int, int)
-{
-    g_eventsArrived = true;
-}
-
-void OnWindowScale(GLFWwindow*, float, float)
+// Any of the window's events but keys may change what it must show.
+template <typename... Details>
+void NoteEvent(GLFWwindow*, Details...)
 {
     g_eventsArrived = true;
 }
@@ -196,16 +173,16 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
         return false;
     glfwMakeContextCurrent(g_window);
     glfwSetInputMode(g_window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
-    glfwSetFramebufferSizeCallback(g_window, OnWindowChange);
-    glfwSetWindowPosCallback(g_window, OnWindowChange);
-    glfwSetWindowRefreshCallback(g_window, OnWindowEvent);
-    glfwSetWindowFocusCallback(g_window, OnWindowFlag);
-    glfwSetWindowIconifyCallback(g_window, OnWindowFlag);
-    glfwSetCursorEnterCallback(g_window, OnWindowFlag);
-    glfwSetCursorPosCallback(g_window, OnWindowPointer);
-    glfwSetMouseButtonCallback(g_window, OnWindowButton);
-    glfwSetScrollCallback(g_window, OnWindowPointer);
-    glfwSetWindowContentScaleCallback(g_window, OnWindowScale);
+    glfwSetFramebufferSizeCallback(g_window, NoteEvent<int, int>);
+    glfwSetWindowPosCallback(g_window, NoteEvent<int, int>);
+    glfwSetWindowRefreshCallback(g_window, NoteEvent<>);
+    glfwSetWindowFocusCallback(g_window, NoteEvent<int>);
+    glfwSetWindowIconifyCallback(g_window, NoteEvent<int>);
+    glfwSetCursorEnterCallback(g_window, NoteEvent<int>);
+    glfwSetCursorPosCallback(g_window, NoteEvent<double, double>);
+    glfwSetMouseButtonCallback(g_window, NoteEvent<int, int, int>);
+    glfwSetScrollCallback(g_window, NoteEvent<double, double>);
+    glfwSetWindowContentScaleCallback(g_window, NoteEvent<float, float>);
     glfwSetKeyCallback(g_window, OnWindowKey);
     return true;
 }
