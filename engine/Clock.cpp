@@ -18,6 +18,7 @@ CClock::CClock(float speed) : m_time(0.0), m_delta(0.0f), m_speed(speed), m_task
     g_clocks.push_back(this);
     m_task = new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Functor0<CClock>>(
         Functor0<CClock>(this, &CClock::OnTick));
+    Tasks::MarkRoutine(m_task);
 }
 
 CClock::~CClock()

@@ -1,13 +1,14 @@
 #include "engine/Engine.h"
 
-#include <GL/gl.h>
-
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "engine/Callables.h"
 #include "engine/Clock.h"
+#include "engine/Frame.h"
 #include "engine/Log.h"
+#include "engine/StopSignals.h"
 #include "engine/TaskHandler.h"
 #include "engine/Time.h"
 #include "engine/UserHooks.h"
@@ -45,13 +46,17 @@ void Stamp(const char* text)
     g_engineLog.Commit();
 }
 
-// A person who started the game from a terminal learns why it did not open.
-int Fail(const char* text, int result, const char* hint = "")
+// A person who started the game from a terminal learns why it did not open,
+// in the windowing library's own words where it gave any.
+int Fail(const char* text, int result, const char* reason = "")
 {
     g_engineLog.SetLevel(Error);
     g_engineLog << text;
     g_engineLog.Commit();
-    std::fprintf(stderr, "valdmoor: %s%s\n", text, hint);
+    if (*reason)
+        std::fprintf(stderr, "valdmoor: %s (%s)\n", text, reason);
+    else
+        std::fprintf(stderr, "valdmoor: %s\n", text);
     return result;
 }
 
@@ -94,7 +99,7 @@ int EngineInit(int argument)
     g_generalLog.Open("log_general.log");
 
     if (!InitWindowSystem())
-        return Fail("GLFW initialization failed.", 1, " (no display to open the window on?)");
+        return Fail("GLFW initialization failed.", 1, WindowSystemError());
     Stamp("] GLFW initialization succesfull.");
 
     new CTaskHandler();
@@ -109,19 +114,20 @@ int EngineInit(int argument)
     Stamp("] Resource Manager created.");
 
     g_sceneRoot = new Scenegraph::IBase();
-    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, void (*)()>(RenderFrame);
-    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Function0>(Function0(UpdateTiming));
-    new SceneUpdateTask(Functor1<Scenegraph::IBase, double>(g_sceneRoot, &Scenegraph::IBase::UpdateTree),
-                        kScenePeriod);
+    Tasks::MarkRoutine(new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, void (*)()>(RenderFrame));
+    Tasks::MarkRoutine(
+        new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Function0>(Function0(UpdateTiming)));
+    Tasks::MarkRoutine(new SceneUpdateTask(
+        Functor1<Scenegraph::IBase, double>(g_sceneRoot, &Scenegraph::IBase::UpdateTree), kScenePeriod));
 
     if (const int result = UserInit())
         return Fail("User initialization failed.", result);
     Stamp("] User initialization succesfull.");
 
     if (!OpenWindow(g_windowWidth, g_windowHeight, g_fullscreen == 1))
-        return Fail("Could not open window.", 1, " (no display to open the window on?)");
+        return Fail("Could not open window.", 1, WindowSystemError());
     Stamp("] Window Created");
-    SetWindowSizeCallback(OnWindowResize);
+    StartFrames();
     SetWindowTitle("Valdmoor");
     Stamp("] Window Title Set");
 
@@ -166,31 +172,9 @@ void EngineShutdown()
     g_engineLog.Commit();
 }
 
-// The viewport follows the window as the projection does, so that what is
-// drawn and where the mouse lands stay in agreement after a resize.
-void RenderFrame()
-{
-    SwapAndPollWindow();
-    glViewport(0, 0, g_windowWidth, g_windowHeight);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, g_windowWidth, 0, g_windowHeight, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glColor3ub(255, 255, 255);
-    GUI::DrawTree(&GUI::g_rootWidget);
-    GUI::PollMouse();
-}
-
-void OnWindowResize(int width, int height)
-{
-    g_windowWidth = width;
-    g_windowHeight = height;
-}
-
 int RunEngine()
 {
+    CatchStopSignals();
     if (const int result = EngineInit(0))
     {
         g_engineLog.SetLevel(Message);
@@ -207,7 +191,7 @@ int RunEngine()
         while (handler->IsRunning())
         {
             handler->Tick();
-            if (!IsWindowOpen())
+            if (!IsWindowOpen() || StopSignalled())
                 handler->Stop();
         }
     }

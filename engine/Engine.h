@@ -9,8 +9,6 @@ extern Scenegraph::IBase* g_sceneRoot;      // owned; made by EngineInit, delete
 
 int  EngineInit(int argument);              // 0, or the number of the step that failed
 void EngineShutdown();
-void RenderFrame();
-void OnWindowResize(int width, int height);
 
 // The whole life of the program: start-up, the main loop, shutdown. Returns
 // the process's exit code.

@@ -42,6 +42,10 @@ public:
 // a declaration of it.
 void AddTask(IBaseTask* task, InsertMode mode);
 
+// A routine task repeats every pass and changes nothing on screen by itself;
+// a frame after a pass of routine tasks only has nothing new to draw.
+void MarkRoutine(IBaseTask* task);
+
 //------------------------------------------------------------------ Starters
 
 namespace Starters

@@ -1,11 +1,18 @@
 #include "engine/TaskHandler.h"
 
+#include <algorithm>
+
 void Tasks::AddTask(IBaseTask* task, InsertMode mode)
 {
     CTaskHandler::Instance()->AddTask(task, mode);
 }
 
-CTaskHandler::CTaskHandler() : m_now(0.0), m_running(false) {}
+void Tasks::MarkRoutine(IBaseTask* task)
+{
+    CTaskHandler::Instance()->MarkRoutine(task);
+}
+
+CTaskHandler::CTaskHandler() : m_now(0.0), m_running(false), m_activity(false) {}
 
 CTaskHandler::~CTaskHandler()
 {
@@ -42,6 +49,7 @@ void CTaskHandler::AddTask(Tasks::IBaseTask* task, Tasks::InsertMode mode)
 void CTaskHandler::RemoveTask(Tasks::IBaseTask* task)
 {
     m_runQueue.remove(task);
+    Forget(task);
     delete task;
 }
 
@@ -58,11 +66,14 @@ void CTaskHandler::Tick()
     m_executing.splice(m_executing.end(), m_runQueue, m_runQueue.begin());
     Tasks::IBaseTask* task = m_executing.back();
     task->Execute(m_now);
+    if (!IsRoutine(task))
+        m_activity = true;
 
     switch (task->Flush(m_now))
     {
     case Tasks::Delete:
         m_executing.pop_back();
+        Forget(task);
         delete task;
         break;
     case Tasks::RequeueFront:
@@ -79,7 +90,10 @@ void CTaskHandler::Tick()
     // Each due task goes to the front, so tasks that fall due together run
     // latest start time first.
     while (!m_waitList.empty() && m_waitList.front()->StartTime() < m_now)
+    {
         m_runQueue.splice(m_runQueue.begin(), m_waitList, m_waitList.begin());
+        m_activity = true;
+    }
 }
 
 void CTaskHandler::Stop()
@@ -95,6 +109,18 @@ void CTaskHandler::Start()
 bool CTaskHandler::IsRunning() const
 {
     return m_running;
+}
+
+void CTaskHandler::MarkRoutine(Tasks::IBaseTask* task)
+{
+    m_routine.push_back(task);
+}
+
+bool CTaskHandler::TakeActivity()
+{
+    const bool activity = m_activity;
+    m_activity = false;
+    return activity;
 }
 
 std::size_t CTaskHandler::QueuedCount() const
@@ -115,4 +141,18 @@ void CTaskHandler::InsertTimed(TaskList& holder, TaskList::iterator node)
     while (place != m_waitList.end() && (*place)->StartTime() < start)
         ++place;
     m_waitList.splice(place, holder, node);
+}
+
+bool CTaskHandler::IsRoutine(const Tasks::IBaseTask* task) const
+{
+    return std::find(m_routine.begin(), m_routine.end(), task) != m_routine.end();
+}
+
+// A deleted task's address may come back for a new task, which must not
+// inherit the mark.
+void CTaskHandler::Forget(const Tasks::IBaseTask* task)
+{
+    const auto found = std::find(m_routine.begin(), m_routine.end(), task);
+    if (found != m_routine.end())
+        m_routine.erase(found);
 }

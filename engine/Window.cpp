@@ -2,6 +2,8 @@
 
 #include <GLFW/glfw3.h>
 
+#include <string>
+
 int           g_windowWidth  = 0;
 int           g_windowHeight = 0;
 unsigned char g_fullscreen   = 0;
@@ -10,19 +12,82 @@ unsigned char g_vsync        = 0;
 namespace
 {
 
-GLFWwindow*        g_window       = nullptr;    // the one window, or null
-WindowSizeCallback g_sizeCallback = nullptr;
-KeyCallback        g_keyCallback  = nullptr;
-int                g_swapInterval = -1;
+GLFWwindow*  g_window        = nullptr;     // the one window, or null
+KeyCallback  g_keyCallback   = nullptr;
+int          g_swapInterval  = -1;
+bool         g_eventsArrived = false;       // other than keys, since the last PollWindowEvents
+std::string  g_lastError;                   // the windowing library's last description
+int          g_windowedBounds[4] = {};      // left, top, width, height before full screen
 
-void OnWindowSize(GLFWwindow*, int width, int height)
+const double kUnknownRefreshRate = 60.0;
+
+void OnError(int, const char* description)
 {
-    if (g_sizeCallback)
-        g_sizeCallback(width, height);
+    g_lastError = description ? description : "";
 }
 
+// Any of the window's events but keys may change what it must show.
+template <typename... Details>
+void NoteEvent(GLFWwindow*, Details...)
+{
+    g_eventsArrived = true;
+}
+
+GLFWmonitor* MonitorOfWindow()
+{
+    if (GLFWmonitor* monitor = glfwGetWindowMonitor(g_window))
+        return monitor;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    glfwGetWindowPos(g_window, &left, &top);
+    glfwGetWindowSize(g_window, &width, &height);
+    int count = 0;
+    GLFWmonitor** monitors = glfwGetMonitors(&count);
+    for (int index = 0; index < count; ++index)
+    {
+        int monitorLeft = 0;
+        int monitorTop = 0;
+        glfwGetMonitorPos(monitors[index], &monitorLeft, &monitorTop);
+        const GLFWvidmode* mode = glfwGetVideoMode(monitors[index]);
+        const int centreX = left + width / 2;
+        const int centreY = top + height / 2;
+        if (mode && centreX >= monitorLeft && centreX < monitorLeft + mode->width && centreY >= monitorTop &&
+            centreY < monitorTop + mode->height)
+            return monitors[index];
+    }
+    return glfwGetPrimaryMonitor();
+}
+
+void ToggleFullScreen()
+{
+    if (glfwGetWindowMonitor(g_window))
+    {
+        glfwSetWindowMonitor(g_window, nullptr, g_windowedBounds[0], g_windowedBounds[1], g_windowedBounds[2],
+                             g_windowedBounds[3], 0);
+        return;
+    }
+    GLFWmonitor* monitor = MonitorOfWindow();
+    const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
+    if (!mode)
+        return;
+    glfwGetWindowPos(g_window, &g_windowedBounds[0], &g_windowedBounds[1]);
+    glfwGetWindowSize(g_window, &g_windowedBounds[2], &g_windowedBounds[3]);
+    glfwSetWindowMonitor(g_window, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
+}
+
+// A key changes nothing on screen by itself, only the task its binding
+// queues does; the frame that reads the key can therefore leave the picture
+// alone, and the frame after the task shows its result at once.
 void OnWindowKey(GLFWwindow*, int key, int, int action, int)
 {
+    if (key == GLFW_KEY_F11)
+    {
+        if (action == GLFW_PRESS)
+            ToggleFullScreen();
+        return;
+    }
     const int code = TranslateKey(key);
     if (g_keyCallback && code >= 0)
         g_keyCallback(code, TranslateKeyAction(action));
@@ -66,6 +131,7 @@ const KeyPair kSpecialKeys[] = {
 
 bool InitWindowSystem()
 {
+    glfwSetErrorCallback(OnError);
     return glfwInit() == GLFW_TRUE;
 }
 
@@ -80,29 +146,45 @@ double WindowTimer()
     return glfwGetTime();
 }
 
+const char* WindowSystemError()
+{
+    return g_lastError.c_str();
+}
+
 // No hints beyond visibility: the default context is a compatibility one,
-// which the immediate-mode drawing needs.
+// which the immediate-mode drawing needs. Sticky buttons keep a click whose
+// press and release both fall between two reads of the buttons.
 bool OpenWindow(int width, int height, bool fullscreen, bool visible)
 {
     glfwDefaultWindowHints();
     glfwWindowHint(GLFW_VISIBLE, visible ? GLFW_TRUE : GLFW_FALSE);
     GLFWmonitor* monitor = fullscreen ? glfwGetPrimaryMonitor() : nullptr;
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    if (!fullscreen && glfwGetPrimaryMonitor())
+        glfwGetMonitorContentScale(glfwGetPrimaryMonitor(), &scaleX, &scaleY);
+    if (scaleX > 1.0f && scaleY > 1.0f)
+    {
+        width = static_cast<int>(width * scaleX + 0.5f);
+        height = static_cast<int>(height * scaleY + 0.5f);
+    }
     g_window = glfwCreateWindow(width, height, "", monitor, nullptr);
     if (!g_window)
         return false;
     glfwMakeContextCurrent(g_window);
+    glfwSetInputMode(g_window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
+    glfwSetFramebufferSizeCallback(g_window, NoteEvent<int, int>);
+    glfwSetWindowPosCallback(g_window, NoteEvent<int, int>);
+    glfwSetWindowRefreshCallback(g_window, NoteEvent<>);
+    glfwSetWindowFocusCallback(g_window, NoteEvent<int>);
+    glfwSetWindowIconifyCallback(g_window, NoteEvent<int>);
+    glfwSetCursorEnterCallback(g_window, NoteEvent<int>);
+    glfwSetCursorPosCallback(g_window, NoteEvent<double, double>);
+    glfwSetMouseButtonCallback(g_window, NoteEvent<int, int, int>);
+    glfwSetScrollCallback(g_window, NoteEvent<double, double>);
+    glfwSetWindowContentScaleCallback(g_window, NoteEvent<float, float>);
+    glfwSetKeyCallback(g_window, OnWindowKey);
     return true;
-}
-
-void SetWindowSizeCallback(WindowSizeCallback callback)
-{
-    g_sizeCallback = callback;
-    glfwSetWindowSizeCallback(g_window, OnWindowSize);
-    int width = 0;
-    int height = 0;
-    glfwGetWindowSize(g_window, &width, &height);
-    if (callback)
-        callback(width, height);
 }
 
 void SetWindowTitle(const char* title)
@@ -115,24 +197,56 @@ bool IsWindowOpen()
     return g_window && !glfwWindowShouldClose(g_window);
 }
 
-void SwapAndPollWindow()
+bool PollWindowEvents()
 {
-    glfwSwapBuffers(g_window);
     glfwPollEvents();
+    const bool arrived = g_eventsArrived;
+    g_eventsArrived = false;
+    return arrived;
 }
 
+void SwapWindowBuffers()
+{
+    glfwSwapBuffers(g_window);
+}
+
+CanvasPlacement CanvasInWindow()
+{
+    int width = 0;
+    int height = 0;
+    glfwGetFramebufferSize(g_window, &width, &height);
+    return PlaceCanvas(g_windowWidth, g_windowHeight, width, height);
+}
+
+double DisplayRefreshRate()
+{
+    GLFWmonitor* monitor = g_window ? MonitorOfWindow() : glfwGetPrimaryMonitor();
+    const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
+    return mode && mode->refreshRate > 0 ? mode->refreshRate : kUnknownRefreshRate;
+}
+
+// The pointer is read in window coordinates, which on some systems differ
+// from framebuffer pixels, and brought onto the canvas as drawn.
 void GetCursorPosition(int& x, int& y)
 {
     double cursorX = 0.0;
     double cursorY = 0.0;
     glfwGetCursorPos(g_window, &cursorX, &cursorY);
+    int windowWidth = 0;
+    int windowHeight = 0;
+    int framebufferWidth = 0;
+    int framebufferHeight = 0;
+    glfwGetWindowSize(g_window, &windowWidth, &windowHeight);
+    glfwGetFramebufferSize(g_window, &framebufferWidth, &framebufferHeight);
+    if (windowWidth > 0 && windowHeight > 0)
+    {
+        cursorX = cursorX * framebufferWidth / windowWidth;
+        cursorY = cursorY * framebufferHeight / windowHeight;
+    }
+    const CanvasPlacement placement = PlaceCanvas(g_windowWidth, g_windowHeight, framebufferWidth, framebufferHeight);
+    AreaToCanvas(placement, g_windowWidth, g_windowHeight, framebufferHeight, cursorX, cursorY);
     x = static_cast<int>(cursorX);
     y = static_cast<int>(cursorY);
-}
-
-void SetCursorPosition(int x, int y)
-{
-    glfwSetCursorPos(g_window, x, y);
 }
 
 bool IsMouseButtonDown(int button)
@@ -143,9 +257,7 @@ bool IsMouseButtonDown(int button)
 void SetKeyCallback(KeyCallback callback)
 {
     g_keyCallback = callback;
-    glfwSetKeyCallback(g_window, OnWindowKey);
 }
-
 int TranslateKey(int windowKey)
 {
     if (windowKey >= GLFW_KEY_SPACE && windowKey <= GLFW_KEY_GRAVE_ACCENT)

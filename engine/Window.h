@@ -5,27 +5,34 @@
 // key callback are the engine's own (printable keys by their upper-case
 // character, Escape 257, keypad 0 to 9 as 302 to 311, ...).
 
-extern int           g_windowWidth;         // pixels; set by UserInit, then by every resize
-extern int           g_windowHeight;        // pixels
+extern int           g_windowWidth;         // canvas pixels; set by UserInit, kept when the window resizes
+extern int           g_windowHeight;        // canvas pixels
 extern unsigned char g_fullscreen;          // the window opens full-screen only when exactly 1
 extern unsigned char g_vsync;               // wish for vertical sync; nothing sets it
 
-typedef void (*WindowSizeCallback)(int width, int height);
+#include "engine/Canvas.h"
+
 typedef void (*KeyCallback)(int key, int action);   // action 1 pressed, 0 released
 
-bool   InitWindowSystem();
-void   TerminateWindowSystem();
-double WindowTimer();                       // seconds since InitWindowSystem; 0 before it
+bool        InitWindowSystem();
+void        TerminateWindowSystem();
+double      WindowTimer();                  // seconds since InitWindowSystem; 0 before it
+const char* WindowSystemError();            // the windowing library's last complaint, or ""
 
-bool   OpenWindow(int width, int height, bool fullscreen, bool visible = true);
-void   SetWindowSizeCallback(WindowSizeCallback callback);  // also called at once with the size
-void   SetWindowTitle(const char* title);
-bool   IsWindowOpen();
-void   SwapAndPollWindow();                 // shows the last frame and delivers pending events
+// The window shows a canvas of g_windowWidth by g_windowHeight pixels, scaled
+// to fit whatever size the window takes; it opens at the canvas size times
+// the display's content scale. F11 toggles full screen.
+bool            OpenWindow(int width, int height, bool fullscreen, bool visible = true);
+void            SetWindowTitle(const char* title);
+bool            IsWindowOpen();
+bool            PollWindowEvents();         // delivers pending events; whether any but keys came since the last call
+void            SwapWindowBuffers();        // shows the frame drawn last
+CanvasPlacement CanvasInWindow();           // where the canvas goes in the framebuffer
+double          DisplayRefreshRate();       // frames a second of the window's display; 60 when unknown
 
-void GetCursorPosition(int& x, int& y);     // pixels from the top-left corner
-void SetCursorPosition(int x, int y);
-bool IsMouseButtonDown(int button);         // 0 left, 1 right, 2 middle
+void GetCursorPosition(int& x, int& y);     // canvas pixels from its top-left corner; may lie outside it
+bool IsMouseButtonDown(int button);         // 0 left, 1 right, 2 middle; a click between two reads
+                                            // reads as down once
 
 void SetKeyCallback(KeyCallback callback);
 int  TranslateKey(int windowKey);           // the engine's code, or -1 for keys it has none for

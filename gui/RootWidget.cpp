@@ -121,13 +121,14 @@ void UpdateMouseState(MouseState& mouse, float x, float y, bool left, bool middl
     mouse.rightDown = right;
 }
 
+// The pointer itself stays wherever the person put it; only the widgets see
+// it held to the canvas.
 void PollMouse()
 {
     int x = 0;
     int y = 0;
     GetCursorPosition(x, y);
-    if (ClampPointer(x, y, g_windowWidth, g_windowHeight))
-        SetCursorPosition(x, y);
+    ClampPointer(x, y, g_windowWidth, g_windowHeight);
 
     const bool left = IsMouseButtonDown(0);
     const bool middle = IsMouseButtonDown(2);

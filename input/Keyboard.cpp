@@ -21,11 +21,15 @@ const int kTrackedKeys = 512;
 // was down at the end of the last pass that had a map.
 std::bitset<2 * kTrackedKeys> g_keys;
 
+// Keys pressed since the last pass with a map: a tap that is over before the
+// pass still reads as down in it, and as released in the next.
+std::bitset<kTrackedKeys> g_tapped;
+
 std::deque<CKeyMap*> g_keyMaps;             // back is the active map; maps not owned
 
 bool Fires(const CKeyMap::Binding& binding)
 {
-    const bool down = g_keys[binding.key];
+    const bool down = g_keys[binding.key] || g_tapped[binding.key];
     const bool wasDown = g_keys[binding.key + kTrackedKeys];
     switch (binding.mode)
     {
@@ -45,7 +49,7 @@ bool Fires(const CKeyMap::Binding& binding)
 int InitKeyboard()
 {
     SetKeyCallback(OnKey);
-    new Tasks::CTask<Tasks::Starters::AfterCurrent, Tasks::Flushers::Repeat, void (*)()>(ProcessKeys);
+    Tasks::MarkRoutine(new Tasks::CTask<Tasks::Starters::AfterCurrent, Tasks::Flushers::Repeat, void (*)()>(ProcessKeys));
     return 0;
 }
 
@@ -54,19 +58,26 @@ void OnKey(int key, int action)
     if (key < 0 || key >= kTrackedKeys)
         return;
     g_keys[key] = action == 1;
+    if (action == 1)
+        g_tapped[key] = true;
 }
 
 // With no map the previous-state bits stay as the last pass left them, so
-// what changed meanwhile fires when a map is pushed again.
+// what changed meanwhile fires when a map is pushed again; a tap that is
+// already over by then is not kept for it.
 void ProcessKeys()
 {
     if (g_keyMaps.empty())
+    {
+        g_tapped.reset();
         return;
+    }
     for (const CKeyMap::Binding& binding : g_keyMaps.back()->m_bindings)
         if (binding.key < kTrackedKeys && Fires(binding))
             binding.action->Invoke();
     for (int key = 0; key < kTrackedKeys; ++key)
-        g_keys[key + kTrackedKeys] = g_keys[key];
+        g_keys[key + kTrackedKeys] = g_keys[key] || g_tapped[key];
+    g_tapped.reset();
 }
 
 void PushKeyMap(CKeyMap* map)

@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool imagemagick x11-utils python3 zlib1g-dev
-    dpkg-dev fakeroot file binutils lintian desktop-file-utils appstream man-db
+    dpkg-dev fakeroot file binutils lintian desktop-file-utils appstream man-db time
 )
 
 missing=()

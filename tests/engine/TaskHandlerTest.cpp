@@ -147,3 +147,30 @@ TEST_F(TaskHandlerTest, RecurringTaskCatchesUpInWholePeriods)
     m_handler.Tick();
     EXPECT_EQ(m_steps.size(), 4u) << "the pending half period counts towards the next step";
 }
+
+// What a frame learns from TakeActivity: only a task not marked routine, or a
+// waiting task falling due, is news; a routine task deleted and its address
+// reused by a new task does not pass the mark on.
+TEST_F(TaskHandlerTest, ActivityIsATaskNotMarkedRoutineOrAWaitingTaskFallingDue)
+{
+    CScriptedTask* routine = new CScriptedTask("routine", 0.0, RequeueBack);
+    m_handler.AddTask(routine, InsertBack);
+    m_handler.MarkRoutine(routine);
+    EXPECT_FALSE(m_handler.TakeActivity()) << "nothing ran yet";
+    m_handler.Tick();
+    EXPECT_FALSE(m_handler.TakeActivity()) << "a routine task ran";
+    Queue<Starters::Immediate, Flushers::Once>("action");
+    m_handler.Tick();
+    EXPECT_TRUE(m_handler.TakeActivity()) << "an action ran";
+    EXPECT_FALSE(m_handler.TakeActivity()) << "taking the news clears it";
+    m_handler.AddTask(new CScriptedTask("later", 1.0, Delete), InsertTimed);
+    m_handler.SetTime(2.0);
+    m_handler.Tick();
+    EXPECT_TRUE(m_handler.TakeActivity()) << "a waiting task fell due";
+    m_handler.Tick();
+    EXPECT_TRUE(m_handler.TakeActivity()) << "the task that fell due ran";
+    m_handler.RemoveTask(routine);
+    m_handler.AddTask(new CScriptedTask("newcomer", 0.0, RequeueBack), InsertFront);
+    m_handler.Tick();
+    EXPECT_TRUE(m_handler.TakeActivity()) << "a new task ran";
+}

@@ -45,7 +45,8 @@ void Ask()
 
 void Frame()
 {
-    SwapAndPollWindow();
+    SwapWindowBuffers();
+    PollWindowEvents();
     glClear(GL_COLOR_BUFFER_BIT);
     glColor3ub(255, 255, 255);
     GUI::DrawTree(&GUI::g_rootWidget);

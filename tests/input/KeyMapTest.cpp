@@ -43,7 +43,8 @@ protected:
 } // namespace
 
 // Actions are queued by the pass and run on the next tick; a press released
-// before the next pass and key codes out of range count for nothing.
+// before the next pass counts once, as a press and then a release, unless no
+// map was there to take it; key codes out of range count for nothing.
 TEST_F(KeyMapTest, PressedFiresOnceHeldEveryPassReleasedOnceAfterTheRelease)
 {
     CKeyMap map;
@@ -71,6 +72,14 @@ TEST_F(KeyMapTest, PressedFiresOnceHeldEveryPassReleasedOnceAfterTheRelease)
     EXPECT_EQ(Pass(), Fired{});
     OnKey('D', 1);
     OnKey('D', 0);
+    EXPECT_EQ(Pass(), (Fired{"held", "pressed"}));
+    EXPECT_EQ(Pass(), Fired{"released"});
+    EXPECT_EQ(Pass(), Fired{});
+    PopKeyMap();
+    OnKey('D', 1);
+    OnKey('D', 0);
+    ProcessKeys();
+    PushKeyMap(&map);
     EXPECT_EQ(Pass(), Fired{});
     PopKeyMap();
 }

@@ -4,10 +4,11 @@ import os
 import subprocess
 import time
 
-from harness.frame import Frame
+from harness import marker
+from harness.frame import Frame, read_window
 from harness.xinput import XInput
 
-WINDOW_WIDTH = 600                          # pixels; the game's window never changes size
+WINDOW_WIDTH = 600                          # pixels; the size the game's window opens at
 WINDOW_HEIGHT = 480
 
 SANITIZER_MARKS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
@@ -33,9 +34,11 @@ class Game:
         self.last_frame = None              # the latest screenshot, kept for artifacts
         self.window = None                  # X window id, once shown
         self.left = self.top = 0            # the window's position on the screen
+        self.size = (WINDOW_WIDTH, WINDOW_HEIGHT)   # the window's width and height now
         self._outside_row = 0               # alternates, so two syncs never look alike
         self._released = set()              # keys let go of since the last two syncs
         self._syncs_since_release = 2
+        self._marker = None                 # made on the first sync
         with open(self.stdout_path, "wb") as out, open(self.stderr_path, "wb") as err:
             self.process = subprocess.Popen(command, cwd=workdir, env=environment, stdout=out, stderr=err)
 
@@ -62,6 +65,9 @@ class Game:
         if self.running():
             self.process.kill()
             self.process.wait()
+        if self._marker is not None:
+            self._marker.close()
+            self._marker = None
 
     def wait_until(self, check, timeout, what):
         """Polls `check` until it gives a true value and returns that value."""
@@ -99,8 +105,18 @@ class Game:
         self.wait_until(lambda: self.input.focused() == self.window, 10, "the window to have the focus")
 
     def capture(self):
-        self.last_frame = Frame.capture(self.display.framebuffer, self.left, self.top, WINDOW_WIDTH, WINDOW_HEIGHT)
+        """The whole window as the screen shows it."""
+        self.last_frame = Frame.capture(self.display.framebuffer, self.left, self.top, *self.size)
         return self.last_frame
+
+    def canvas(self):
+        """Where the window shows the game's 600 by 480 canvas: left and top
+        in window pixels, width and height, as the game scales it to fit."""
+        width, height = self.size
+        scale = min(width / WINDOW_WIDTH, height / WINDOW_HEIGHT)
+        shown = (min(width, int(WINDOW_WIDTH * scale + 0.5)), min(height, int(WINDOW_HEIGHT * scale + 0.5)))
+        bottom = (height - shown[1]) // 2
+        return (width - shown[0]) // 2, height - shown[1] - bottom, shown[0], shown[1]
 
     def wait_frame(self, check, timeout, what):
         """Screenshots until `check(frame)` holds; returns that frame."""
@@ -112,44 +128,74 @@ class Game:
     # ---- the pointer and the keys -----------------------------------------
 
     def _screen(self, x, y):
-        """Screen position of the game's point (x, y), y counted up from the bottom."""
-        return self.left + x, self.top + WINDOW_HEIGHT - y
+        """Screen position of the game's point (x, y), y counted up from the
+        bottom of its canvas, wherever the window shows the canvas."""
+        left, top, width, height = self.canvas()
+        return (self.left + left + int(x * width / WINDOW_WIDTH),
+                self.top + top + int((WINDOW_HEIGHT - y) * height / WINDOW_HEIGHT))
 
     def move(self, x, y):
         self.input.move(*self._screen(x, y))
 
     def sync(self, timeout=60):
-        """Returns once the game has polled the mouse after this call began.
-
-        The game puts a pointer that left its window back on the window's edge
-        when it polls the mouse, once a frame; that is the one thing it does
-        every frame that can be seen from outside."""
+        """Returns once the game has polled the mouse after this call began,
+        with the pointer just outside the window's right edge."""
         self._outside_row = 1 - self._outside_row
-        row = self.top + 100 + 200 * self._outside_row
-        edge = (self.left + WINDOW_WIDTH, row)
-        self.input.move(self.left + WINDOW_WIDTH + 60, row)
-        self.wait_until(lambda: self.input.pointer() == edge, timeout, "the game to poll the mouse")
+        self.input.move(self.left + self.size[0] + 60, self.top + 100 + 200 * self._outside_row)
+        self.polled(timeout)
         self._syncs_since_release += 1
         if self._syncs_since_release >= 2:
             self._released.clear()
 
+    def polled(self, timeout=60):
+        """Returns once the game has polled the mouse after this call began.
+
+        A marker laid over the window's top-left corner stays visible there
+        until the game draws itself in the frame that handles the exposure.
+        That frame may have polled before this call and drawn after the
+        marker went; the frame that clears a second marker started after the
+        first was cleared, so it polled after this call began."""
+        if self._marker is None:
+            self._marker = marker.Marker(self.display.name)
+        for _ in range(2):
+            self._marker.cover(self.left, self.top)
+            self.wait_until(lambda: self._corner() == marker.COLOUR, timeout, "the marker on the window")
+            self._marker.uncover()
+            self.wait_until(lambda: self._corner() != marker.COLOUR, timeout, "the game to draw over the marker")
+
+    def resize(self, width, height):
+        """Gives the window a new size and returns once the game drew at it."""
+        self.input.run("windowsize", self.window, str(width), str(height))
+        self.wait_until(lambda: self.input.geometry(self.window)[2:] == (width, height), 10,
+                        f"the window to be {width} by {height}")
+        self.size = (width, height)
+        self.polled()
+
+    def _corner(self):
+        blue, green, red, _ = read_window(self.display.framebuffer, self.left, self.top, 1, 1)
+        return red, green, blue
+
     def click(self, x, y, until=None, timeout=60, what="the click's effect"):
         """A click as a person makes it: press, held over at least one full
-        frame, release over the same point. With `until`, waits for its
-        effect with the pointer still there, and returns that frame."""
+        frame, release over the same point. Returns once the game saw the
+        release there; with `until`, waits for its effect with the pointer
+        still there, and returns that frame."""
         self.press_at(x, y)
         self.input.button_up()
         if until is None:
+            self.polled()
             return None
         return self.wait_frame(until, timeout, what)
 
     def press_at(self, x, y):
-        """Presses the left button at (x, y) and returns once the game saw it down."""
+        """Presses the left button at (x, y) and returns once the game saw it
+        down there. The game reads the pointer only once a frame, so it must
+        have seen the pointer arrive before the press, and the press before
+        the pointer goes anywhere else."""
         self.move(x, y)
+        self.polled()
         self.input.button_down()
-        self.sync()
-        self.sync()
-        self.move(x, y)
+        self.polled()
 
     def drag(self, start, end, steps=4):
         """Presses at `start`, moves the held button to `end` in steps and lets go there."""

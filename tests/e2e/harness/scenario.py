@@ -22,7 +22,7 @@ def expect(condition, message):
 
 
 class Scenario:
-    def __init__(self, name, extra_arguments=()):
+    def __init__(self, name, extra_arguments=(), screen=(800, 600)):
         parser = argparse.ArgumentParser(description=f"end-to-end test: {name}")
         parser.add_argument("--program", required=True, help="the valdmoor executable")
         parser.add_argument("--assets", required=True, help="the Assets folder the build generated")
@@ -36,6 +36,7 @@ class Scenario:
         os.makedirs(self.artifacts)
         self.look = Look(self.arguments.assets)
         self.display = None
+        self.screen = screen                # width and height of the virtual screen
         self.games = []                     # every program started, for the sanitizer check and clean-up
         self._step = "setting up"
         self._started = time.monotonic()
@@ -49,7 +50,7 @@ class Scenario:
     def display_environment(self):
         """The environment for a program on the test's display."""
         if self.display is None:
-            self.display = VirtualDisplay()
+            self.display = VirtualDisplay(*self.screen)
         return self.display.environment()
 
     def start_game(self, command=None, workdir=None, environment=None, logdir=None):
@@ -57,7 +58,7 @@ class Scenario:
         a folder of its own that links the generated Assets/, as the build folder
         holds them. Its output goes to a folder of the artifacts."""
         if self.display is None:
-            self.display = VirtualDisplay()
+            self.display = VirtualDisplay(*self.screen)
         outputs = self.folder(f"run{len(self.games) + 1}")
         if workdir is None:
             workdir = outputs

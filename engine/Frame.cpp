@@ -1,0 +1,89 @@
+#include "engine/Frame.h"
+
+#include <GL/gl.h>
+
+#include <chrono>
+#include <thread>
+
+#include "engine/FramePacer.h"
+#include "engine/TaskHandler.h"
+#include "engine/Window.h"
+#include "gui/MouseState.h"
+#include "gui/RootWidget.h"
+
+namespace
+{
+
+// The bars beside a canvas that does not fill the window.
+const GLclampf kBarGrey = 0.08f;
+
+CFramePacer g_framePacer(1.0 / 60.0);
+bool        g_frameShown = false;           // a frame has been drawn since the window opened
+
+bool MouseChanged(const GUI::MouseState& mouse)
+{
+    return mouse.dx != 0.0f || mouse.dy != 0.0f || mouse.leftDown != mouse.leftWasDown ||
+           mouse.rightDown != mouse.rightWasDown || mouse.middleDown != mouse.middleWasDown;
+}
+
+void WaitForFrame(bool pending)
+{
+    const double delay = g_framePacer.Delay(WindowTimer(), pending);
+    if (delay > 0.0)
+        std::this_thread::sleep_for(std::chrono::duration<double>(delay));
+    g_framePacer.FrameStarted(WindowTimer());
+}
+
+// The canvas keeps its size in pixels of the layout; the viewport scales it
+// onto the framebuffer, and the rest of the framebuffer becomes bars.
+void DrawCanvas(const CanvasPlacement& canvas)
+{
+    GLfloat canvasClear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, canvasClear);
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(kBarGrey, kBarGrey, kBarGrey, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(canvasClear[0], canvasClear[1], canvasClear[2], canvasClear[3]);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(canvas.x, canvas.y, canvas.width, canvas.height);
+    glViewport(canvas.x, canvas.y, canvas.width, canvas.height);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, g_windowWidth, 0, g_windowHeight, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glColor3ub(255, 255, 255);
+    GUI::DrawTree(&GUI::g_rootWidget);
+    glDisable(GL_SCISSOR_TEST);
+}
+
+} // namespace
+
+// A frame in which nothing can have changed the picture draws nothing: the
+// window keeps showing the last one. Events and the mouse are still read
+// every frame, so the first change shows in the frame that sees it.
+void RenderFrame()
+{
+    const bool tasksChanged = CTaskHandler::Instance()->TakeActivity();
+    WaitForFrame(tasksChanged);
+    const bool windowChanged = PollWindowEvents();
+    GUI::PollMouse();
+    const CanvasPlacement canvas = CanvasInWindow();
+    if ((g_frameShown && !tasksChanged && !windowChanged && !MouseChanged(GUI::g_mouseState)) || canvas.width == 0)
+    {
+        g_framePacer.Skipped();
+        return;
+    }
+    DrawCanvas(canvas);
+    const double swapStart = WindowTimer();
+    SwapWindowBuffers();
+    g_framePacer.Swapped(WindowTimer() - swapStart);
+    g_frameShown = true;
+}
+
+void StartFrames()
+{
+    g_framePacer.SetPeriod(1.0 / DisplayRefreshRate());
+    g_frameShown = false;
+}

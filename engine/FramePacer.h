@@ -1,0 +1,24 @@
+#pragma once
+
+// Keeps frames at most at the display's rate where the buffer swap does not
+// wait for the display itself. Times are seconds on any steady clock.
+class CFramePacer
+{
+public:
+    explicit CFramePacer(double period);
+
+    void   SetPeriod(double period);
+    // How long to wait before the frame that starts at `now`. `pending`: work
+    // that changed the picture is waiting to be shown, and the frame before
+    // drew nothing, so it may be shown at once.
+    double Delay(double now, bool pending) const;
+    void   FrameStarted(double now);
+    void   Swapped(double seconds);         // the last frame's swap took this long
+    void   Skipped();                       // the last frame drew and swapped nothing
+
+private:
+    double m_period;                        // seconds between two frames
+    double m_lastStart;                     // when the last frame started; negative before the first
+    bool   m_lastSwapped;                   // the last frame swapped the buffers
+    bool   m_swapWaited;                    // ... and the swap waited for the display
+};

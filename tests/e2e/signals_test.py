@@ -1,0 +1,31 @@
+#!/usr/bin/env python3
+"""Interrupt and terminate during a game end the program as closing its
+window does: exit code 0, the whole shutdown sequence in the engine log and
+the log closed with its tag; a second signal while it shuts down changes
+nothing."""
+
+import signal
+
+from harness import layout, logs
+from harness.scenario import Scenario, expect
+from harness.session import choose, open_main_menu
+
+
+def body(scenario):
+    for name, number in (("SIGTERM", signal.SIGTERM), ("SIGINT", signal.SIGINT)):
+        with scenario.step(f"{name} during a game"):
+            game = open_main_menu(scenario)
+            choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+            game.process.send_signal(number)
+            game.process.send_signal(number)
+            code = game.wait_exit(60)
+            expect(code == 0, f"the program ended with exit code {code} after {name}")
+        with scenario.step(f"the engine log after {name} holds the shutdown sequence"):
+            engine_log = game.log("log_engine.html")
+            logs.check_start_up(engine_log)
+            logs.check_shutdown(engine_log)
+            logs.check_quiet_run(engine_log)
+
+
+if __name__ == "__main__":
+    Scenario("stop signals").run(body)

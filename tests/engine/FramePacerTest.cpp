@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "engine/FramePacer.h"
+
+namespace
+{
+
+const double kPeriod = 0.02;
+
+// What the last frame did with the buffers before the frame asking.
+enum LastFrame
+{
+    Drew,                                   // swapped, and the swap came back at once
+    DrewWaiting,                            // swapped, and the swap waited for the display
+    DrewNothing
+};
+
+struct Case
+{
+    const char* name;
+    LastFrame   last;
+    bool        pending;
+    double      now;                        // seconds after the last frame started
+    double      delay;
+};
+
+} // namespace
+
+TEST(FramePacerTest, SleepsOutTheFrameUnlessTheDisplayPacedOrFreshWorkWaitsAfterAnIdleFrame)
+{
+    const Case cases[] = {
+        {"idle, early in the frame", DrewNothing, false, 0.005, 0.015},
+        {"idle, the frame already over", DrewNothing, false, 0.03, 0.0},
+        {"drawn, swap back at once", Drew, false, 0.004, 0.016},
+        {"drawn, new work waits as well", Drew, true, 0.004, 0.016},
+        {"new work after an idle frame", DrewNothing, true, 0.001, 0.0},
+        {"the swap waited for the display", DrewWaiting, false, 0.011, 0.0},
+    };
+    for (const Case& item : cases)
+    {
+        CFramePacer pacer(kPeriod);
+        pacer.FrameStarted(10.0);
+        if (item.last == DrewNothing)
+            pacer.Skipped();
+        else
+            pacer.Swapped(item.last == DrewWaiting ? 0.6 * kPeriod : 0.001);
+        EXPECT_NEAR(pacer.Delay(10.0 + item.now, item.pending), item.delay, 1e-9) << item.name;
+    }
+}
+
+TEST(FramePacerTest, TheFirstFrameStartsAtOnceAndANewPeriodAppliesFromTheLastFrameOn)
+{
+    CFramePacer pacer(kPeriod);
+    EXPECT_EQ(pacer.Delay(3.0, false), 0.0);
+    pacer.FrameStarted(3.0);
+    pacer.Skipped();
+    pacer.SetPeriod(0.05);
+    EXPECT_NEAR(pacer.Delay(3.01, false), 0.04, 1e-9);
+}
