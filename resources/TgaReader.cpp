@@ -155,6 +155,60 @@ void FlipRows(std::uint8_t* pixels, std::uint32_t height, std::uint32_t rowBytes
     }
 }
 
+// How the decoded picture is laid out, and what its stored pixels need.
+struct PixelLayout
+{
+    std::uint32_t bytesPerPixel;            // decoded: 3 or 4
+    std::uint64_t leastFileBytes;           // what the stored pixels need at the very least
+};
+
+// Empty when the picture's kind and size can be read, otherwise why not.
+std::string LayOutPixels(const TgaHeader& header, std::uint64_t pixelCount, PixelLayout& layout)
+{
+    const std::string depth = std::to_string(header.depth) + "-bit pixels";
+    const std::uint32_t fileBytesPerPixel = header.depth / 8u;
+    if (header.imageType != kRunLengthTrueColour)
+    {
+        if (header.depth != 16 && header.depth != 24 && header.depth != 32)
+            return depth + " are not supported";
+        layout.bytesPerPixel = header.depth == 16 ? 3 : fileBytesPerPixel;
+        layout.leastFileBytes = pixelCount * fileBytesPerPixel;
+        return "";
+    }
+    if (header.depth != 24 && header.depth != 32)
+        return "run-length pictures of " + depth + " are not supported";
+    if (header.width > kLargestRunLengthSide || header.height > kLargestRunLengthSide ||
+        pixelCount > kLargestRunLengthPicture)
+        return "a run-length picture of " + Size(header) + " is larger than the " +
+               std::to_string(kLargestRunLengthSide) + " a side and " + std::to_string(kLargestRunLengthPicture) +
+               " in all that are allowed";
+    layout.bytesPerPixel = fileBytesPerPixel;
+    layout.leastFileBytes = (pixelCount + kLongestPacket - 1) / kLongestPacket * (1 + fileBytesPerPixel);
+    return "";
+}
+
+// Empty when the file holds enough bytes for the pixels and stands at the
+// first of them, otherwise why not. A true-colour file may carry a colour
+// map all the same: the pixels follow the image ID and the map. Checked
+// before allocating, so that a header cannot ask for more memory than its
+// file could ever fill.
+std::string SkipToPixels(CFile& file, const TgaHeader& header, const PixelLayout& layout)
+{
+    const std::uint64_t mapBytes = header.colourMapType == kColourMapPresent
+                                       ? std::uint64_t{header.colourMapLength} * ((header.colourMapEntryBits + 7u) / 8u)
+                                       : 0;
+    if (header.idLength > BytesLeft(file))
+        return "the file ends inside its image ID";
+    if (header.idLength + mapBytes > BytesLeft(file))
+        return "the file ends inside its colour map";
+    const std::uint64_t pixelBytes = BytesLeft(file) - header.idLength - mapBytes;
+    if (layout.leastFileBytes > pixelBytes)
+        return "the file holds " + std::to_string(pixelBytes) + " bytes where " + Size(header) + " need at least " +
+               std::to_string(layout.leastFileBytes);
+    file.Seek(static_cast<std::uint32_t>(header.idLength + mapBytes), 1);
+    return "";
+}
+
 } // namespace
 
 bool ReadTGA(CFile& file, CTextureData& data)
@@ -170,59 +224,24 @@ bool ReadTGA(CFile& file, CTextureData& data)
     const std::uint64_t pixelCount = static_cast<std::uint64_t>(header.width) * header.height;
     if (pixelCount == 0)
         return Refuse(file, "the picture has no pixels (" + Size(header) + ")");
+    PixelLayout layout = {0, 0};
+    std::string why = LayOutPixels(header, pixelCount, layout);
+    if (why.empty())
+        why = SkipToPixels(file, header, layout);
+    if (!why.empty())
+        return Refuse(file, why);
 
-    const bool runLength = header.imageType == kRunLengthTrueColour;
-    const std::string depth = std::to_string(header.depth) + "-bit pixels";
-    const std::uint32_t fileBytesPerPixel = header.depth / 8u;
-    std::uint32_t bytesPerPixel = 0;
-    std::uint64_t leastFileBytes = 0;       // what the pixels need at the very least
-    if (runLength)
-    {
-        if (header.depth != 24 && header.depth != 32)
-            return Refuse(file, "run-length pictures of " + depth + " are not supported");
-        if (header.width > kLargestRunLengthSide || header.height > kLargestRunLengthSide ||
-            pixelCount > kLargestRunLengthPicture)
-            return Refuse(file, "a run-length picture of " + Size(header) + " is larger than the " +
-                                    std::to_string(kLargestRunLengthSide) + " a side and " +
-                                    std::to_string(kLargestRunLengthPicture) + " in all that are allowed");
-        bytesPerPixel = fileBytesPerPixel;
-        leastFileBytes = (pixelCount + kLongestPacket - 1) / kLongestPacket * (1 + fileBytesPerPixel);
-    }
-    else
-    {
-        if (header.depth != 16 && header.depth != 24 && header.depth != 32)
-            return Refuse(file, depth + " are not supported");
-        bytesPerPixel = header.depth == 16 ? 3 : fileBytesPerPixel;
-        leastFileBytes = pixelCount * fileBytesPerPixel;
-    }
-
-    // A true-colour file may carry a colour map all the same: the pixels
-    // follow the image ID and the map.
-    const std::uint64_t mapBytes = header.colourMapType == kColourMapPresent
-                                       ? std::uint64_t{header.colourMapLength} * ((header.colourMapEntryBits + 7u) / 8u)
-                                       : 0;
-    if (header.idLength > BytesLeft(file))
-        return Refuse(file, "the file ends inside its image ID");
-    if (header.idLength + mapBytes > BytesLeft(file))
-        return Refuse(file, "the file ends inside its colour map");
-
-    // Checked before allocating, so that a header cannot ask for more memory
-    // than its file could ever fill.
-    const std::uint64_t pixelBytes = BytesLeft(file) - header.idLength - mapBytes;
-    if (leastFileBytes > pixelBytes)
-        return Refuse(file, "the file holds " + std::to_string(pixelBytes) + " bytes where " + Size(header) +
-                                " need at least " + std::to_string(leastFileBytes));
-    file.Seek(static_cast<std::uint32_t>(header.idLength + mapBytes), 1);
-
+    const std::uint32_t bytesPerPixel = layout.bytesPerPixel;
     std::unique_ptr<std::uint8_t[]> pixels(new (std::nothrow) std::uint8_t[pixelCount * bytesPerPixel]);
     if (!pixels)
         return Refuse(file, "there is not enough memory for " + Size(header));
+    const bool runLength = header.imageType == kRunLengthTrueColour;
     if (!runLength && header.depth == 16)
         DecodeHighColour(file, pixels.get(), pixelCount);
     else if (!runLength)
         DecodeTrueColour(file, pixels.get(), header, bytesPerPixel);
-    else if (const char* why = DecodeRunLength(file, pixels.get(), pixelCount, bytesPerPixel))
-        return Refuse(file, why);
+    else if (const char* endsEarly = DecodeRunLength(file, pixels.get(), pixelCount, bytesPerPixel))
+        return Refuse(file, endsEarly);
 
     if (header.descriptor & kTopRowFirst)
         FlipRows(pixels.get(), header.height, header.width * bytesPerPixel);
