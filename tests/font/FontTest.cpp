@@ -127,11 +127,7 @@ TEST_F(GlyphTableTest, PixelSizesAreTheTextureRectanglesTruncatedTowardZeroAndSa
 
 TEST_F(GlyphTableTest, MalformedFilesThrowInvalidFileAndLeaveTheFontEmpty)
 {
-    const struct
-    {
-        const char* what;
-        void        (*spoil)(GlfFile& glf);
-    } cases[] = {
+    const struct { const char* what; void (*spoil)(GlfFile& glf); } cases[] = {
         {"one texel short", [](GlfFile& glf) { glf.atlasBytes -= 1; }},
         {"endChar below startChar", [](GlfFile& glf) { glf.startChar = 'B'; glf.endChar = 'A'; }},
         {"every code", [](GlfFile& glf) { glf.startChar = INT_MIN; glf.endChar = INT_MAX; }},

@@ -64,11 +64,13 @@ protected:
         return questions;
     }
 
-    // Clicks "Yes" on the question opened last.
-    void ClickYes()
+    // Clicks "Yes" (0) or "No" (1) on the question opened last.
+    void Answer(int button) { ClickCentre(Dialogs(m_game).back()->m_children[button]); }
+
+    std::vector<int> WhitesHand() const
     {
-        const GUI::IBaseWidget* yes = Dialogs(m_game).back()->m_children[0];
-        Click((yes->m_left + yes->m_right) / 2.0f, (yes->m_bottom + yes->m_top) / 2.0f);
+        const int* hand = m_game->m_state.m_players[White].m_hand;
+        return std::vector<int>(hand, hand + HandSize);
     }
 };
 
@@ -87,7 +89,7 @@ TEST_F(GameScreenTest, TheEndQuestionStandsCentredAndYesLeavesRedsMapAloneWhoeve
     EXPECT_NEAR(end->m_left + end->m_right, 600, 1);
     EXPECT_EQ(end->m_bottom, 190);
 
-    ClickYes();
+    Answer(0);
     EXPECT_TRUE(Questions().empty());
     EXPECT_EQ(KeyMaps(), Maps({&m_game->m_keyMaps[Red]}));
 }
@@ -121,8 +123,7 @@ TEST_F(GameScreenTest, EscapeAsksOnceAndTheButtonUnderThePointerGoesOut)
 {
     m_game->Show();
     m_game->PlayCard(Red, 0);
-    const std::vector<int> hand(std::begin(m_game->m_state.m_players[White].m_hand),
-                                std::end(m_game->m_state.m_players[White].m_hand));
+    const std::vector<int> hand = WhitesHand();
     const GUI::CButton* draw = static_cast<GUI::CButton*>(m_game->m_children[1]);
     MovePointer(231, 446);
     ASSERT_EQ(draw->m_currentTexture, &draw->m_overTexture);
@@ -131,25 +132,12 @@ TEST_F(GameScreenTest, EscapeAsksOnceAndTheButtonUnderThePointerGoesOut)
     EXPECT_EQ(draw->m_currentTexture, &draw->m_texture);
     Press({kKeyEscape, kKey1, kKey5, kKeyD, kKeyS});
     EXPECT_EQ(Questions(), Strings{"Are you sure you want to quit?"});
-    EXPECT_EQ(std::vector<int>(std::begin(m_game->m_state.m_players[White].m_hand),
-                               std::end(m_game->m_state.m_players[White].m_hand)),
-              hand);
+    EXPECT_EQ(WhitesHand(), hand);
 
-    const GUI::IBaseWidget* no = Dialogs(m_game).back()->m_children[1];
-    Click((no->m_left + no->m_right) / 2.0f, (no->m_bottom + no->m_top) / 2.0f);
+    Answer(1);
     EXPECT_TRUE(Questions().empty());
     EXPECT_EQ(draw->m_currentTexture, &draw->m_texture);
     EXPECT_EQ(m_game->m_state.m_current, White);
-}
-
-TEST_F(GameScreenTest, ANewGameStartsWithAnEmptyStatusLine)
-{
-    m_game->Show();
-    Press({kKeyD});
-    ASSERT_EQ(m_game->m_status->m_text, "You already have 5 cards.");
-    static_cast<GUI::CScreen*>(m_menu)->Show();
-    m_game->Show();
-    EXPECT_EQ(m_game->m_status->m_text, "");
 }
 
 //------------------------------------------------------------------ Computer opponent
@@ -180,7 +168,7 @@ TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
     m_game->QuitGame();
     ASSERT_EQ(Dialogs(m_game).size(), 1u);
     EXPECT_EQ(Edges({Dialogs(m_game)[0]}), std::vector<int>({150, 190, 450, 290}));
-    ClickYes();
+    Answer(0);
     EXPECT_EQ(ai->m_turns, 0);
 
     m_game->Show();

@@ -57,21 +57,6 @@ TEST_F(MenuTest, TheMenusStartTheChosenGameAndNoOther)
     EXPECT_EQ(m_handler.QueuedCount(), 0u);
 }
 
-// "1 Player", "Instructions" and "Credits" are clicked at (74, y + 16).
-TEST_F(MenuTest, EscapeOnTheDifficultyInstructionsAndCreditsScreensIsBack)
-{
-    const int escape = 257;
-    for (const float y : {186.0f, 116.0f, 81.0f})
-    {
-        Click(74, y);
-        ASSERT_FALSE(m_menu->m_visible) << y;
-        EXPECT_EQ(KeyMaps().size(), 1u) << y;
-        Press({escape});
-        EXPECT_TRUE(m_menu->m_visible) << y;
-        EXPECT_TRUE(KeyMaps().empty()) << y;
-    }
-}
-
 TEST_F(MenuTest, CreditsStandLineForLineBesideTheirCaptions)
 {
     GUI::IBaseWidget* credits = GUI::g_rootWidget.m_children[4];

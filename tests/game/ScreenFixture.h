@@ -70,9 +70,9 @@ protected:
         RunQueuedTasks();
     }
 
-    void MovePointer(float x, float y)
+    void MovePointer(float x, float y, bool left = false)
     {
-        GUI::UpdateMouseState(m_mouse, x, y, false, false, false);
+        GUI::UpdateMouseState(m_mouse, x, y, left, false, false);
         GUI::g_rootWidget.DispatchMouse(m_mouse);
     }
 
@@ -80,11 +80,13 @@ protected:
     void Click(float x, float y)
     {
         for (const bool left : { false, true, false })
-        {
-            GUI::UpdateMouseState(m_mouse, x, y, left, false, false);
-            GUI::g_rootWidget.DispatchMouse(m_mouse);
-        }
+            MovePointer(x, y, left);
         RunQueuedTasks();
+    }
+
+    void ClickCentre(const GUI::IBaseWidget* widget)
+    {
+        Click((widget->m_left + widget->m_right) / 2.0f, (widget->m_bottom + widget->m_top) / 2.0f);
     }
 
     static std::vector<Input::Keyboard::CKeyMap*> KeyMaps()

@@ -13,15 +13,9 @@ typedef WidgetFixture LabelButtonTest;
 // a caption wider than the box starts left of the button, rounded toward it.
 TEST_F(LabelButtonTest, LabelIsCentredInThe128By32BoxAtTheButtonsCorner)
 {
-    const struct
-    {
-        int         x, y, width, height;
-        const char* caption;
-        int         left, bottom, labelWidth;
-    } rows[] = {{10, 30, 128, 32, "Back", 10 + 48, 30 + 8, 32},
-                {40, 340, 32, 64, "Back", 40 + 48, 340 + 8, 32},
-                {10, 30, 128, 32, "Everything worked", 9, 30 + 8, 131},
-                {10, 30, 128, 32, "", 10 + 64, 30 + 8, 0}};
+    const struct { int x, y, width, height; const char* caption; int left, bottom, labelWidth; } rows[] = {
+        {10, 30, 128, 32, "Back", 10 + 48, 30 + 8, 32}, {40, 340, 32, 64, "Back", 40 + 48, 340 + 8, 32},
+        {10, 30, 128, 32, "Everything worked", 9, 30 + 8, 131}, {10, 30, 128, 32, "", 10 + 64, 30 + 8, 0}};
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.caption);

@@ -62,12 +62,7 @@ TEST_F(TabTest, ClickedHeaderTurnsActiveAtOnceAndItsPageFollowsAfterTheTask)
 // Widths of one pixel per character, so that they can be counted on the page.
 TEST(TextWrapTest, ParagraphsWrapAtTheLastSpaceThatFitsTheBox)
 {
-    const struct
-    {
-        const char* text;
-        int         width;
-        Lines       lines;
-    } rows[] = {
+    const struct { const char* text; int width; Lines lines; } rows[] = {
         {"Title\nThe quick brown fox", 10, {"Title", "The quick", "brown fox"}},
         {"abcde fghij", 11, {"abcde fghij"}},               // exactly as wide as the box
         {"short", 11, {"short"}},

@@ -25,14 +25,10 @@ TEST(FileTest, ReadsStopAtTheEndAndSeeksThatWouldReachItParkOnTheLastByte)
     EXPECT_EQ(std::string(buffer, 2), "89");
     EXPECT_EQ(file.Read(buffer, 4), 0u);
     EXPECT_TRUE(file.IsEOF());
-    const struct
-    {
-        std::uint32_t offset;
-        int           origin;               // 0 from the start, 1 from here, 2 back from the end
-        bool          done;
-        std::uint32_t position;
-    } seeks[] = {{9, 0, true, 9}, {3, 2, true, 7}, {10, 0, false, 9}, {3, 2, true, 7}, {11, 2, false, 9},
-                 {8, 0, true, 8}, {1, 1, true, 9}, {1, 1, false, 9}, {0xFFFFFFFFu, 1, false, 9}};
+    // Origin 0 is from the start, 1 from here, 2 back from the end.
+    const struct { std::uint32_t offset; int origin; bool done; std::uint32_t position; } seeks[] = {
+        {9, 0, true, 9}, {3, 2, true, 7}, {10, 0, false, 9}, {3, 2, true, 7}, {11, 2, false, 9},
+        {8, 0, true, 8}, {1, 1, true, 9}, {1, 1, false, 9}, {0xFFFFFFFFu, 1, false, 9}};
     for (const auto& seek : seeks)
     {
         SCOPED_TRACE(std::to_string(seek.offset) + " from " + std::to_string(seek.origin));

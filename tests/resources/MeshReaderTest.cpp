@@ -77,11 +77,7 @@ TEST_F(MeshReaderTest, FileThatDoesNotHoldTogetherIsRejectedAndLeavesNothing)
     // The chunk with the low byte of its length changed.
     const auto length = [](Bytes chunk, std::size_t low) { chunk[2] = static_cast<char>(low); return chunk; };
 
-    const struct
-    {
-        const char* what;
-        Bytes       bytes;
-    } cases[] = {
+    const struct { const char* what; Bytes bytes; } cases[] = {
         {"first chunk not 4D4D", Chunk(0x3D3D, Chunk(0x4D4D, ""))},
         {"empty file", ""},
         {"index at vertexCount", Model(vertices + FaceList({0, 1, 8}))},

@@ -41,19 +41,12 @@ protected:
         g_engineLog.Open("/dev/null");
     }
 
-    // A 1x1 24-bit picture, or an 8-bit one that the reader refuses.
-    std::string Picture(const char* name, bool decodable = true) const
+    // One row of black pixels, 24 bits each, or 8 bits, which the reader refuses.
+    std::string Picture(const char* name, int width = 1, char depth = 24) const
     {
-        return WriteFile(m_dir + name, std::string("\0\0\2\0\0\0\0\0\0\0\0\0\1\0\1\0", 16) +
-                                           static_cast<char>(decodable ? 24 : 8) + std::string("\0\x10\x20\x30", 4));
-    }
-
-    // One row of black pixels, 24 bits each.
-    std::string WideRow(const char* name, int width) const
-    {
-        return WriteFile(m_dir + name, std::string("\0\0\2\0\0\0\0\0\0\0\0\0", 12) +
-                                           static_cast<char>(width & 0xFF) + static_cast<char>(width >> 8) +
-                                           std::string("\1\0\x18\0", 4) + std::string(width * 3, '\0'));
+        return WriteFile(m_dir + name, std::string("\0\0\2\0\0\0\0\0\0\0\0\0", 12) + static_cast<char>(width & 0xFF) +
+                                           static_cast<char>(width >> 8) + std::string("\1\0", 2) + depth + '\0' +
+                                           std::string(width * 3, '\0'));
     }
 
     std::string GeneralLog() const { return ReadFile(m_dir + "general.log"); }
@@ -98,11 +91,11 @@ TEST_F(ResourceManagerTest, FailedLoadsLogTheirCauseAndLeaveNothingBehind)
 {
     const std::string capitals = Picture("king.TGA");
     const std::string missing = m_dir + "missing.tga";
-    const std::string grey = Picture("grey.tga", false);
+    const std::string grey = Picture("grey.tga", 1, 8);
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
     ASSERT_LT(largest, 65535);
-    const std::string wide = WideRow("wide.tga", largest + 1);
+    const std::string wide = Picture("wide.tga", largest + 1);
     for (const std::string& name : {std::string(), capitals, std::string("king"), std::string("pictures.d/king"),
                                     missing, grey, wide})
     {

@@ -98,14 +98,10 @@ TEST(TgaReaderTest, EachFileDecodesToItsPixelsOrIsRefusedWithItsCause)
     Bytes headerShortOfOneByte = Header(kUncompressed, 1, 1, 24);
     headerShortOfOneByte.pop_back();
     const Bytes twoMapEntries = {0xAA, 0xBB, 0xCC, 0xDD, 0xEE, 0xFF};
-    const struct
-    {
-        const char*        what;
-        Bytes              file;
-        std::array<int, 3> form;            // width, height, bytes per pixel; all 0 for a refused file
-        Bytes              pixels;
-        std::string        why;             // the reader's line for a refused file
-    } cases[] = {
+    // The form is the width, height and bytes per pixel, all 0 for a refused
+    // file; why is the reader's line for a refused file.
+    const struct { const char* what; Bytes file; std::array<int, 3> form; Bytes pixels; std::string why; }
+    cases[] = {
         {"rows of nine bytes",
          Header(kUncompressed, 3, 2, 24) + Bytes{3, 2, 1, 6, 5, 4, 9, 8, 7, 30, 20, 10, 60, 50, 40, 90, 80, 70},
          {3, 2, 3}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30, 40, 50, 60, 70, 80, 90}, ""},
