@@ -258,6 +258,7 @@ void SetKeyCallback(KeyCallback callback)
 {
     g_keyCallback = callback;
 }
+
 int TranslateKey(int windowKey)
 {
     if (windowKey >= GLFW_KEY_SPACE && windowKey <= GLFW_KEY_GRAVE_ACCENT)
