@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstring>
 
-#include "game/Card.h"
-#include "game/GameState.h"
+#include "game/rules/Card.h"
+#include "game/rules/GameState.h"
 
 namespace
 {
@@ -29,11 +29,6 @@ std::uint16_t SideBits(bool white)
 bool Better(bool white, int value, int best)
 {
     return white ? value > best : value < best;
-}
-
-bool OnBoard(int row, int column)
-{
-    return row >= 0 && row < BoardSize && column >= 0 && column < BoardSize;
 }
 
 // The size of the group of cells equal to value that holds the cell (0 if

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "ai/TreeSearch.h"
-#include "game/GameState.h"
-#include "game/SilentGameObserver.h"
+#include "game/rules/GameState.h"
+#include "game/rules/SilentGameObserver.h"
 
 namespace
 {

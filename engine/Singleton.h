@@ -13,6 +13,10 @@ public:
     // built the object is not a T yet.
     static T* Instance() { return static_cast<T*>(s_instance); }
 
+    // Makes the one object, which publishes itself; it lives until whoever
+    // shuts its subsystem down deletes Instance().
+    static T* Create() { return new T(); }
+
 private:
     static ISingleton* s_instance;          // the live object, or null
 };

@@ -6,6 +6,9 @@
 //   Flushers         - what becomes of a task after it ran
 //   CTask            - a task made of one starter, one flusher and a callable
 //   CRecurringTask   - a fixed-step task that catches up on lost time
+//   Queue            - makes a task that belongs to the handler from then on
+
+#include <utility>
 
 #include "engine/Time.h"
 
@@ -134,5 +137,16 @@ private:
     double   m_period;                      // seconds; length of one step
     Callable m_callable;                    // called with the period per step
 };
+
+//------------------------------------------------------------------ Queue
+
+// Every task registers itself with the handler as it is made, and from then
+// on the handler owns it and deletes it when its flusher says so. The task is
+// returned only for callers that mark it; nobody else keeps or deletes it.
+template <typename TaskType, typename... Arguments>
+TaskType* Queue(Arguments&&... arguments)
+{
+    return new TaskType(std::forward<Arguments>(arguments)...);
+}
 
 } // namespace Tasks

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/KeyCodes.h"
+
 int           g_windowWidth  = 0;
 int           g_windowHeight = 0;
 unsigned char g_fullscreen   = 0;
@@ -99,32 +101,44 @@ struct KeyPair
     int engineKey;
 };
 
-// Special keys start at 256; the engine numbers them as its first windowing
-// library did, which the key bindings are written against.
+// Printable keys keep the windowing library's code, which is their
+// character; the special keys are translated here.
 const KeyPair kSpecialKeys[] = {
-    {GLFW_KEY_ESCAPE, 257},       {GLFW_KEY_F1, 258},           {GLFW_KEY_F2, 259},
-    {GLFW_KEY_F3, 260},           {GLFW_KEY_F4, 261},           {GLFW_KEY_F5, 262},
-    {GLFW_KEY_F6, 263},           {GLFW_KEY_F7, 264},           {GLFW_KEY_F8, 265},
-    {GLFW_KEY_F9, 266},           {GLFW_KEY_F10, 267},          {GLFW_KEY_F11, 268},
-    {GLFW_KEY_F12, 269},          {GLFW_KEY_F13, 270},          {GLFW_KEY_F14, 271},
-    {GLFW_KEY_F15, 272},          {GLFW_KEY_F16, 273},          {GLFW_KEY_F17, 274},
-    {GLFW_KEY_F18, 275},          {GLFW_KEY_F19, 276},          {GLFW_KEY_F20, 277},
-    {GLFW_KEY_F21, 278},          {GLFW_KEY_F22, 279},          {GLFW_KEY_F23, 280},
-    {GLFW_KEY_F24, 281},          {GLFW_KEY_F25, 282},          {GLFW_KEY_UP, 283},
-    {GLFW_KEY_DOWN, 284},         {GLFW_KEY_LEFT, 285},         {GLFW_KEY_RIGHT, 286},
-    {GLFW_KEY_LEFT_SHIFT, 287},   {GLFW_KEY_RIGHT_SHIFT, 288},  {GLFW_KEY_LEFT_CONTROL, 289},
-    {GLFW_KEY_RIGHT_CONTROL, 290}, {GLFW_KEY_LEFT_ALT, 291},    {GLFW_KEY_RIGHT_ALT, 292},
-    {GLFW_KEY_TAB, 293},          {GLFW_KEY_ENTER, 294},        {GLFW_KEY_BACKSPACE, 295},
-    {GLFW_KEY_INSERT, 296},       {GLFW_KEY_DELETE, 297},       {GLFW_KEY_PAGE_UP, 298},
-    {GLFW_KEY_PAGE_DOWN, 299},    {GLFW_KEY_HOME, 300},         {GLFW_KEY_END, 301},
-    {GLFW_KEY_KP_0, 302},         {GLFW_KEY_KP_1, 303},         {GLFW_KEY_KP_2, 304},
-    {GLFW_KEY_KP_3, 305},         {GLFW_KEY_KP_4, 306},         {GLFW_KEY_KP_5, 307},
-    {GLFW_KEY_KP_6, 308},         {GLFW_KEY_KP_7, 309},         {GLFW_KEY_KP_8, 310},
-    {GLFW_KEY_KP_9, 311},         {GLFW_KEY_KP_DIVIDE, 312},    {GLFW_KEY_KP_MULTIPLY, 313},
-    {GLFW_KEY_KP_SUBTRACT, 314},  {GLFW_KEY_KP_ADD, 315},       {GLFW_KEY_KP_DECIMAL, 316},
-    {GLFW_KEY_KP_EQUAL, 317},     {GLFW_KEY_KP_ENTER, 318},     {GLFW_KEY_NUM_LOCK, 319},
-    {GLFW_KEY_CAPS_LOCK, 320},    {GLFW_KEY_SCROLL_LOCK, 321},  {GLFW_KEY_PAUSE, 322},
-    {GLFW_KEY_LEFT_SUPER, 323},   {GLFW_KEY_RIGHT_SUPER, 324},  {GLFW_KEY_MENU, 325},
+    {GLFW_KEY_ESCAPE, Keys::Escape},                 {GLFW_KEY_F1, Keys::F1},
+    {GLFW_KEY_F2, Keys::F2},                         {GLFW_KEY_F3, Keys::F3},
+    {GLFW_KEY_F4, Keys::F4},                         {GLFW_KEY_F5, Keys::F5},
+    {GLFW_KEY_F6, Keys::F6},                         {GLFW_KEY_F7, Keys::F7},
+    {GLFW_KEY_F8, Keys::F8},                         {GLFW_KEY_F9, Keys::F9},
+    {GLFW_KEY_F10, Keys::F10},                       {GLFW_KEY_F11, Keys::F11},
+    {GLFW_KEY_F12, Keys::F12},                       {GLFW_KEY_F13, Keys::F13},
+    {GLFW_KEY_F14, Keys::F14},                       {GLFW_KEY_F15, Keys::F15},
+    {GLFW_KEY_F16, Keys::F16},                       {GLFW_KEY_F17, Keys::F17},
+    {GLFW_KEY_F18, Keys::F18},                       {GLFW_KEY_F19, Keys::F19},
+    {GLFW_KEY_F20, Keys::F20},                       {GLFW_KEY_F21, Keys::F21},
+    {GLFW_KEY_F22, Keys::F22},                       {GLFW_KEY_F23, Keys::F23},
+    {GLFW_KEY_F24, Keys::F24},                       {GLFW_KEY_F25, Keys::F25},
+    {GLFW_KEY_UP, Keys::Up},                         {GLFW_KEY_DOWN, Keys::Down},
+    {GLFW_KEY_LEFT, Keys::Left},                     {GLFW_KEY_RIGHT, Keys::Right},
+    {GLFW_KEY_LEFT_SHIFT, Keys::LeftShift},          {GLFW_KEY_RIGHT_SHIFT, Keys::RightShift},
+    {GLFW_KEY_LEFT_CONTROL, Keys::LeftControl},      {GLFW_KEY_RIGHT_CONTROL, Keys::RightControl},
+    {GLFW_KEY_LEFT_ALT, Keys::LeftAlt},              {GLFW_KEY_RIGHT_ALT, Keys::RightAlt},
+    {GLFW_KEY_TAB, Keys::Tab},                       {GLFW_KEY_ENTER, Keys::Enter},
+    {GLFW_KEY_BACKSPACE, Keys::Backspace},           {GLFW_KEY_INSERT, Keys::Insert},
+    {GLFW_KEY_DELETE, Keys::Delete},                 {GLFW_KEY_PAGE_UP, Keys::PageUp},
+    {GLFW_KEY_PAGE_DOWN, Keys::PageDown},            {GLFW_KEY_HOME, Keys::Home},
+    {GLFW_KEY_END, Keys::End},                       {GLFW_KEY_KP_0, Keys::Pad0},
+    {GLFW_KEY_KP_1, Keys::Pad1},                     {GLFW_KEY_KP_2, Keys::Pad2},
+    {GLFW_KEY_KP_3, Keys::Pad3},                     {GLFW_KEY_KP_4, Keys::Pad4},
+    {GLFW_KEY_KP_5, Keys::Pad5},                     {GLFW_KEY_KP_6, Keys::Pad6},
+    {GLFW_KEY_KP_7, Keys::Pad7},                     {GLFW_KEY_KP_8, Keys::Pad8},
+    {GLFW_KEY_KP_9, Keys::Pad9},                     {GLFW_KEY_KP_DIVIDE, Keys::PadDivide},
+    {GLFW_KEY_KP_MULTIPLY, Keys::PadMultiply},       {GLFW_KEY_KP_SUBTRACT, Keys::PadSubtract},
+    {GLFW_KEY_KP_ADD, Keys::PadAdd},                 {GLFW_KEY_KP_DECIMAL, Keys::PadDecimal},
+    {GLFW_KEY_KP_EQUAL, Keys::PadEqual},             {GLFW_KEY_KP_ENTER, Keys::PadEnter},
+    {GLFW_KEY_NUM_LOCK, Keys::NumLock},              {GLFW_KEY_CAPS_LOCK, Keys::CapsLock},
+    {GLFW_KEY_SCROLL_LOCK, Keys::ScrollLock},        {GLFW_KEY_PAUSE, Keys::Pause},
+    {GLFW_KEY_LEFT_SUPER, Keys::LeftSuper},          {GLFW_KEY_RIGHT_SUPER, Keys::RightSuper},
+    {GLFW_KEY_MENU, Keys::Menu},
 };
 
 } // namespace

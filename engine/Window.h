@@ -2,8 +2,7 @@
 
 // The one place that talks to the windowing library: the window, its
 // context, the timer, and the raw mouse and keyboard. Key codes handed to the
-// key callback are the engine's own (printable keys by their upper-case
-// character, Escape 257, keypad 0 to 9 as 302 to 311, ...).
+// key callback are the engine's own (engine/KeyCodes.h).
 
 extern int           g_windowWidth;         // canvas pixels; set by UserInit, kept when the window resizes
 extern int           g_windowHeight;        // canvas pixels

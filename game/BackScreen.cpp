@@ -1,19 +1,13 @@
 #include "game/BackScreen.h"
 
 #include "engine/Callables.h"
+#include "engine/KeyCodes.h"
 #include "gui/WidgetEvent.h"
 #include "input/Keyboard.h"
 
-namespace
-{
-
-const int kKeyEscape = 257;                 // engine key code
-
-} // namespace
-
 CBackScreen::CBackScreen(GUI::CScreen* back)
 {
-    m_keyMap.BindKey(kKeyEscape, Functor0<GUI::CScreen>(back, &GUI::CScreen::Show), Input::Keyboard::Pressed);
+    m_keyMap.BindKey(Keys::Escape, Functor0<GUI::CScreen>(back, &GUI::CScreen::Show), Input::Keyboard::Pressed);
 }
 
 // The map goes on only after the screen shown before has been hidden, since

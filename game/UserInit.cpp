@@ -1,6 +1,6 @@
-#include "engine/SystemReport.h"
+#include "engine/startup/SystemReport.h"
 #include "engine/Task.h"
-#include "engine/UserHooks.h"
+#include "engine/startup/UserHooks.h"
 #include "engine/Window.h"
 #include "game/MenuBuilder.h"
 
@@ -18,8 +18,8 @@ int UserInit()
     g_fullscreen = 0;
     g_windowWidth = 600;
     g_windowHeight = 480;
-    new StartTask(WriteSystemReport);
-    new StartTask(BuildMenus);
+    Tasks::Queue<StartTask>(WriteSystemReport);
+    Tasks::Queue<StartTask>(BuildMenus);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ai/BaseAI.h"
+#include "engine/KeyCodes.h"
 #include "engine/Task.h"
 #include "engine/Time.h"
 #include "engine/TimedTask.h"
@@ -42,13 +43,6 @@ const int kKnightMarkInset = 11;            // centres the 16 by 16 knight on th
 const int kTintAlpha = 70;                  // of 255: the last move's squares, faintly
 
 const unsigned char kPlayerColours[2][3] = {{255, 0, 0}, {255, 255, 255}};     // Red's, White's
-
-// Engine key codes.
-const int kKeyDigit1 = 49;
-const int kKeyPad1 = 303;
-const int kKeyD = 68;
-const int kKeyS = 83;
-const int kKeyEscape = 257;
 
 unsigned ElapsedSeconds()
 {
@@ -393,7 +387,7 @@ void CValdmoor::OnCardPlayed(PlayerID player, int slot)
 void CValdmoor::OnComputerToMove()
 {
     ++m_computerTurns;
-    new Tasks::CTimedTask<Closure1<CValdmoor, unsigned>>(
+    Tasks::Queue<Tasks::CTimedTask<Closure1<CValdmoor, unsigned>>>(
         Closure1<CValdmoor, unsigned>(this, &CValdmoor::ComputerTurn, m_computerTurns),
         ElapsedTime() + kComputerPause);
 }
@@ -492,16 +486,16 @@ void CValdmoor::BindKeys(PlayerID player)
 {
     Input::Keyboard::CKeyMap& map = m_keyMaps[player];
     for (int slot = 0; slot < HandSize; ++slot)
-        map.BindKey(static_cast<std::uint16_t>(kKeyDigit1 + slot),
+        map.BindKey(static_cast<std::uint16_t>(Keys::Digit1 + slot),
                     Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot),
                     Input::Keyboard::Pressed);
     for (int slot = 0; slot < HandSize; ++slot)
-        map.BindKey(static_cast<std::uint16_t>(kKeyPad1 + slot),
+        map.BindKey(static_cast<std::uint16_t>(Keys::Pad1 + slot),
                     Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot),
                     Input::Keyboard::Pressed);
-    map.BindKey(kKeyD, Functor0<CValdmoor>(this, &CValdmoor::HumanDrawCard), Input::Keyboard::Pressed);
-    map.BindKey(kKeyS, Functor0<CValdmoor>(this, &CValdmoor::HumanSkipTurn), Input::Keyboard::Pressed);
-    map.BindKey(kKeyEscape, Functor0<CValdmoor>(this, &CValdmoor::QuitGame), Input::Keyboard::Pressed);
+    map.BindKey(Keys::D, Functor0<CValdmoor>(this, &CValdmoor::HumanDrawCard), Input::Keyboard::Pressed);
+    map.BindKey(Keys::S, Functor0<CValdmoor>(this, &CValdmoor::HumanSkipTurn), Input::Keyboard::Pressed);
+    map.BindKey(Keys::Escape, Functor0<CValdmoor>(this, &CValdmoor::QuitGame), Input::Keyboard::Pressed);
 }
 
 // A hand button has no picture until a card is dealt to it.
@@ -537,8 +531,8 @@ void CValdmoor::AddKnights(PlayerID player, int x, int step, const char* texture
 void CValdmoor::AskQuestion(const std::string& question, void (CValdmoor::*answer)(bool))
 {
     const int width = std::max(300, m_status->m_font.TextWidth(question.c_str()) + 20);
-    new Question(this, Functor1<CValdmoor, bool>(this, answer), question, (g_windowWidth - width) / 2,
-                 (g_windowHeight - 100) / 2, width, 100);
+    GUI::OpenDialog<Question>(this, Functor1<CValdmoor, bool>(this, answer), question, (g_windowWidth - width) / 2,
+                              (g_windowHeight - 100) / 2, width, 100);
 }
 
 void CValdmoor::CloseDialogs()
@@ -558,6 +552,6 @@ void CValdmoor::CloseDialogs()
 // the next tick, when that dialog is gone.
 void CValdmoor::LeaveForMenu()
 {
-    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, Functor0<GUI::CScreen>>(
+    Tasks::Queue<Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, Functor0<GUI::CScreen>>>(
         Functor0<GUI::CScreen>(m_menu, &GUI::CScreen::Show));
 }

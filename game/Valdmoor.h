@@ -3,9 +3,10 @@
 #include <string>
 
 #include "engine/Callables.h"
-#include "game/Card.h"
-#include "game/GameObserver.h"
-#include "game/GameState.h"
+#include "game/rules/Card.h"
+#include "game/rules/GameObserver.h"
+#include "game/rules/GameState.h"
+#include "game/rules/GameTable.h"
 #include "gui/ActionButton.h"
 #include "gui/Image.h"
 #include "gui/Label.h"
@@ -22,7 +23,7 @@ class IBaseAI;
 // questions. Every action goes to the rules first; what they report comes
 // back through the observer calls and changes the widgets. Each Show starts
 // a new game.
-class CValdmoor : public GUI::CScreen, public IGameObserver
+class CValdmoor : public GUI::CScreen, public IGameObserver, public IGameTable
 {
 public:
     typedef GUI::CActionButton<Closure2<CValdmoor, PlayerID, int>> HandButton;
@@ -60,6 +61,13 @@ public:
     // computer to move, and only for the turn queued last.
     void ComputerTurn(unsigned turn);
     bool QuestionOpen() const;              // a yes/no question is on this screen
+
+    // The computer's seat: its action goes to the front of the run queue,
+    // to PlayCard, DrawCard or SkipTurn.
+    const CGameState& Position() const override;
+    void              QueuePlayCard(PlayerID player, int slot) override;
+    void              QueueDrawCard() override;
+    void              QueueSkipTurn() override;
 
     // The rules' reports.
     void OnStatus(const std::string& text) override;

@@ -38,7 +38,7 @@ void CActionButton<F>::OnEvent(int event, const MouseState& mouse)
     }
     CButton::OnEvent(MouseLeave, mouse);
     g_rootWidget.ResetHover(&g_rootWidget);
-    new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, F>(m_action);
+    Tasks::Queue<Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, F>>(m_action);
 }
 
 } // namespace GUI

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "gui/Window.h"
 
 namespace GUI
@@ -21,5 +23,13 @@ public:
 protected:
     void ReleaseMouse();                    // hands the mouse to the dialog below, or to the root
 };
+
+// A dialog owns itself: it joins its owner's screen as it is made and deletes
+// itself once answered, or goes with that screen. The opener keeps no pointer.
+template <typename Dialog, typename... Arguments>
+Dialog* OpenDialog(Arguments&&... arguments)
+{
+    return new Dialog(std::forward<Arguments>(arguments)...);
+}
 
 } // namespace GUI

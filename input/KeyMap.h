@@ -44,7 +44,7 @@ public:
         explicit CActionWrapper(const F& action) : m_action(action) {}
         void Invoke() override
         {
-            new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, F>(m_action);
+            Tasks::Queue<Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, F>>(m_action);
         }
 
     private:

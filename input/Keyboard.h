@@ -2,7 +2,7 @@
 
 // The keyboard: the key callback records which keys are down, and once per
 // tick ProcessKeys fires the bindings of the key map on top of the stack.
-// Key codes are the engine's (engine/Window.h); codes 0 to 511 are tracked.
+// Key codes are the engine's (engine/KeyCodes.h); codes 0 to 511 are tracked.
 
 #include <deque>
 

@@ -2,7 +2,7 @@
 
 #include "ai/TreeAI.h"
 #include "ai/TreeSearch.h"
-#include "game/Card.h"
+#include "game/rules/Card.h"
 #include "game/Valdmoor.h"
 #include "gui/RootWidget.h"
 #include "gui/Screen.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ai/TreeSearch.h"
-#include "game/Card.h"
+#include "game/rules/Card.h"
 #include "tests/game/TestGame.h"
 
 namespace

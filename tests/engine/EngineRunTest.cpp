@@ -7,8 +7,8 @@
 #include <iterator>
 #include <string>
 
-#include "engine/Engine.h"
-#include "engine/UserHooks.h"
+#include "engine/startup/Engine.h"
+#include "engine/startup/UserHooks.h"
 
 int UserInit()
 {

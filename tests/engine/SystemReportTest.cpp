@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/SystemReport.h"
+#include "engine/startup/SystemReport.h"
 
 TEST(SystemReportTest, LayoutHasEveryLabelAtItsWidth)
 {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "game/Deck.h"
+#include "game/rules/Deck.h"
 #include "tests/game/TestGame.h"
 
 namespace

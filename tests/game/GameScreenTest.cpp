@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "ai/BaseAI.h"
-#include "engine/Callables.h"
-#include "engine/Task.h"
 #include "gui/Button.h"
 #include "gui/Label.h"
 #include "tests/game/ScreenFixture.h"
@@ -36,8 +34,7 @@ public:
     void TakeTurn() override
     {
         ++m_turns;
-        new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, Functor0<CValdmoor>>(
-            Functor0<CValdmoor>(m_game, &CValdmoor::SkipTurn));
+        m_game->QueueSkipTurn();
     }
 
     int m_turns = 0;                        // TakeTurn calls

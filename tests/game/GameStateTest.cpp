@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "game/Card.h"
-#include "game/GameState.h"
+#include "game/rules/Card.h"
+#include "game/rules/GameState.h"
 #include "tests/game/TestGame.h"
 
 namespace

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "game/Card.h"
-#include "game/GameObserver.h"
-#include "game/GameState.h"
+#include "game/rules/Card.h"
+#include "game/rules/GameObserver.h"
+#include "game/rules/GameState.h"
 
 inline unsigned g_testSeconds = 0;          // what every shuffle of the tests is seeded with
 

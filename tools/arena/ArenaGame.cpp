@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "ai/TreeSearch.h"
-#include "game/Card.h"
-#include "game/SilentGameObserver.h"
-#include "game/GameState.h"
+#include "game/rules/Card.h"
+#include "game/rules/SilentGameObserver.h"
+#include "game/rules/GameState.h"
 
 namespace
 {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/Player.h"
+#include "game/rules/Player.h"
 #include "tools/arena/ArenaGame.h"
 #include "tools/arena/ArenaOptions.h"
 

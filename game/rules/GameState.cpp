@@ -1,17 +1,12 @@
-#include "game/GameState.h"
+#include "game/rules/GameState.h"
 
-#include "game/Card.h"
-#include "game/GameObserver.h"
+#include "game/rules/Card.h"
+#include "game/rules/GameObserver.h"
 
 namespace
 {
 
 const int g_kingStart = 4;                  // the king starts on the centre square
-
-bool OnBoard(int row, int column)
-{
-    return row >= 0 && row < BoardSize && column >= 0 && column < BoardSize;
-}
 
 } // namespace
 

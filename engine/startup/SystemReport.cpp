@@ -1,4 +1,4 @@
-#include "engine/SystemReport.h"
+#include "engine/startup/SystemReport.h"
 
 #include <GL/gl.h>
 

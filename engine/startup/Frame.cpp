@@ -1,4 +1,4 @@
-#include "engine/Frame.h"
+#include "engine/startup/Frame.h"
 
 #include <GL/gl.h>
 

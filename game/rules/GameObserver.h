@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/Player.h"
+#include "game/rules/Player.h"
 
 // What the screen of a game does while the rules run. CGameState calls these
 // at fixed points of each action, in this order within one action:

@@ -1,4 +1,4 @@
-#include "game/Card.h"
+#include "game/rules/Card.h"
 
 namespace
 {

@@ -1,9 +1,9 @@
-#include "game/Deck.h"
+#include "game/rules/Deck.h"
 
 #include <cstdint>
 #include <utility>
 
-#include "game/Card.h"
+#include "game/rules/Card.h"
 
 namespace
 {

@@ -3,13 +3,18 @@
 #include <cstdint>
 #include <string>
 
-#include "game/Deck.h"
-#include "game/Player.h"
+#include "game/rules/Deck.h"
+#include "game/rules/Player.h"
 
 class IGameObserver;
 
 const int BoardSize = 9;                    // squares along each side of the board
 const int CellCount = BoardSize * BoardSize;
+
+inline bool OnBoard(int row, int column)
+{
+    return row >= 0 && row < BoardSize && column >= 0 && column < BoardSize;
+}
 
 // The king's move by the last card played in a game.
 struct KingMove

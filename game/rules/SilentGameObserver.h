@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/GameObserver.h"
+#include "game/rules/GameObserver.h"
 
 // An observer for games played without a screen (the arena, the benchmark):
 // it shows nothing. Derive from it to watch just the events you need.

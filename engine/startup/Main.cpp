@@ -1,4 +1,4 @@
-#include "engine/Engine.h"
+#include "engine/startup/Engine.h"
 
 // The arguments are not used: the game has no command line.
 int main()

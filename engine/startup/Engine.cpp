@@ -1,4 +1,4 @@
-#include "engine/Engine.h"
+#include "engine/startup/Engine.h"
 
 #include <cstdio>
 #include <ctime>
@@ -6,12 +6,12 @@
 
 #include "engine/Callables.h"
 #include "engine/Clock.h"
-#include "engine/Frame.h"
+#include "engine/startup/Frame.h"
 #include "engine/Log.h"
 #include "engine/StopSignals.h"
 #include "engine/TaskHandler.h"
 #include "engine/Time.h"
-#include "engine/UserHooks.h"
+#include "engine/startup/UserHooks.h"
 #include "engine/Window.h"
 #include "font/Font.h"
 #include "gui/RootWidget.h"
@@ -28,6 +28,9 @@ namespace
 {
 
 typedef Tasks::CRecurringTask<Functor1<Scenegraph::IBase, double>> SceneUpdateTask;
+
+template <typename Callable>
+using RepeatTask = Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Callable>;
 
 // One sixtieth in single precision, widened: the scene steps at exactly that.
 const double kScenePeriod = static_cast<double>(1.0f / 60.0f);
@@ -88,6 +91,17 @@ void LogStartLine()
     g_engineLog.Commit();
 }
 
+// The frame, the clocks and the scene's fixed step run on every pass; each
+// goes to the front of the queue as it is made, so they run in the reverse
+// of this order.
+void QueueRoutineTasks()
+{
+    Tasks::MarkRoutine(Tasks::Queue<RepeatTask<void (*)()>>(RenderFrame));
+    Tasks::MarkRoutine(Tasks::Queue<RepeatTask<Function0>>(Function0(UpdateTiming)));
+    Tasks::MarkRoutine(Tasks::Queue<SceneUpdateTask>(
+        Functor1<Scenegraph::IBase, double>(g_sceneRoot, &Scenegraph::IBase::UpdateTree), kScenePeriod));
+}
+
 } // namespace
 
 int EngineInit(int argument)
@@ -102,7 +116,7 @@ int EngineInit(int argument)
         return Fail("GLFW initialization failed.", 1, WindowSystemError());
     Stamp("] GLFW initialization succesfull.");
 
-    new CTaskHandler();
+    CTaskHandler::Create();
     Stamp("] Task Handler created.");
 
     if (FileSystemInit(argument) != 0)
@@ -110,15 +124,11 @@ int EngineInit(int argument)
     Stamp("] File system initialised.");
 
     InitClocks();
-    new CResourceManager();
+    CResourceManager::Create();
     Stamp("] Resource Manager created.");
 
     g_sceneRoot = new Scenegraph::IBase();
-    Tasks::MarkRoutine(new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, void (*)()>(RenderFrame));
-    Tasks::MarkRoutine(
-        new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Repeat, Function0>(Function0(UpdateTiming)));
-    Tasks::MarkRoutine(new SceneUpdateTask(
-        Functor1<Scenegraph::IBase, double>(g_sceneRoot, &Scenegraph::IBase::UpdateTree), kScenePeriod));
+    QueueRoutineTasks();
 
     if (const int result = UserInit())
         return Fail("User initialization failed.", result);

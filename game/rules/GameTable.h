@@ -1,0 +1,18 @@
+#pragma once
+
+#include "game/rules/GameState.h"
+#include "game/rules/Player.h"
+
+// The game as a computer player sits at it: it reads the position and asks
+// for its action, which the game takes on its next tick through the same
+// checks as a human's. Whatever shows the game implements it.
+class IGameTable
+{
+public:
+    virtual ~IGameTable() {}
+
+    virtual const CGameState& Position() const = 0;
+    virtual void              QueuePlayCard(PlayerID player, int slot) = 0;
+    virtual void              QueueDrawCard() = 0;
+    virtual void              QueueSkipTurn() = 0;
+};
