@@ -11,6 +11,7 @@
 #include "engine/TimedTask.h"
 #include "engine/Window.h"
 #include "gui/ModalDialog.h"
+#include "gui/Outline.h"
 #include "gui/RootWidget.h"
 #include "gui/WidgetEvent.h"
 #include "gui/YesNoModalDialog.h"
@@ -25,10 +26,72 @@ typedef GUI::CYesNoModalDialog<Functor1<CValdmoor, bool>> Question;
 const char* const kButtonOut = "Assets/buttonOut.tga";
 const char* const kButtonOver = "Assets/buttonOver.tga";
 
-const int kBoardWidth = 342;                // pixels; nine squares of 38
-const int kSquare = 38;                     // pixels
-const int kBoardBottom = 60;                // pixels
+// The screen's layout, in pixels from the window's bottom left corner. The
+// board is centred across the window; everything else keeps its place
+// whatever the window's width.
+const int kBackgroundLeft = 128;            // the picture's left edge; it reaches the right one
+const int kBackgroundDrop = 32;             // the picture hangs this far below the window, up to its top
+const unsigned char kBackgroundGrey = 120;  // of 255: the picture darkened under the board
+const int kBoardWidth = 342;                // nine squares of 38
+const int kSquare = 38;
+const int kBoardBottom = 60;
+const int kPieceSize = 32;                  // the stone and the king
+const int kPieceInset = 3;                  // from a square's corner to its piece's, centring it
+const int kButtonWidth = 128;               // Quit, Draw and Skip
+const int kButtonHeight = 32;
+const int kTopRowY = 430;                   // bottom edge of Draw, Skip and the scores, over the knights
+const int kScoreRoom = 20;                  // White's score ends this far inside the board's right edge
+const int kCardWidth = 32;                  // a hand button
+const int kCardHeight = 64;
+const int kHandX[2] = {40, 525};            // left edge of Red's, White's hand column
 const int kHandSlotY[HandSize] = {340, 270, 200, 130, 60};    // bottom edge of each card slot, slot 1 at the top
+const int kSlotNumberX[2] = {25, 565};      // Red's numbers left of the hand, White's right of it
+const int kSlotNumberRise = 25;             // from a slot's bottom edge to its number's, halfway up
+const int kKnightSize = 16;
+const int kKnightRowY = 410;                // just above the board
+const int kKnightX[2] = {130, 455};         // Red's first knight at the left, White's at the right
+const int kKnightStep[2] = {20, -20};       // both rows grow inwards
+
+// The frame round the hand column of the player to move: Red's spans x 10..90,
+// White's lies one step to the right, round 505..585.
+const int kTurnFrameLeft = 10;
+const int kTurnFrameStep = 495;
+const int kTurnFrameWidth = 80;
+const int kTurnFrameBottom = 50;            // 10 under the lowest card
+const int kTurnFrameTop = 415;              // 11 over the highest card
+
+const int kQuestionWidth = 300;             // the narrowest a yes/no question is
+const int kQuestionMargins = 20;            // round a longer question's text, both sides together
+const int kQuestionHeight = 100;            // pixels, whatever the question
+
+// How bright a hand's card buttons are drawn, per card: a card that cannot be
+// played now is dimmed, and the hand of the player who waits is darker still.
+struct HandShade
+{
+    float unplayable;
+    float playable;
+};
+
+struct HandShading
+{
+    HandShade toMove;
+    HandShade waiting;
+};
+
+enum ShadingMoment
+{
+    AfterAction,                            // every action that passes the turn
+    AfterDeal                               // a new game, once, before Red's first move
+};
+
+const HandShading kHandShading[2] = {
+    // The mover's playable cards at full light, the others 0.4 darker; the
+    // waiting hand 0.1 under the mover's.
+    {{0.6f, 0.6f + 0.4f}, {0.5f, 0.5f + 0.4f}},
+    // Red opens with playable cards at full light and the others at half;
+    // White's hand, whose turn is farther off, at 0.7 and 0.3.
+    {{0.5f, 0.5f + 0.5f}, {0.3f, 0.3f + 0.4f}},
+};
 
 // The computer's reply waits this long after the move before it, so that the
 // player sees that move land first.
@@ -49,6 +112,18 @@ unsigned ElapsedSeconds()
     return static_cast<unsigned>(ElapsedTime());
 }
 
+void ShadeHands(const CGameState& state, CValdmoor::HandButton* const (&buttons)[2][HandSize],
+                const HandShading& shading)
+{
+    for (PlayerID player : {Red, White})
+    {
+        const HandShade& shade = player == state.m_current ? shading.toMove : shading.waiting;
+        for (int slot = 0; slot < HandSize; ++slot)
+            buttons[player][slot]->m_brightness = state.m_players[player].m_playable[slot] ? shade.playable
+                                                                                            : shade.unplayable;
+    }
+}
+
 void Send(GUI::IBaseWidget* widget, GUI::WidgetEvent event)
 {
     const GUI::MouseState still = {};
@@ -58,43 +133,17 @@ void Send(GUI::IBaseWidget* widget, GUI::WidgetEvent event)
 } // namespace
 
 CValdmoor::CValdmoor(GUI::CScreen* menu)
-    : m_menu(menu), m_state(this, ElapsedSeconds), m_ai(nullptr), m_computerTurns(0)
+    : m_menu(menu), m_state(this, ElapsedSeconds), m_ai(nullptr), m_computerTurns(0), m_keyMapsOn(0)
 {
-    const int width = g_windowWidth;
-    const int height = g_windowHeight;
+    m_background = new GUI::CImage(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
+                                   g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga");
+    m_stone = new GUI::CImage(0, 0, kPieceSize, kPieceSize, "Assets/rose.tga");
+    m_knightMarks[Red] = new GUI::CImage(0, 0, kKnightSize, kKnightSize, "Assets/knight1.tga");
+    m_knightMarks[White] = new GUI::CImage(0, 0, kKnightSize, kKnightSize, "Assets/knight2.tga");
+    AddScreenButtons();
+    LoadCardTextures();
 
-    m_background = new GUI::CImage(128, -32, width - 128, height + 32, "Assets/mainBackground.tga");
-    m_stone = new GUI::CImage(0, 0, 32, 32, "Assets/rose.tga");
-    m_knightMarks[Red] = new GUI::CImage(0, 0, 16, 16, "Assets/knight1.tga");
-    m_knightMarks[White] = new GUI::CImage(0, 0, 16, 16, "Assets/knight2.tga");
-
-    const struct
-    {
-        int                 x;
-        int                 y;
-        const char*         caption;
-        void (CValdmoor::*action)();
-    } buttons[] = {
-        {10, 10, "Quit", &CValdmoor::QuitGame},
-        {167, 430, "Draw", &CValdmoor::HumanDrawCard},
-        {305, 430, "Skip", &CValdmoor::HumanSkipTurn},
-    };
-    for (const auto& button : buttons)
-    {
-        ScreenButton* widget = new ScreenButton(button.x, button.y, 128, 32, kButtonOut, kButtonOver,
-                                                Functor0<CValdmoor>(this, button.action));
-        widget->AddChild(new GUI::CLabel(button.caption));
-        AddChild(widget);
-    }
-
-    for (int card = 0; card < CardCount; ++card)
-    {
-        const std::string name = "Assets/card" + std::to_string(CardDistance(card)) + "_" +
-                                 std::to_string(CardDirection(card) + 1) + ".tga";
-        m_cardTextures[card].Load(name.c_str(), TextureOptions{false});
-    }
-
-    m_king = new GUI::CImage(0, 0, 32, 32, "Assets/king.tga");
+    m_king = new GUI::CImage(0, 0, kPieceSize, kPieceSize, "Assets/king.tga");
     AddChild(m_king);
     m_status = new GUI::CLabel(0, 0, "");
     AddChild(m_status);
@@ -102,17 +151,14 @@ CValdmoor::CValdmoor(GUI::CScreen* menu)
     BindKeys(Red);
     BindKeys(White);
 
-    AddHand(Red, 40);
-    AddHand(White, 525);
-    m_scoreLabels[Red] = new GUI::CLabel((width - kBoardWidth) / 2, 430, "0");
-    m_scoreLabels[White] = new GUI::CLabel(width - (width - kBoardWidth) / 2 - 20, 430, "0");
-    AddChild(m_scoreLabels[Red]);
-    AddChild(m_scoreLabels[White]);
+    AddHand(Red);
+    AddHand(White);
+    AddScores();
 
-    AddSlotNumbers(25);
-    AddKnights(Red, 130, 20, "Assets/knight1.tga");
-    AddSlotNumbers(565);
-    AddKnights(White, 455, -20, "Assets/knight2.tga");
+    AddSlotNumbers(Red);
+    AddKnights(Red, "Assets/knight1.tga");
+    AddSlotNumbers(White);
+    AddKnights(White, "Assets/knight2.tga");
 }
 
 // The key maps are not popped: the screen dies at shutdown, after the last
@@ -126,96 +172,37 @@ CValdmoor::~CValdmoor()
     delete m_ai;
 }
 
+// The king and the other children are drawn after this, over the board.
 bool CValdmoor::Draw()
 {
     if (!m_visible)
         return false;
-    const int width = g_windowWidth;
-
-    glColor3ub(120, 120, 120);
+    glColor3ub(kBackgroundGrey, kBackgroundGrey, kBackgroundGrey);
     m_background->Draw();
-
-    glPushMatrix();
-    glTranslatef((width - kBoardWidth) * 0.5f, static_cast<float>(kBoardBottom), 0.0f);
-    for (int row = 0; row < BoardSize; ++row)
-    {
-        for (int column = 0; column < BoardSize; ++column)
-        {
-            glColor3ub(255, 255, 255);
-            glBegin(GL_LINE_LOOP);
-            glVertex2i(0, 0);
-            glVertex2i(kSquare, 0);
-            glVertex2i(kSquare, kSquare);
-            glVertex2i(0, kSquare);
-            glEnd();
-            DrawMoveTint(row * BoardSize + column);
-            const int cell = m_state.m_board[row * BoardSize + column];
-            if (cell != EmptyCell)
-            {
-                if (cell == Red)
-                    glColor3ub(255, 0, 0);
-                else
-                    glColor3ub(255, 255, 255);
-                glPushMatrix();
-                glTranslatef(3.0f, 3.0f, 0.0f);
-                m_stone->Draw();
-                glPopMatrix();
-            }
-            glTranslatef(static_cast<float>(kSquare), 0.0f, 0.0f);
-        }
-        glTranslatef(-static_cast<float>(BoardSize * kSquare), static_cast<float>(kSquare), 0.0f);
-    }
-
-    // The king is a child, drawn after this over the stone on its square.
-    m_king->m_left = (width - kBoardWidth) / 2 + m_state.m_kingCol * kSquare + 3;
-    m_king->m_bottom = m_state.m_kingRow * kSquare + kBoardBottom + 3;
-    m_king->m_right = m_king->m_left + 32;
-    m_king->m_top = m_king->m_bottom + 32;
-
-    glColor4ub(255, 255, 255, 255);
-    glPopMatrix();
+    DrawBoard();
+    PlaceKing();
     DrawCardTarget();
-
-    glPushMatrix();
-    glTranslatef(static_cast<float>(m_state.m_current * 495 + 10), 10.0f, 0.0f);
-    if (m_state.m_current == Red)
-        glColor3ub(255, 0, 0);
-    else
-        glColor3ub(255, 255, 255);
-    glBegin(GL_LINE_LOOP);
-    glVertex2i(0, 40);
-    glVertex2i(80, 40);
-    glVertex2i(80, 405);
-    glVertex2i(0, 405);
-    glEnd();
-    glPopMatrix();
+    DrawTurnFrame();
     return true;
 }
 
-// Each Show deals a new game. Red's map goes on when the screen appears,
-// after the screen it replaces has taken its own map off; White's may lie on
-// top of it, and both come off when it goes. A question still open belongs
-// to the game being left: it goes without an answer, or it would come back
-// over the next game.
+// Each Show deals a new game. The key maps follow the base handling: Red's
+// goes on only after the screen this one replaces has taken its own map off.
+// A question still open belongs to the game being left: it goes without an
+// answer, or it would come back over the next game.
 void CValdmoor::OnEvent(int event, const GUI::MouseState& mouse)
 {
     if (event == GUI::Show)
     {
-        const bool wasHidden = !m_visible;
-        if (!wasHidden && m_state.m_current == White)
-            Input::Keyboard::PopKeyMap();
         NewGame();
         GUI::CScreen::OnEvent(event, mouse);
-        if (wasHidden)
-            Input::Keyboard::PushKeyMap(&m_keyMaps[Red]);
+        KeepKeyMapsInStep();
         return;
     }
     if (event == GUI::Hide && m_visible)
     {
-        if (m_state.m_current == White)
-            Input::Keyboard::PopKeyMap();
-        Input::Keyboard::PopKeyMap();
         GUI::CScreen::OnEvent(event, mouse);
+        KeepKeyMapsInStep();
         CloseDialogs();
         return;
     }
@@ -296,22 +283,13 @@ void CValdmoor::OnPlayAgain(bool yes)
         LeaveForMenu();
         return;
     }
-    if (m_state.m_current == White)
-        Input::Keyboard::PopKeyMap();
     NewGame();
+    KeepKeyMapsInStep();
 }
 
 void CValdmoor::UpdateHandShading()
 {
-    for (PlayerID player : {Red, White})
-    {
-        const bool toMove = player == m_state.m_current;
-        for (int slot = 0; slot < HandSize; ++slot)
-        {
-            const float playable = m_state.m_players[player].m_playable[slot] ? 1.0f : 0.0f;
-            m_handButtons[player][slot]->m_brightness = (toMove ? 0.6f : 0.5f) + 0.4f * playable;
-        }
-    }
+    ShadeHands(m_state, m_handButtons, kHandShading[AfterAction]);
 }
 
 void CValdmoor::AttachAI(IBaseAI* ai)
@@ -392,12 +370,9 @@ void CValdmoor::OnComputerToMove()
         ElapsedTime() + kComputerPause);
 }
 
-void CValdmoor::OnTurnPassed(PlayerID toMove)
+void CValdmoor::OnTurnPassed(PlayerID)
 {
-    if (toMove == White)
-        Input::Keyboard::PushKeyMap(&m_keyMaps[White]);
-    else
-        Input::Keyboard::PopKeyMap();
+    KeepKeyMapsInStep();
 }
 
 void CValdmoor::OnGameOver(const std::string& question)
@@ -407,18 +382,71 @@ void CValdmoor::OnGameOver(const std::string& question)
 
 void CValdmoor::OnHandsShaded(bool newGame)
 {
-    if (!newGame)
+    ShadeHands(m_state, m_handButtons, kHandShading[newGame ? AfterDeal : AfterAction]);
+}
+
+// The screen's maps on the key-map stack: none while it is hidden, Red's
+// while it is shown, and White's over Red's while White is to move, so that
+// the digit keys play for whoever is to move.
+void CValdmoor::KeepKeyMapsInStep()
+{
+    const int wanted = !m_visible ? 0 : m_state.m_current == White ? 2 : 1;
+    for (; m_keyMapsOn > wanted; --m_keyMapsOn)
+        Input::Keyboard::PopKeyMap();
+    for (; m_keyMapsOn < wanted; ++m_keyMapsOn)
+        Input::Keyboard::PushKeyMap(&m_keyMaps[m_keyMapsOn]);
+}
+
+void CValdmoor::DrawBoard() const
+{
+    glPushMatrix();
+    glTranslatef((g_windowWidth - kBoardWidth) * 0.5f, static_cast<float>(kBoardBottom), 0.0f);
+    for (int row = 0; row < BoardSize; ++row)
     {
-        UpdateHandShading();
+        for (int column = 0; column < BoardSize; ++column)
+        {
+            DrawSquare(row * BoardSize + column);
+            glTranslatef(static_cast<float>(kSquare), 0.0f, 0.0f);
+        }
+        glTranslatef(-static_cast<float>(BoardSize * kSquare), static_cast<float>(kSquare), 0.0f);
+    }
+    glColor4ub(255, 255, 255, 255);
+    glPopMatrix();
+}
+
+// At the square's corner: its grid lines, the last move's tint, then its stone.
+void CValdmoor::DrawSquare(int square) const
+{
+    glColor3ub(255, 255, 255);
+    GUI::DrawOutline(0, 0, kSquare, kSquare);
+    DrawMoveTint(square);
+    const int cell = m_state.m_board[square];
+    if (cell == EmptyCell)
         return;
-    }
-    for (int slot = 0; slot < HandSize; ++slot)
-    {
-        const float redPlayable = m_state.m_players[Red].m_playable[slot] ? 1.0f : 0.0f;
-        const float whitePlayable = m_state.m_players[White].m_playable[slot] ? 1.0f : 0.0f;
-        m_handButtons[Red][slot]->m_brightness = 0.5f + 0.5f * redPlayable;
-        m_handButtons[White][slot]->m_brightness = 0.3f + 0.4f * whitePlayable;
-    }
+    const unsigned char* colour = kPlayerColours[cell];
+    glColor3ub(colour[0], colour[1], colour[2]);
+    glPushMatrix();
+    glTranslatef(static_cast<float>(kPieceInset), static_cast<float>(kPieceInset), 0.0f);
+    m_stone->Draw();
+    glPopMatrix();
+}
+
+// Afresh every frame: the king moves with each card played, and the board
+// with the window's width.
+void CValdmoor::PlaceKing()
+{
+    m_king->m_left = (g_windowWidth - kBoardWidth) / 2 + m_state.m_kingCol * kSquare + kPieceInset;
+    m_king->m_bottom = m_state.m_kingRow * kSquare + kBoardBottom + kPieceInset;
+    m_king->m_right = m_king->m_left + kPieceSize;
+    m_king->m_top = m_king->m_bottom + kPieceSize;
+}
+
+void CValdmoor::DrawTurnFrame() const
+{
+    const unsigned char* colour = kPlayerColours[m_state.m_current];
+    glColor3ub(colour[0], colour[1], colour[2]);
+    const int left = kTurnFrameLeft + m_state.m_current * kTurnFrameStep;
+    GUI::DrawOutline(left, kTurnFrameBottom, left + kTurnFrameWidth, kTurnFrameTop);
 }
 
 // Drawn under the square's stone, so the stone itself keeps its colours.
@@ -453,12 +481,7 @@ void CValdmoor::DrawCardTarget() const
                  static_cast<float>(kBoardBottom + row * kSquare), 0.0f);
     const unsigned char* colour = kPlayerColours[mover];
     glColor3ub(colour[0], colour[1], colour[2]);
-    const int inner = kMarkInner + kFrameWidth;
-    const int outer = kMarkOuter - kMarkInner - kFrameWidth;
-    glRecti(kMarkInner, kMarkInner, kMarkOuter - kMarkInner, inner);
-    glRecti(kMarkInner, outer, kMarkOuter - kMarkInner, kMarkOuter - kMarkInner);
-    glRecti(kMarkInner, inner, inner, outer);
-    glRecti(outer, inner, kMarkOuter - kMarkInner, outer);
+    GUI::DrawThickOutline(kMarkInner, kMarkInner, kMarkOuter - kMarkInner, kMarkOuter - kMarkInner, kFrameWidth);
     glColor3ub(255, 255, 255);
     if (m_state.m_board[row * BoardSize + column] == Opponent(mover))
     {
@@ -498,29 +521,73 @@ void CValdmoor::BindKeys(PlayerID player)
     map.BindKey(Keys::Escape, Functor0<CValdmoor>(this, &CValdmoor::QuitGame), Input::Keyboard::Pressed);
 }
 
+// Quit at the bottom left; Draw and Skip side by side over the board.
+void CValdmoor::AddScreenButtons()
+{
+    const struct
+    {
+        int                 x;
+        int                 y;
+        const char*         caption;
+        void (CValdmoor::*action)();
+    } buttons[] = {
+        {10, 10, "Quit", &CValdmoor::QuitGame},
+        {167, kTopRowY, "Draw", &CValdmoor::HumanDrawCard},
+        {305, kTopRowY, "Skip", &CValdmoor::HumanSkipTurn},
+    };
+    for (const auto& button : buttons)
+    {
+        ScreenButton* widget = new ScreenButton(button.x, button.y, kButtonWidth, kButtonHeight, kButtonOut,
+                                                kButtonOver, Functor0<CValdmoor>(this, button.action));
+        widget->AddChild(new GUI::CLabel(button.caption));
+        AddChild(widget);
+    }
+}
+
+void CValdmoor::LoadCardTextures()
+{
+    for (int card = 0; card < CardCount; ++card)
+    {
+        const std::string name = "Assets/card" + std::to_string(CardDistance(card)) + "_" +
+                                 std::to_string(CardDirection(card) + 1) + ".tga";
+        m_cardTextures[card].Load(name.c_str(), TextureOptions{false});
+    }
+}
+
 // A hand button has no picture until a card is dealt to it.
-void CValdmoor::AddHand(PlayerID player, int x)
+void CValdmoor::AddHand(PlayerID player)
 {
     for (int slot = 0; slot < HandSize; ++slot)
     {
         m_handButtons[player][slot] =
-            new HandButton(x, kHandSlotY[slot], 32, 64, "", "",
+            new HandButton(kHandX[player], kHandSlotY[slot], kCardWidth, kCardHeight, "", "",
                            Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot));
         AddChild(m_handButtons[player][slot]);
     }
 }
 
-void CValdmoor::AddSlotNumbers(int x)
+// Red's score over the board's left edge, White's inside its right one.
+void CValdmoor::AddScores()
 {
-    for (int slot = 0; slot < HandSize; ++slot)
-        AddChild(new GUI::CLabel(x, kHandSlotY[slot] + 25, std::to_string(slot + 1)));
+    const int margin = (g_windowWidth - kBoardWidth) / 2;
+    m_scoreLabels[Red] = new GUI::CLabel(margin, kTopRowY, "0");
+    m_scoreLabels[White] = new GUI::CLabel(g_windowWidth - margin - kScoreRoom, kTopRowY, "0");
+    AddChild(m_scoreLabels[Red]);
+    AddChild(m_scoreLabels[White]);
 }
 
-void CValdmoor::AddKnights(PlayerID player, int x, int step, const char* texture)
+void CValdmoor::AddSlotNumbers(PlayerID player)
+{
+    for (int slot = 0; slot < HandSize; ++slot)
+        AddChild(new GUI::CLabel(kSlotNumberX[player], kHandSlotY[slot] + kSlotNumberRise, std::to_string(slot + 1)));
+}
+
+void CValdmoor::AddKnights(PlayerID player, const char* texture)
 {
     for (int knight = 0; knight < KnightCount; ++knight)
     {
-        m_knightImages[player][knight] = new GUI::CImage(x + knight * step, 410, 16, 16, texture);
+        m_knightImages[player][knight] = new GUI::CImage(kKnightX[player] + knight * kKnightStep[player], kKnightRowY,
+                                                         kKnightSize, kKnightSize, texture);
         AddChild(m_knightImages[player][knight]);
     }
 }
@@ -530,9 +597,9 @@ void CValdmoor::AddKnights(PlayerID player, int x, int step, const char* texture
 // text stays on it; the status line's font is the one questions are drawn in.
 void CValdmoor::AskQuestion(const std::string& question, void (CValdmoor::*answer)(bool))
 {
-    const int width = std::max(300, m_status->m_font.TextWidth(question.c_str()) + 20);
+    const int width = std::max(kQuestionWidth, m_status->m_font.TextWidth(question.c_str()) + kQuestionMargins);
     GUI::OpenDialog<Question>(this, Functor1<CValdmoor, bool>(this, answer), question, (g_windowWidth - width) / 2,
-                              (g_windowHeight - 100) / 2, width, 100);
+                              (g_windowHeight - kQuestionHeight) / 2, width, kQuestionHeight);
 }
 
 void CValdmoor::CloseDialogs()

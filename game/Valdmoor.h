@@ -96,15 +96,25 @@ public:
                                                                 // hovered card would take; owned, not children
     CResourceHandle<CTextureObject> m_cardTextures[CardCount];  // the picture of each card
     Input::Keyboard::CKeyMap        m_keyMaps[2];               // Red's, then White's
+    int                             m_keyMapsOn;                // how many of m_keyMaps lie on the key-map
+                                                                // stack, Red's first: 0, 1 or 2
 
 private:
+    void KeepKeyMapsInStep();
+    void DrawBoard() const;
+    void DrawSquare(int square) const;
+    void PlaceKing();
+    void DrawTurnFrame() const;
     void DrawMoveTint(int square) const;
     void DrawCardTarget() const;
     int  HoveredPlayableSlot() const;
     void BindKeys(PlayerID player);
-    void AddHand(PlayerID player, int x);
-    void AddSlotNumbers(int x);
-    void AddKnights(PlayerID player, int x, int step, const char* texture);
+    void AddScreenButtons();
+    void LoadCardTextures();
+    void AddHand(PlayerID player);
+    void AddScores();
+    void AddSlotNumbers(PlayerID player);
+    void AddKnights(PlayerID player, const char* texture);
     void AskQuestion(const std::string& question, void (CValdmoor::*answer)(bool));
     void CloseDialogs();
     void LeaveForMenu();

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "engine/Window.h"
+#include "gui/Outline.h"
 #include "gui/RootWidget.h"
 
 namespace GUI
@@ -37,12 +38,7 @@ bool CModalDialog::Draw()
     glColor3ub(100, 100, 100);
     glRecti(m_left, m_bottom, m_right, m_top);
     glColor3ub(200, 190, 20);
-    glBegin(GL_LINE_LOOP);
-    glVertex2i(m_left, m_bottom);
-    glVertex2i(m_right, m_bottom);
-    glVertex2i(m_right, m_top);
-    glVertex2i(m_left, m_top);
-    glEnd();
+    DrawOutline(m_left, m_bottom, m_right, m_top);
     return true;
 }
 

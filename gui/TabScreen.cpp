@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "gui/Outline.h"
+
 namespace GUI
 {
 
@@ -13,12 +15,7 @@ bool CTabScreen::Draw()
     glRecti(m_left, m_bottom, m_right, m_top);
     glColor3ub(255, 255, 255);
     glLineWidth(1.0f);
-    glBegin(GL_LINE_LOOP);
-    glVertex2i(m_left, m_bottom);
-    glVertex2i(m_right, m_bottom);
-    glVertex2i(m_right, m_top);
-    glVertex2i(m_left, m_top);
-    glEnd();
+    DrawOutline(m_left, m_bottom, m_right, m_top);
     return true;
 }
 

@@ -137,6 +137,38 @@ TEST_F(GameScreenTest, EscapeAsksOnceAndTheButtonUnderThePointerGoesOut)
     EXPECT_EQ(m_game->m_state.m_current, White);
 }
 
+//------------------------------------------------------------------ Hand shading
+
+// Slots 1, 3 and 5 playable in both hands, 2 and 4 not. The deal lights
+// Red's hand and keeps White's dark; after it the mover's hand is the lighter.
+TEST_F(GameScreenTest, HandsAreShadedByWhoMovesAndWhetherEachCardCanBePlayed)
+{
+    m_game->Show();
+    const struct
+    {
+        const char* moment;
+        PlayerID    toMove;
+        bool        newGame;
+        float       shades[2][2];           // Red's, White's: unplayable, playable
+    } cases[] = {
+        {"deal", Red, true, {{0.5f, 1.0f}, {0.3f, 0.7f}}},
+        {"Red to move", Red, false, {{0.6f, 1.0f}, {0.5f, 0.9f}}},
+        {"White to move", White, false, {{0.5f, 0.9f}, {0.6f, 1.0f}}},
+    };
+    for (const auto& shading : cases)
+    {
+        m_game->m_state.m_current = shading.toMove;
+        for (PlayerState& player : m_game->m_state.m_players)
+            for (int slot = 0; slot < HandSize; ++slot)
+                player.m_playable[slot] = slot % 2 == 0;
+        m_game->OnHandsShaded(shading.newGame);
+        for (const PlayerID player : {Red, White})
+            for (int slot = 0; slot < HandSize; ++slot)
+                EXPECT_FLOAT_EQ(m_game->m_handButtons[player][slot]->m_brightness, shading.shades[player][slot % 2 == 0 ? 1 : 0])
+                    << shading.moment << ", player " << player << ", slot " << slot + 1;
+    }
+}
+
 //------------------------------------------------------------------ Computer opponent
 
 // The AI a second one replaces and the one "2 Players" drops are deleted.

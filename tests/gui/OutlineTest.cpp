@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <string>
+#include <vector>
+
+#include "gui/Outline.h"
+#include "support/GLContext.h"
+
+namespace
+{
+
+const int kSide = 64;                       // the window the gui tests share, one pixel per unit
+const int kGrey = 100;                      // of 255, the colour outlines are drawn in
+
+// The outlines a test draws in a dark grey added to black, so that a pixel
+// drawn twice shows: one string per row, the top row first, of '.' for
+// black, '#' for the grey once and '2' for anything brighter.
+class OutlineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(OpenTestContext(kSide, kSide));
+        glViewport(0, 0, kSide, kSide);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, kSide, 0, kSide, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ONE);
+        glColor3ub(kGrey, kGrey, kGrey);
+    }
+
+    void TearDown() override { glDisable(GL_BLEND); }
+
+    static std::vector<std::string> Lit(int width, int height)
+    {
+        std::vector<unsigned char> pixels(4 * kSide * kSide);
+        glReadPixels(0, 0, kSide, kSide, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        std::vector<std::string> rows;
+        for (int y = height - 1; y >= 0; --y)
+        {
+            std::string row;
+            for (int x = 0; x < width; ++x)
+            {
+                const int red = pixels[4 * (y * kSide + x)];
+                row += red == 0 ? '.' : red == kGrey ? '#' : '2';
+            }
+            rows.push_back(row);
+        }
+        return rows;
+    }
+};
+
+} // namespace
+
+// The line runs on pixel edges, so each side lights the pixels to its left
+// and below: the frame sits one pixel down and left of the rectangle, the
+// corner where the line starts and ends stays dark, and the top right one is
+// lit by two sides. Panels, board squares and the turn frame are drawn so.
+TEST_F(OutlineTest, OneLineLightsTheEdgePixelsBelowAndLeftButItsStartingCorner)
+{
+    GUI::DrawOutline(2, 2, 8, 6);
+    EXPECT_EQ(Lit(10, 8), std::vector<std::string>({
+                              "..........",
+                              "..........",
+                              ".######2..",
+                              ".#.....#..",
+                              ".#.....#..",
+                              ".#.....#..",
+                              "..######..",
+                              "..........",
+                          }));
+}
+
+// Filled strips cover exactly the pixels inside the rectangle: a band of the
+// width given, with nothing drawn twice.
+TEST_F(OutlineTest, ThickOneIsABandOfItsWidthInsideTheRectangle)
+{
+    GUI::DrawThickOutline(1, 1, 9, 8, 2);
+    EXPECT_EQ(Lit(10, 9), std::vector<std::string>({
+                              "..........",
+                              ".########.",
+                              ".########.",
+                              ".##....##.",
+                              ".##....##.",
+                              ".##....##.",
+                              ".########.",
+                              ".########.",
+                              "..........",
+                          }));
+}
