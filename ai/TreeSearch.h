@@ -54,7 +54,7 @@ public:
     static int          CountAndMark(SearchNode& node, int row, int column, std::uint8_t value);
     static Landing      TargetKind(const SearchNode& node);
     static std::int16_t PlaceStone(SearchNode& node);
-    std::uint64_t       Nodes() const;
+    std::uint64_t       Nodes() const;      // for tests and the benchmark
 
     std::int32_t  m_depth;                  // plies searched below the root; 0 means no limit
     std::int32_t  m_knightCost;             // evaluation points per knight spent, from White's side; negative
