@@ -20,6 +20,14 @@ struct Decision
     int  m_slot;                            // hand slot 0..4 for Play, -1 otherwise
 };
 
+// Where a card would take the king, from the side to move's point of view.
+enum Landing
+{
+    Blocked      = 0,                       // off the board, or on one of the mover's own stones
+    FreeSquare   = 1,
+    KnightSquare = 2                        // on the other side's stone: playable only with a knight
+};
+
 // The computer's choice for White: a plain minimax over the card plays, draws
 // and passes of both sides, scored as White's score minus Red's with the
 // knight costs and draw bonuses of the difficulty. No pruning, nothing
@@ -33,7 +41,7 @@ public:
         PassMove = 6
     };
 
-    explicit CTreeSearch(int difficulty);   // 1 Easy, 2 Medium, anything else Hard
+    explicit CTreeSearch(int difficulty);   // 1 Easy, 2 Medium, anything else Hard; the levels' table is in TreeSearch.cpp
 
     // White must be to move in game.
     Decision ChooseAction(const CGameState& game);
@@ -41,10 +49,12 @@ public:
     // The value for White once the parent's side to move makes move; for a
     // card the caller has already put the parent's king on its target.
     int                 Search(const SearchNode& parent, int move);
+    // The size of the group of value cells holding the square, its visit
+    // marks toggled; 0 for a square off the board or not holding value.
     static int          CountAndMark(SearchNode& node, int row, int column, std::uint8_t value);
-    static int          TargetKind(const SearchNode& node);
+    static Landing      TargetKind(const SearchNode& node);
     static std::int16_t PlaceStone(SearchNode& node);
-    std::uint64_t       Nodes() const;
+    std::uint64_t       Nodes() const;      // for tests and the benchmark
 
     std::int32_t  m_depth;                  // plies searched below the root; 0 means no limit
     std::int32_t  m_knightCost;             // evaluation points per knight spent, from White's side; negative
@@ -52,6 +62,9 @@ public:
 
 private:
     void BuildRoot(const CGameState& game, SearchNode& root);
+    void ApplyMove(SearchNode& node, int move) const;
+    int  BestCard(SearchNode& node, int& best);
+    bool DrawBeats(SearchNode& node, int best, int& value);
 
     std::int32_t  m_rowStep[2][5];          // rows each card of Red's, then White's hand moves the king
     std::int32_t  m_columnStep[2][5];       // columns, likewise

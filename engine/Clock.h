@@ -7,6 +7,7 @@
 
 // A scalable timeline advanced once per pass by the frame timing. Each clock
 // keeps one repeating task in the run queue for as long as it lives.
+// Unused by the game, whose timers are tasks: the clocks and counts await a caller; tests check them.
 class CClock
 {
 public:

@@ -26,8 +26,8 @@ public:
     bool TakeActivity();                    // whether a task not marked routine ran, or a waiting
                                             // task fell due, since the last call
 
-    std::size_t QueuedCount() const;        // tasks in the run queue
-    std::size_t WaitingCount() const;       // tasks in the wait list
+    std::size_t QueuedCount() const;        // tasks in the run queue; for tests
+    std::size_t WaitingCount() const;       // tasks in the wait list; for tests
 
 private:
     typedef std::list<Tasks::IBaseTask*> TaskList;

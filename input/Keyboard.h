@@ -19,7 +19,7 @@ void ProcessKeys();                         // one pass of the active key map
 void PushKeyMap(CKeyMap* map);              // the map becomes the active one; not owned
 void PopKeyMap();                           // the map below becomes active; nothing on an empty stack
 
-const std::deque<CKeyMap*>& KeyMapStack();  // bottom first, the active map last; for reading
+const std::deque<CKeyMap*>& KeyMapStack();  // bottom first, the active map last; for reading, by tests
 
 } // namespace Keyboard
 } // namespace Input

@@ -8,6 +8,7 @@ class CMeshData;
 // vertex-buffer entry points, the swap interval, and the marker mesh that
 // list-drawn meshes show around their origin.
 
+// The buffer entry points and the marker mesh serve only the mesh drawing, which the game never uses.
 extern PFNGLGENBUFFERSARBPROC    g_glGenBuffersARB;     // null unless GL_ARB_vertex_buffer_object is reported
 extern PFNGLBINDBUFFERARBPROC    g_glBindBufferARB;     // likewise
 extern PFNGLBUFFERDATAARBPROC    g_glBufferDataARB;     // likewise

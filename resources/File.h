@@ -13,9 +13,9 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    void SetDelimiters(const char* delimiters);
+    void SetDelimiters(const char* delimiters);    // kept for a text reader to come; no decoder reads them
     bool Open(const std::string& fileName);
-    bool IsEOF() const;
+    bool IsEOF() const;                             // for tests; the decoders check Read's count
     std::uint32_t Read(void* destination, std::uint32_t count);
     bool Seek(std::uint32_t offset, int origin);    // origin 0 start, 1 current, 2 back from the end
 

@@ -8,6 +8,7 @@ class CFile;
 // Triangle meshes: the data read from a file (CMeshData), how it is handed to
 // OpenGL (MeshOptions), the drawable mesh (CMeshObject), and the 3D Studio
 // reader that fills the data (Read3DS).
+// Unused by the game, which loads no mesh: kept for a future 3D scene; tests and the mesh fuzzer use it.
 
 // ---- Mesh data ---------------------------------------------------------------
 

@@ -7,6 +7,7 @@ namespace Scenegraph
 
 // A node of the scene graph. The engine keeps one root under which nothing
 // is hung yet; its update runs at a fixed step all the same.
+// Unused by the game: AddChild and the drawing steps await a future 3D scene; tests cover the tree.
 class IBase
 {
 public:

@@ -7,6 +7,7 @@ namespace Scenegraph
 
 // A projection and a view matrix, column-major as OpenGL takes them. The
 // engine sets its one camera up at start-up; nothing draws through it yet.
+// Unused by the game: its matrices wait for a future 3D scene; tests check them.
 class CCamera : public IBase
 {
 public:

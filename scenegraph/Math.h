@@ -1,5 +1,6 @@
 #pragma once
 
+// Unused by the game: the camera and the mesh reader's normals are the callers.
 // Vectors are three floats, matrices 3 by 3 or 4 by 4 floats, column-major
 // as OpenGL takes them.
 namespace Scenegraph

@@ -63,7 +63,7 @@ public:
     void ResetControllers();
 
     std::string ResultText() const;
-    bool        IsOver() const;
+    bool        IsOver() const;             // for the arena tool and tests; the screen hears OnGameOver
 
     Controller     m_controller[2];         // who moves for Red and for White
     Controller     m_currentController;     // the mover's controller as of the last EndTurn

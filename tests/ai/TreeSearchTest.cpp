@@ -71,6 +71,55 @@ TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
     }
 }
 
+// Rows top first on the page, row 0 of the board last: R a Red stone, W a White one.
+SearchNode NodeOf(const char* const rows[BoardSize])
+{
+    SearchNode node{};
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+        {
+            const char cell = rows[BoardSize - 1 - row][column];
+            node.m_cells[row * BoardSize + column] = cell == 'R' ? RedStone : cell == 'W' ? WhiteStone : NoStone;
+        }
+    return node;
+}
+
+TEST(CountAndMarkTest, CountsTheGroupOnceAndTogglesItsMarks)
+{
+    const char* const rows[BoardSize] = { "RR.......", "R..W.....", "...WW....", ".........", ".........",
+                                          ".........", ".........", ".........", "WW......R" };
+    struct Case
+    {
+        int          row, column;
+        std::uint8_t value;
+        int          expected;
+        int          marked;                // cells left with their mark toggled
+    } const cases[] = {
+        { 8, 0, RedStone, 3, 3 },           // the corner group of three
+        { 6, 3, WhiteStone, 3, 3 },         // an L of three White stones
+        { 6, 3, RedStone, 0, 0 },           // a White stone is no Red group
+        { 5, 5, WhiteStone, 0, 0 },         // an empty square
+        { 0, 0, WhiteStone, 2, 2 },
+        { -1, 0, WhiteStone, 0, 0 },        // off the board on every side; the two
+        { 7, BoardSize, RedStone, 0, 0 },   // off the sides would wrap onto a Red stone
+        { BoardSize, 8, RedStone, 0, 0 },
+        { 1, -1, RedStone, 0, 0 },
+    };
+    for (const Case& test : cases)
+    {
+        SearchNode node = NodeOf(rows);
+        const SearchNode before = node;
+        EXPECT_EQ(CTreeSearch::CountAndMark(node, test.row, test.column, test.value), test.expected)
+            << test.row << "," << test.column;
+        int marked = 0;
+        for (int cell = 0; cell < CellCount; ++cell)
+            marked += node.m_cells[cell] == (before.m_cells[cell] ^ VisitMark);
+        EXPECT_EQ(marked, test.marked) << test.row << "," << test.column;
+        EXPECT_EQ(CTreeSearch::CountAndMark(node, test.row, test.column, test.value), 0)
+            << "a marked group counts nothing again";
+    }
+}
+
 struct Settings
 {
     int m_depth;                            // plies; 0 no limit

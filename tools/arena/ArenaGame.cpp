@@ -56,6 +56,32 @@ int LowestEmptySlot(const PlayerState& player)
     return -1;
 }
 
+// Makes the side's decided action in the game and, with a trace, writes its
+// line: the drawn card is the one that lands in the lowest empty slot.
+void Apply(CGameState& state, PlayerID player, const Decision& decision, std::ostream* trace, int move)
+{
+    const int drawSlot = LowestEmptySlot(state.m_players[player]);
+    if (decision.m_kind == Decision::Play)
+    {
+        const int card = state.m_players[player].m_hand[decision.m_slot];
+        state.PlayCard(player, decision.m_slot);
+        if (trace)
+            *trace << move << ' ' << SideName(player) << " play " << decision.m_slot + 1 << ' ' << card << '\n';
+    }
+    else if (decision.m_kind == Decision::Draw)
+    {
+        state.DrawCard();
+        if (trace && drawSlot >= 0)
+            *trace << move << ' ' << SideName(player) << " draw " << state.m_players[player].m_hand[drawSlot] << '\n';
+    }
+    else
+    {
+        state.SkipTurn();
+        if (trace)
+            *trace << move << ' ' << SideName(player) << " skip\n";
+    }
+}
+
 } // namespace
 
 bool PlayArenaGame(int redLevel, int whiteLevel, std::uint32_t seed, bool trace, std::ostream& out,
@@ -78,26 +104,7 @@ bool PlayArenaGame(int redLevel, int whiteLevel, std::uint32_t seed, bool trace,
         const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
         game.m_decisions[player].push_back(took.count());
 
-        const int drawSlot = LowestEmptySlot(state.m_players[player]);
-        if (decision.m_kind == Decision::Play)
-        {
-            const int card = state.m_players[player].m_hand[decision.m_slot];
-            state.PlayCard(player, decision.m_slot);
-            if (trace)
-                out << move << ' ' << SideName(player) << " play " << decision.m_slot + 1 << ' ' << card << '\n';
-        }
-        else if (decision.m_kind == Decision::Draw)
-        {
-            state.DrawCard();
-            if (trace && drawSlot >= 0)
-                out << move << ' ' << SideName(player) << " draw " << state.m_players[player].m_hand[drawSlot] << '\n';
-        }
-        else
-        {
-            state.SkipTurn();
-            if (trace)
-                out << move << ' ' << SideName(player) << " skip\n";
-        }
+        Apply(state, player, decision, trace ? &out : nullptr, move);
         if (!observer.m_status.empty())
         {
             error = std::string("move ") + std::to_string(move) + " of " + SideName(player) +

@@ -57,6 +57,43 @@ bool ParseLevel(const char* text, int& level)
     return true;
 }
 
+// The value of one of the four options that take one; name is one of them.
+bool ParseValue(const std::string& name, const char* value, ArenaOptions& options, bool& seedGiven,
+                std::string& error)
+{
+    unsigned long long number = 0;
+    if (name == "--red" && !ParseLevel(value, options.m_red))
+    {
+        error = "--red takes a level 1, 2 or 3, not '" + std::string(value) + "'";
+        return false;
+    }
+    if (name == "--white" && !ParseLevel(value, options.m_white))
+    {
+        error = "--white takes a level 1, 2 or 3, not '" + std::string(value) + "'";
+        return false;
+    }
+    if (name == "--seed")
+    {
+        if (!ParseNumber(value, 0xFFFFFFFFull, number))
+        {
+            error = "--seed takes a whole number 0..4294967295, not '" + std::string(value) + "'";
+            return false;
+        }
+        options.m_seed = static_cast<std::uint32_t>(number);
+        seedGiven = true;
+    }
+    if (name == "--games")
+    {
+        if (!ParseNumber(value, 1000000000ull, number) || number < 1)
+        {
+            error = "--games takes a whole number 1..1000000000, not '" + std::string(value) + "'";
+            return false;
+        }
+        options.m_games = static_cast<int>(number);
+    }
+    return true;
+}
+
 } // namespace
 
 bool ParseArenaOptions(int argc, const char* const* argv, ArenaOptions& options, std::string& error)
@@ -86,37 +123,8 @@ bool ParseArenaOptions(int argc, const char* const* argv, ArenaOptions& options,
             error = name + " needs a value";
             return false;
         }
-        const char* value = argv[++i];
-        unsigned long long number = 0;
-        if (name == "--red" && !ParseLevel(value, options.m_red))
-        {
-            error = "--red takes a level 1, 2 or 3, not '" + std::string(value) + "'";
+        if (!ParseValue(name, argv[++i], options, seedGiven, error))
             return false;
-        }
-        if (name == "--white" && !ParseLevel(value, options.m_white))
-        {
-            error = "--white takes a level 1, 2 or 3, not '" + std::string(value) + "'";
-            return false;
-        }
-        if (name == "--seed")
-        {
-            if (!ParseNumber(value, 0xFFFFFFFFull, number))
-            {
-                error = "--seed takes a whole number 0..4294967295, not '" + std::string(value) + "'";
-                return false;
-            }
-            options.m_seed = static_cast<std::uint32_t>(number);
-            seedGiven = true;
-        }
-        if (name == "--games")
-        {
-            if (!ParseNumber(value, 1000000000ull, number) || number < 1)
-            {
-                error = "--games takes a whole number 1..1000000000, not '" + std::string(value) + "'";
-                return false;
-            }
-            options.m_games = static_cast<int>(number);
-        }
     }
     if (options.m_red == 0 || options.m_white == 0 || !seedGiven)
     {

@@ -42,12 +42,14 @@ int Pack(const std::vector<GlyphImage>& glyphs, int lineHeight, int width, std::
     return NextPowerOfTwo(y + lineHeight);
 }
 
-} // namespace
-
-bool BuildFontAtlas(const CTypeface& typeface, int startChar, int endChar, int leading, FontAtlas& atlas)
+// Every glyph of the range, with the line's extent above and below the
+// baseline and the widest advance; false if the typeface cannot draw one.
+bool RenderGlyphs(const CTypeface& typeface, int startChar, int endChar, std::vector<GlyphImage>& glyphs,
+                  int& ascent, int& descent, int& widest)
 {
-    std::vector<GlyphImage> glyphs;
-    int ascent = 0, descent = 0, widest = 0;
+    ascent = 0;
+    descent = 0;
+    widest = 0;
     for (int code = startChar; code <= endChar; ++code)
     {
         GlyphImage glyph;
@@ -61,13 +63,12 @@ bool BuildFontAtlas(const CTypeface& typeface, int startChar, int endChar, int l
         widest = std::max(widest, glyph.advance);
         glyphs.push_back(glyph);
     }
+    return true;
+}
 
-    atlas.startChar = startChar;
-    atlas.endChar = endChar;
-    atlas.lineHeight = ascent + descent + leading;
-    atlas.baseline = leading / 2 + ascent;
-
-    // The squarest power-of-two atlas, and of two equally square the smaller.
+// The squarest power-of-two atlas, and of two equally square the smaller.
+void ChooseSize(const std::vector<GlyphImage>& glyphs, int widest, FontAtlas& atlas)
+{
     for (int width = NextPowerOfTwo(widest); width <= kWidestAtlas; width *= 2)
     {
         std::vector<GlyphCell> cells;
@@ -80,27 +81,45 @@ bool BuildFontAtlas(const CTypeface& typeface, int startChar, int endChar, int l
             atlas.cells = cells;
         }
     }
+}
+
+void CopyGlyph(const GlyphImage& glyph, const GlyphCell& cell, FontAtlas& atlas)
+{
+    // Ink that pokes out of the advance (a left bearing below zero) is
+    // moved inside the cell rather than cut off, where there is room.
+    const int room = cell.width - glyph.coverage.Width();
+    const int left = room >= 0 ? std::min(std::max(glyph.left, 0), room) : room / 2;
+    for (int y = 0; y < glyph.coverage.Height(); ++y)
+        for (int x = 0; x < glyph.coverage.Width(); ++x)
+        {
+            const int column = left + x;
+            const int row = atlas.baseline - glyph.top + y;
+            if (column < 0 || column >= cell.width || row < 0 || row >= atlas.lineHeight)
+                continue;
+            const float coverage = std::pow(glyph.coverage.At(x, y), kCoverageGamma);
+            atlas.coverage[static_cast<std::size_t>(cell.y + row) * atlas.width + cell.x + column] =
+                Bytes::Quantised(coverage);
+        }
+}
+
+} // namespace
+
+
+bool BuildFontAtlas(const CTypeface& typeface, int startChar, int endChar, int leading, FontAtlas& atlas)
+{
+    std::vector<GlyphImage> glyphs;
+    int ascent = 0, descent = 0, widest = 0;
+    if (!RenderGlyphs(typeface, startChar, endChar, glyphs, ascent, descent, widest))
+        return false;
+
+    atlas.startChar = startChar;
+    atlas.endChar = endChar;
+    atlas.lineHeight = ascent + descent + leading;
+    atlas.baseline = leading / 2 + ascent;
+    ChooseSize(glyphs, widest, atlas);
 
     atlas.coverage.assign(static_cast<std::size_t>(atlas.width) * atlas.height, 0);
     for (std::size_t i = 0; i < glyphs.size(); ++i)
-    {
-        const GlyphImage& glyph = glyphs[i];
-        const GlyphCell& cell = atlas.cells[i];
-        // Ink that pokes out of the advance (a left bearing below zero) is
-        // moved inside the cell rather than cut off, where there is room.
-        const int room = cell.width - glyph.coverage.Width();
-        const int left = room >= 0 ? std::min(std::max(glyph.left, 0), room) : room / 2;
-        for (int y = 0; y < glyph.coverage.Height(); ++y)
-            for (int x = 0; x < glyph.coverage.Width(); ++x)
-            {
-                const int column = left + x;
-                const int row = atlas.baseline - glyph.top + y;
-                if (column < 0 || column >= cell.width || row < 0 || row >= atlas.lineHeight)
-                    continue;
-                const float coverage = std::pow(glyph.coverage.At(x, y), kCoverageGamma);
-                atlas.coverage[static_cast<std::size_t>(cell.y + row) * atlas.width + cell.x + column] =
-                    Bytes::Quantised(coverage);
-            }
-    }
+        CopyGlyph(glyphs[i], atlas.cells[i], atlas);
     return true;
 }

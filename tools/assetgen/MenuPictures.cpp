@@ -36,6 +36,72 @@ void PaintLozenge(CCanvas& canvas, Point centre, float size, const Colour& colou
     canvas.Paint(lozenge, 0, 0, colour);
 }
 
+// The leather of a button's body, lighter under the pointer.
+void PaintButtonBody(CCanvas& button, const CMask& body, bool over)
+{
+    const int h = button.Height();
+    const float s = static_cast<float>(kSamples);
+    const Colour top = over ? Colour{0.66f, 0.27f, 0.11f, 1.0f} : Colour{0.42f, 0.15f, 0.08f, 1.0f};
+    const Colour bottom = over ? Colour{0.40f, 0.13f, 0.05f, 1.0f} : Colour{0.21f, 0.07f, 0.04f, 1.0f};
+    button.Paint(body, 0, 0, [&](float x, float y) {
+        const float t = (y - 3.5f * s) / (h - 7.0f * s);
+        const float grain = Noise::Fractal(x / (s * 18.0f), y / (s * 2.0f), 77, 3) - 0.5f;
+        // A soft sheen over the upper part, as on lacquered leather.
+        const float sheen = 0.1f * (1.0f - SmoothStep(0.0f, 0.55f, t));
+        const Colour base = Mix(top, bottom, Clamp01(t));
+        return Shaded(base, 1.0f + grain * 0.18f + sheen * 1.8f);
+    });
+}
+
+// The body's own shadow under the frame's upper edge.
+void PaintBodyShadow(CCanvas& button, const CMask& body)
+{
+    const int w = button.Width(), h = button.Height();
+    CMask inner(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            inner.At(x, y) = body.At(x, y) * (1.0f - body.At(x, y - 2 * kSamples));
+    button.Paint(inner.Blurred(kSamples * 2), 0, 0, WithAlpha(kBlack, 0.45f));
+}
+
+// A golden glow from the frame into the body.
+void PaintGlow(CCanvas& button, const CMask& frame, const CMask& body)
+{
+    const int w = button.Width(), h = button.Height();
+    CMask band(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            band.At(x, y) = frame.At(x, y) - body.At(x, y);
+    const CMask glowing = band.Blurred(kSamples * 4);
+    CMask inside(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            inside.At(x, y) = glowing.At(x, y) * body.At(x, y);
+    button.Paint(inside, 0, 0, WithAlpha(Palette::kGoldLight, 0.55f));
+}
+
+// A tab header's outline and the two ends of its body's gradient.
+struct TabColours
+{
+    Colour edge;
+    Colour top;
+    Colour bottom;
+};
+
+TabColours ColoursOf(TabLook look)
+{
+    switch (look)
+    {
+    case TabLook::Shown:
+        return { kWhite, {0.53f, 0.52f, 0.50f, 1.0f}, Palette::kPageGrey };
+    case TabLook::Hidden:
+        return { {0.62f, 0.58f, 0.54f, 1.0f}, {0.27f, 0.19f, 0.13f, 1.0f}, {0.15f, 0.10f, 0.07f, 1.0f} };
+    case TabLook::HiddenOver:
+        break;
+    }
+    return { Palette::kGold, {0.52f, 0.30f, 0.14f, 1.0f}, {0.30f, 0.16f, 0.08f, 1.0f} };
+}
+
 } // namespace
 
 CCanvas Background()
@@ -109,39 +175,11 @@ CCanvas Button(bool over)
         return Material::Gold(glow + frameRelief.Light(static_cast<int>(x), static_cast<int>(y)) * 1.3f);
     });
 
-    const Colour top = over ? Colour{0.66f, 0.27f, 0.11f, 1.0f} : Colour{0.42f, 0.15f, 0.08f, 1.0f};
-    const Colour bottom = over ? Colour{0.40f, 0.13f, 0.05f, 1.0f} : Colour{0.21f, 0.07f, 0.04f, 1.0f};
     const CMask body = ShapeMask(w, h, [&](Point p) { return Shape::Box(p, middle, {w * 0.5f - 3.5f * s, h * 0.5f - 3.5f * s}, corner - 3.0f * s); });
-    button.Paint(body, 0, 0, [&](float x, float y) {
-        const float t = (y - 3.5f * s) / (h - 7.0f * s);
-        const float grain = Noise::Fractal(x / (s * 18.0f), y / (s * 2.0f), 77, 3) - 0.5f;
-        // A soft sheen over the upper part, as on lacquered leather.
-        const float sheen = 0.1f * (1.0f - SmoothStep(0.0f, 0.55f, t));
-        const Colour base = Mix(top, bottom, Clamp01(t));
-        return Shaded(base, 1.0f + grain * 0.18f + sheen * 1.8f);
-    });
-
-    // The body's own shadow under the frame's upper edge.
-    CMask inner(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            inner.At(x, y) = body.At(x, y) * (1.0f - body.At(x, y - 2 * kSamples));
-    button.Paint(inner.Blurred(kSamples * 2), 0, 0, WithAlpha(kBlack, 0.45f));
-
+    PaintButtonBody(button, body, over);
+    PaintBodyShadow(button, body);
     if (over)
-    {
-        // A golden glow from the frame into the body.
-        CMask band(w, h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                band.At(x, y) = frame.At(x, y) - body.At(x, y);
-        const CMask glowing = band.Blurred(kSamples * 4);
-        CMask inside(w, h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                inside.At(x, y) = glowing.At(x, y) * body.At(x, y);
-        button.Paint(inside, 0, 0, WithAlpha(Palette::kGoldLight, 0.55f));
-    }
+        PaintGlow(button, frame, body);
 
     const Colour ornament = over ? Palette::kGoldLight : Palette::kGold;
     PaintLozenge(button, {11.0f * s, middle.y}, 3.0f * s, ornament);
@@ -165,29 +203,11 @@ CCanvas Tab(TabLook look)
     const CMask border = header(0.0f);
     const CMask body = header(s);
 
-    Colour edge, top, bottom;
-    switch (look)
-    {
-    case TabLook::Shown:
-        edge = kWhite;
-        top = {0.53f, 0.52f, 0.50f, 1.0f};
-        bottom = Palette::kPageGrey;
-        break;
-    case TabLook::Hidden:
-        edge = {0.62f, 0.58f, 0.54f, 1.0f};
-        top = {0.27f, 0.19f, 0.13f, 1.0f};
-        bottom = {0.15f, 0.10f, 0.07f, 1.0f};
-        break;
-    case TabLook::HiddenOver:
-        edge = Palette::kGold;
-        top = {0.52f, 0.30f, 0.14f, 1.0f};
-        bottom = {0.30f, 0.16f, 0.08f, 1.0f};
-        break;
-    }
-    tab.Paint(border, 0, 0, edge);
+    const TabColours colours = ColoursOf(look);
+    tab.Paint(border, 0, 0, colours.edge);
     tab.Paint(body, 0, 0, [&](float, float y) {
         // The shown header ends in the page's own grey, so the two meet without a seam.
-        return Mix(top, bottom, SmoothStep(2.0f * s, h - 6.0f * s, y));
+        return Mix(colours.top, colours.bottom, SmoothStep(2.0f * s, h - 6.0f * s, y));
     });
     if (look == TabLook::Shown)
     {

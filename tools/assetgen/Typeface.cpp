@@ -20,6 +20,47 @@ CMask CopyBitmap(const FT_Bitmap& bitmap)
     return mask;
 }
 
+struct Placed
+{
+    GlyphImage image;
+    int        x;                           // pen position, pixels from the line's start
+};
+
+// The placed glyphs in one map that holds their ink and the border, their
+// coverage added up where they overlap.
+CMask Compose(const std::vector<Placed>& placed, int border, int& baseline)
+{
+    int left = INT_MAX, right = INT_MIN, top = INT_MIN, bottom = INT_MAX;
+    for (const Placed& glyph : placed)
+    {
+        left = std::min(left, glyph.x + glyph.image.left);
+        right = std::max(right, glyph.x + glyph.image.left + glyph.image.coverage.Width());
+        top = std::max(top, glyph.image.top);
+        bottom = std::min(bottom, glyph.image.top - glyph.image.coverage.Height());
+    }
+    if (placed.empty())
+    {
+        baseline = border;
+        return CMask(2 * border, 2 * border);
+    }
+
+    CMask line(right - left + 2 * border, top - bottom + 2 * border);
+    baseline = border + top;
+    for (const Placed& glyph : placed)
+    {
+        const int x0 = border + glyph.x + glyph.image.left - left;
+        const int y0 = baseline - glyph.image.top;
+        const CMask& coverage = glyph.image.coverage;
+        for (int y = 0; y < coverage.Height(); ++y)
+            for (int x = 0; x < coverage.Width(); ++x)
+            {
+                float& pixel = line.At(x0 + x, y0 + y);
+                pixel = std::min(1.0f, pixel + coverage.At(x, y));
+            }
+    }
+    return line;
+}
+
 } // namespace
 
 CTypeface::CTypeface(const std::string& path) : m_library(nullptr), m_face(nullptr)
@@ -70,11 +111,6 @@ bool CTypeface::Render(char32_t code, bool hinted, GlyphImage& glyph) const
 
 CMask CTypeface::Line(const std::u32string& text, int border, int& baseline) const
 {
-    struct Placed
-    {
-        GlyphImage image;
-        int        x;                       // pen position, pixels from the line's start
-    };
     std::vector<Placed> placed;
     FT_Pos pen = 0;                         // 26.6 pixels
     FT_UInt previous = 0;
@@ -96,33 +132,5 @@ CMask CTypeface::Line(const std::u32string& text, int border, int& baseline) con
         placed.push_back(glyph);
     }
 
-    int left = INT_MAX, right = INT_MIN, top = INT_MIN, bottom = INT_MAX;
-    for (const Placed& glyph : placed)
-    {
-        left = std::min(left, glyph.x + glyph.image.left);
-        right = std::max(right, glyph.x + glyph.image.left + glyph.image.coverage.Width());
-        top = std::max(top, glyph.image.top);
-        bottom = std::min(bottom, glyph.image.top - glyph.image.coverage.Height());
-    }
-    if (placed.empty())
-    {
-        baseline = border;
-        return CMask(2 * border, 2 * border);
-    }
-
-    CMask line(right - left + 2 * border, top - bottom + 2 * border);
-    baseline = border + top;
-    for (const Placed& glyph : placed)
-    {
-        const int x0 = border + glyph.x + glyph.image.left - left;
-        const int y0 = baseline - glyph.image.top;
-        const CMask& coverage = glyph.image.coverage;
-        for (int y = 0; y < coverage.Height(); ++y)
-            for (int x = 0; x < coverage.Width(); ++x)
-            {
-                float& pixel = line.At(x0 + x, y0 + y);
-                pixel = std::min(1.0f, pixel + coverage.At(x, y));
-            }
-    }
-    return line;
+    return Compose(placed, border, baseline);
 }
