@@ -13,8 +13,8 @@ void CTreeAI::TakeTurn()
     Queue<CTask<Starters::Bottom, Flushers::Once, Functor0<CTreeAI>>>(Functor0<CTreeAI>(this, &CTreeAI::ChooseMove));
 }
 
-// A human may have moved for White while this task waited (White's buttons
-// take clicks during the computer's turn); then the turn is no longer ours.
+// The game may have been left or started afresh while this task waited;
+// then the turn is no longer ours.
 void CTreeAI::ChooseMove()
 {
     const CGameState& game = m_game->Position();
