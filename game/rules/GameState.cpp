@@ -165,32 +165,20 @@ void CGameState::SkipTurn()
 
 void CGameState::HumanPlayCard(PlayerID player, int slot)
 {
-    if (m_currentController == Computer)
-    {
-        m_observer->OnStatus("It is not your turn to play a card. AI");
-        return;
-    }
-    PlayCard(player, slot);
+    if (!RefusedForComputer("It is not your turn to play a card. AI"))
+        PlayCard(player, slot);
 }
 
 void CGameState::HumanDrawCard()
 {
-    if (m_currentController == Computer)
-    {
-        m_observer->OnStatus("It is not your turn to draw.");
-        return;
-    }
-    DrawCard();
+    if (!RefusedForComputer("It is not your turn to draw."))
+        DrawCard();
 }
 
 void CGameState::HumanSkipTurn()
 {
-    if (m_currentController == Computer)
-    {
-        m_observer->OnStatus("It is not your turn to skip.");
-        return;
-    }
-    SkipTurn();
+    if (!RefusedForComputer("It is not your turn to skip."))
+        SkipTurn();
 }
 
 void CGameState::EndTurn()
@@ -322,6 +310,16 @@ bool CGameState::IsPlayable(PlayerID player, int card) const
         return false;
     if (cell == Opponent(player))
         return m_players[player].m_knights > 0;
+    return true;
+}
+
+// A side the computer plays is never moved for by hand: while it is to move,
+// a person's action is refused as Red's own would be.
+bool CGameState::RefusedForComputer(const char* refusal)
+{
+    if (m_currentController != Computer)
+        return false;
+    m_observer->OnStatus(refusal);
     return true;
 }
 

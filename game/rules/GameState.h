@@ -78,6 +78,7 @@ public:
 
 private:
     bool IsPlayable(PlayerID player, int card) const;
+    bool RefusedForComputer(const char* refusal);
     void PassTurn();
 
     bool           m_over;                  // the end of this game has been announced
