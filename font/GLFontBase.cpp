@@ -32,6 +32,28 @@ float Float32(const std::uint8_t* bytes)
     return value;
 }
 
+// The caller has checked that the file holds every record. Memory that the
+// system cannot give makes the file unreadable, as a malformed one is,
+// rather than ending the program.
+std::unique_ptr<GLFontChar[]> ReadCharTable(CFile& file, std::uint64_t recordCount)
+{
+    std::unique_ptr<GLFontChar[]> table(new (std::nothrow) GLFontChar[recordCount]);
+    if (!table)
+        throw GLFontError::InvalidFile();
+    for (std::uint64_t i = 0; i < recordCount; ++i)
+    {
+        std::uint8_t record[kRecordSize];
+        file.Read(record, kRecordSize);
+        table[i].dx = Float32(record);
+        table[i].dy = Float32(record + 4);
+        table[i].tx1 = Float32(record + 8);
+        table[i].ty1 = Float32(record + 12);
+        table[i].tx2 = Float32(record + 16);
+        table[i].ty2 = Float32(record + 20);
+    }
+    return table;
+}
+
 } // namespace
 
 static_assert(sizeof(GLFontChar) == kRecordSize, "a record in memory is a record of the file");
@@ -93,22 +115,7 @@ void GLFontBase::Read(CFile& file, std::vector<std::uint8_t>& atlas)
     if (recordBytes + texelBytes > file.Size() - file.Position())
         throw GLFontError::InvalidFile();
 
-    // Memory that the system cannot give makes the file unreadable, as a
-    // malformed one is, rather than ending the program.
-    std::unique_ptr<GLFontChar[]> table(new (std::nothrow) GLFontChar[recordCount]);
-    if (!table)
-        throw GLFontError::InvalidFile();
-    for (std::uint64_t i = 0; i < recordCount; ++i)
-    {
-        std::uint8_t record[kRecordSize];
-        file.Read(record, kRecordSize);
-        table[i].dx = Float32(record);
-        table[i].dy = Float32(record + 4);
-        table[i].tx1 = Float32(record + 8);
-        table[i].ty1 = Float32(record + 12);
-        table[i].tx2 = Float32(record + 16);
-        table[i].ty2 = Float32(record + 20);
-    }
+    std::unique_ptr<GLFontChar[]> table = ReadCharTable(file, recordCount);
     try
     {
         atlas.resize(texelBytes);

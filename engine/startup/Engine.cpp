@@ -102,6 +102,20 @@ void QueueRoutineTasks()
         Functor1<Scenegraph::IBase, double>(g_sceneRoot, &Scenegraph::IBase::UpdateTree), kScenePeriod));
 }
 
+bool OpenGameWindow()
+{
+    if (!OpenWindow(g_windowWidth, g_windowHeight, g_fullscreen == 1))
+        return false;
+    Stamp("] Window Created");
+    StartFrames();
+    SetWindowTitle("Valdmoor");
+    Stamp("] Window Title Set");
+
+    InitAdvancedGL();
+    Stamp("] OpenGL Advanced Init complete");
+    return true;
+}
+
 } // namespace
 
 int EngineInit(int argument)
@@ -134,15 +148,8 @@ int EngineInit(int argument)
         return Fail("User initialization failed.", result);
     Stamp("] User initialization succesfull.");
 
-    if (!OpenWindow(g_windowWidth, g_windowHeight, g_fullscreen == 1))
+    if (!OpenGameWindow())
         return Fail("Could not open window.", 1, WindowSystemError());
-    Stamp("] Window Created");
-    StartFrames();
-    SetWindowTitle("Valdmoor");
-    Stamp("] Window Title Set");
-
-    InitAdvancedGL();
-    Stamp("] OpenGL Advanced Init complete");
 
     if (const int result = Input::Keyboard::InitKeyboard())
         return Fail("Keyboard initialization failed.", result);
