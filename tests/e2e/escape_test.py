@@ -6,9 +6,7 @@ was, "Yes" leads to the main menu."""
 from harness import layout
 from harness.match import Match
 from harness.scenario import Scenario, expect
-from harness.session import answer, choose, open_main_menu
-
-QUESTION = "Are you sure you want to quit?"
+from harness.session import QUIT_QUESTION as QUESTION, answer, choose, leave_game, open_main_menu
 
 
 def body(scenario):
@@ -32,8 +30,7 @@ def body(scenario):
         expect(look.screen(frame) == "game", "the game screen is not shown after No")
         match.take("play", match.position.playable_cards(match.position.current)[0])
     with scenario.step('Escape again and "Yes" leads to the main menu'):
-        game.key("Escape", until=lambda f: look.dialog_asks(f, QUESTION), what="the quit question")
-        answer(scenario, game, True, lambda f: look.screen(f) == "main", "the main menu after Yes")
+        leave_game(scenario, game)
     with scenario.step("choosing the game again starts a fresh one with Red to move"):
         choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
         match.begin()

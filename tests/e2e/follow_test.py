@@ -14,10 +14,10 @@ from harness import layout
 from harness.match import SLOT_KEYS, Match
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
-from harness.session import answer, choose, open_main_menu
+from harness.session import QUIT_QUESTION, answer, choose, open_main_menu
 from harness.table import ScreenMismatch
 
-QUIT_QUESTION = "Are you sure you want to quit?"
+
 BOARD = (129, 60, 342, 342)                 # the board's left, bottom, width and height
 DRAW_BUTTON = (*layout.GAME_BUTTONS["Draw"], *layout.BUTTON_SIZE)
 SHOWS_AT_ONCE = 0.2                         # seconds from Red's key to the move on screen

@@ -7,7 +7,7 @@ end-of-game question answered "Yes" starts a fresh game with Red to move.
 from harness import layout
 from harness.match import Match
 from harness.scenario import Scenario, expect
-from harness.session import answer, choose, open_main_menu
+from harness.session import answer, choose, leave_game, open_main_menu
 
 # The ways an action is taken, in turn: mostly keys, now and then the keypad or the mouse.
 WAYS = ("key", "key", "mouse", "key", "keypad", "key", "mouse")
@@ -67,9 +67,7 @@ def body(scenario):
         match.begin()
         match.take("play", match.position.playable_cards(0)[0])
     with scenario.step("Escape and \"Yes\" lead to the main menu"):
-        game.key("Escape", until=lambda f: look.dialog_asks(f, "Are you sure you want to quit?"),
-                 what="the quit question")
-        answer(scenario, game, True, lambda f: look.screen(f) == "main", "the main menu after Yes")
+        leave_game(scenario, game)
 
 
 if __name__ == "__main__":

@@ -3,6 +3,8 @@ menu, click the buttons of a screen, answer its questions."""
 
 from harness import layout
 
+QUIT_QUESTION = "Are you sure you want to quit?"
+
 
 def open_main_menu(scenario, command=None, workdir=None, environment=None, logdir=None):
     """Starts the program and returns it once its window shows the main menu."""
@@ -22,6 +24,13 @@ def answer(scenario, game, yes, until, what):
     """Clicks "Yes" or "No" in the open dialog and waits for what follows."""
     buttons = scenario.look.dialog_buttons(game.capture())
     return game.click(*layout.centre(buttons[0] if yes else buttons[1]), until=until, what=what)
+
+
+def leave_game(scenario, game):
+    """Presses Escape in a game under way and answers "Yes" to the quit question."""
+    look = scenario.look
+    game.key("Escape", until=lambda f: look.dialog_asks(f, QUIT_QUESTION), what="the quit question")
+    answer(scenario, game, True, lambda f: look.screen(f) == "main", "the main menu after Yes")
 
 
 def quit_from_main_menu(scenario, game, timeout=60):
