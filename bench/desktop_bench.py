@@ -154,7 +154,7 @@ class Program:
         raise RuntimeError(f'no window "{title}" appeared')
 
     def frame(self):
-        return Frame.capture(self.display.framebuffer, self.left, self.top, *WINDOW)
+        return Frame.capture(self.display, self.left, self.top, *WINDOW)
 
     def corner(self):
         return read_window(self.display.framebuffer, self.left + 20, self.top + 20, 8, 8)

@@ -1,11 +1,14 @@
 """A virtual X display of the test's own, on a display number the server picks."""
 
+import contextlib
 import glob
 import os
 import shutil
 import subprocess
 import tempfile
 import time
+
+from harness.xlib import Connection
 
 
 class VirtualDisplay:
@@ -28,6 +31,7 @@ class VirtualDisplay:
              "-fbdir", self._folder, "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
+        self._connection = None             # the harness's own, made on the first read of the screen
         try:
             self.name = ":" + self._read_number(read_end, timeout)
         finally:
@@ -71,7 +75,25 @@ class VirtualDisplay:
             env["ASAN_OPTIONS"] = ":".join(filter(None, [env.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
         return env
 
+    @contextlib.contextmanager
+    def held(self):
+        """Keeps every other client waiting while the screen file is read.
+        The server takes one request at a time, so once the grab is in place
+        a frame being put on screen is there whole, and no other starts."""
+        if self._connection is None:
+            self._connection = Connection(self.name)
+        x, display = self._connection.x, self._connection.display
+        x.XGrabServer(display)
+        self._connection.sync()
+        try:
+            yield
+        finally:
+            x.XUngrabServer(display)
+            self._connection.sync()
+
     def stop(self):
+        if self._connection is not None:
+            self._connection.close()
         if self._server.poll() is None:
             self._server.terminate()
             try:

@@ -34,16 +34,11 @@ class Frame:
         self.pixels = pixels                # bytes, 3 per pixel, top row first
 
     @staticmethod
-    def capture(framebuffer, left, top, width, height):
-        """The window as the screen shows it; read until two reads agree, so
-        that a frame the server is still putting on screen is not taken."""
-        previous = None
-        for _ in range(20):
-            current = Frame._read(framebuffer, left, top, width, height)
-            if current == previous:
-                break
-            previous = current
-        return Frame(width, height, current)
+    def capture(display, left, top, width, height):
+        """The window as the screen of `display` shows it, read while the
+        server is held still, so that no frame is taken half put on screen."""
+        with display.held():
+            return Frame(width, height, Frame._read(display.framebuffer, left, top, width, height))
 
     @staticmethod
     def _read(framebuffer, left, top, width, height):

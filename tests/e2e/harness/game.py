@@ -106,7 +106,7 @@ class Game:
 
     def capture(self):
         """The whole window as the screen shows it."""
-        self.last_frame = Frame.capture(self.display.framebuffer, self.left, self.top, *self.size)
+        self.last_frame = Frame.capture(self.display, self.left, self.top, *self.size)
         return self.last_frame
 
     def canvas(self):
