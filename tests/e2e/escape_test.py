@@ -6,14 +6,13 @@ was, "Yes" leads to the main menu."""
 from harness import layout
 from harness.match import Match
 from harness.scenario import Scenario, expect
-from harness.session import QUIT_QUESTION as QUESTION, answer, choose, leave_game, open_main_menu
+from harness.session import QUIT_QUESTION as QUESTION, answer, choose, leave_game, open_two_player_game
 
 
 def body(scenario):
     look = scenario.look
     with scenario.step('start and choose "2 Players"'):
-        game = open_main_menu(scenario)
-        choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+        game = open_two_player_game(scenario)
     match = Match(game, look, computer_white=False)
     with scenario.step("Escape before the first card leaves at once"):
         match.begin()

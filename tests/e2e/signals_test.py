@@ -6,16 +6,15 @@ nothing."""
 
 import signal
 
-from harness import layout, logs
+from harness import logs
 from harness.scenario import Scenario, expect
-from harness.session import choose, open_main_menu
+from harness.session import open_two_player_game
 
 
 def body(scenario):
     for name, number in (("SIGTERM", signal.SIGTERM), ("SIGINT", signal.SIGINT)):
         with scenario.step(f"{name} during a game"):
-            game = open_main_menu(scenario)
-            choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+            game = open_two_player_game(scenario)
             game.process.send_signal(number)
             game.process.send_signal(number)
             code = game.wait_exit(60)

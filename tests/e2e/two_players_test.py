@@ -4,10 +4,9 @@ the keypad, D and S and the mouse, meeting every refusal on the way; the
 end-of-game question answered "Yes" starts a fresh game with Red to move.
 ("No" ends the games against the computer.)"""
 
-from harness import layout
 from harness.match import Match
 from harness.scenario import Scenario, expect
-from harness.session import answer, choose, leave_game, open_main_menu
+from harness.session import answer, leave_game, open_two_player_game
 
 # The ways an action is taken, in turn: mostly keys, now and then the keypad or the mouse.
 WAYS = ("key", "key", "mouse", "key", "keypad", "key", "mouse")
@@ -55,8 +54,7 @@ def play_to_end(scenario, match):
 def body(scenario):
     look = scenario.look
     with scenario.step("start the game and choose 2 Players"):
-        game = open_main_menu(scenario)
-        choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+        game = open_two_player_game(scenario)
     match = Match(game, look, computer_white=False)
     with scenario.step("a game to its end"):
         _, question = play_to_end(scenario, match)

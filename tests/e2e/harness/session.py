@@ -14,6 +14,13 @@ def open_main_menu(scenario, command=None, workdir=None, environment=None, logdi
     return game
 
 
+def open_two_player_game(scenario):
+    """Starts the program and chooses "2 Players" on its main menu."""
+    game = open_main_menu(scenario)
+    choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+    return game
+
+
 def choose(scenario, game, caption, position, screen, timeout=60):
     """Clicks a button by its caption and waits for the screen it leads to."""
     return game.click(*layout.centre(position), until=lambda frame: scenario.look.screen(frame) == screen,
