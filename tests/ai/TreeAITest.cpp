@@ -39,15 +39,17 @@ protected:
     CTreeAI*      m_ai;                     // owned by m_game
 };
 
-// The reply waits out the pause, then thinks a queue cycle later.
+// The reply is a timed task, due half a second after Red's move, and thinks
+// a queue cycle after it falls due.
 TEST_F(TreeAITest, ComputerThinksAfterThePauseAndActsThroughTheRules)
 {
     PlayFirstPlayable(Red);
     const CGameState& state = m_game->m_state;
     ASSERT_EQ(state.m_current, White);
+    PassTime(0.3);
     EXPECT_EQ(m_handler.QueuedCount(), 0u);
     EXPECT_EQ(m_handler.WaitingCount(), 1u);
-    PassTime(1.0);
+    PassTime(0.6);
     const Decision expected = CTreeSearch(1).ChooseAction(state);
     ASSERT_EQ(expected.m_kind, Decision::Play);
     const int card = state.m_players[White].m_hand[expected.m_slot];

@@ -63,12 +63,6 @@ protected:
 
     // Clicks "Yes" (0) or "No" (1) on the question opened last.
     void Answer(int button) { ClickCentre(Dialogs(m_game).back()->m_children[button]); }
-
-    std::vector<int> WhitesHand() const
-    {
-        const int* hand = m_game->m_state.m_players[White].m_hand;
-        return std::vector<int>(hand, hand + HandSize);
-    }
 };
 
 //------------------------------------------------------------------ Dialogs
@@ -114,61 +108,6 @@ TEST_F(GameScreenTest, KeysDoNothingBehindTheEndQuestionAndAHiddenScreenClosesIt
     EXPECT_EQ(KeyMaps(), Maps({&m_game->m_keyMaps[Red]}));
 }
 
-// The Draw button lit under the pointer goes dark when Escape asks, and
-// stays so after "No", whose click leaves the pointer elsewhere.
-TEST_F(GameScreenTest, EscapeAsksOnceAndTheButtonUnderThePointerGoesOut)
-{
-    m_game->Show();
-    m_game->PlayCard(Red, 0);
-    const std::vector<int> hand = WhitesHand();
-    const GUI::CButton* draw = static_cast<GUI::CButton*>(m_game->m_children[1]);
-    MovePointer(231, 446);
-    ASSERT_EQ(draw->m_currentTexture, &draw->m_overTexture);
-
-    Press({kKeyEscape});
-    EXPECT_EQ(draw->m_currentTexture, &draw->m_texture);
-    Press({kKeyEscape, kKey1, kKey5, kKeyD, kKeyS});
-    EXPECT_EQ(Questions(), Strings{"Are you sure you want to quit?"});
-    EXPECT_EQ(WhitesHand(), hand);
-
-    Answer(1);
-    EXPECT_TRUE(Questions().empty());
-    EXPECT_EQ(draw->m_currentTexture, &draw->m_texture);
-    EXPECT_EQ(m_game->m_state.m_current, White);
-}
-
-//------------------------------------------------------------------ Hand shading
-
-// Slots 1, 3 and 5 playable in both hands, 2 and 4 not. The deal lights
-// Red's hand and keeps White's dark; after it the mover's hand is the lighter.
-TEST_F(GameScreenTest, HandsAreShadedByWhoMovesAndWhetherEachCardCanBePlayed)
-{
-    m_game->Show();
-    const struct
-    {
-        const char* moment;
-        PlayerID    toMove;
-        bool        newGame;
-        float       shades[2][2];           // Red's, White's: unplayable, playable
-    } cases[] = {
-        {"deal", Red, true, {{0.5f, 1.0f}, {0.3f, 0.7f}}},
-        {"Red to move", Red, false, {{0.6f, 1.0f}, {0.5f, 0.9f}}},
-        {"White to move", White, false, {{0.5f, 0.9f}, {0.6f, 1.0f}}},
-    };
-    for (const auto& shading : cases)
-    {
-        m_game->m_state.m_current = shading.toMove;
-        for (PlayerState& player : m_game->m_state.m_players)
-            for (int slot = 0; slot < HandSize; ++slot)
-                player.m_playable[slot] = slot % 2 == 0;
-        m_game->OnHandsShaded(shading.newGame);
-        for (const PlayerID player : {Red, White})
-            for (int slot = 0; slot < HandSize; ++slot)
-                EXPECT_FLOAT_EQ(m_game->m_handButtons[player][slot]->m_brightness, shading.shades[player][slot % 2 == 0 ? 1 : 0])
-                    << shading.moment << ", player " << player << ", slot " << slot + 1;
-    }
-}
-
 //------------------------------------------------------------------ Computer opponent
 
 // The AI a second one replaces and the one "2 Players" drops are deleted.
@@ -204,25 +143,6 @@ TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
     m_game->PlayCard(Red, 0);
     EXPECT_EQ(m_game->m_status->m_text, "");
     EXPECT_EQ(m_game->m_state.m_current, White);
-}
-
-// The turn is a timed task, due half a second after the move before it;
-// queued tasks alone never bring it on.
-TEST_F(GameScreenTest, TheComputerTakesItsTurnHalfASecondAfterTheMoveBeforeIt)
-{
-    CSkippingAI* ai = AttachSkippingAI();
-    m_game->Show();
-    m_game->PlayCard(Red, 0);
-    RunQueuedTasks();
-    PassTime(0.3);
-    RunQueuedTasks();
-    EXPECT_EQ(ai->m_turns, 0);
-    EXPECT_EQ(m_handler.WaitingCount(), 1u);
-
-    PassTime(0.6);
-    RunQueuedTasks();
-    EXPECT_EQ(ai->m_turns, 1);
-    EXPECT_EQ(m_handler.WaitingCount(), 0u);
 }
 
 // The turn queued in the game left behind falls due first, inside the pause

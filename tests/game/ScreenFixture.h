@@ -70,17 +70,14 @@ protected:
         RunQueuedTasks();
     }
 
-    void MovePointer(float x, float y, bool left = false)
-    {
-        GUI::UpdateMouseState(m_mouse, x, y, left, false, false);
-        GUI::g_rootWidget.DispatchMouse(m_mouse);
-    }
-
     // A press and a release over one point, then what the click queued.
     void Click(float x, float y)
     {
         for (const bool left : { false, true, false })
-            MovePointer(x, y, left);
+        {
+            GUI::UpdateMouseState(m_mouse, x, y, left, false, false);
+            GUI::g_rootWidget.DispatchMouse(m_mouse);
+        }
         RunQueuedTasks();
     }
 
