@@ -1,4 +1,4 @@
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
@@ -10,8 +10,6 @@
 
 namespace
 {
-
-using ::testing::ElementsAre;
 
 typedef std::vector<std::string>                 Events;
 typedef std::vector<int>                         Cards;
@@ -77,37 +75,6 @@ TEST_F(GameStateTest, NewGameDealsRedTheLastFiveCardsOfTheShuffleThenWhite)
     EXPECT_EQ(m_game.m_deck.m_drawPile, Cards({ 18, 5, 23, 17, 21, 6, 12, 22, 10, 14, 1, 8, 2, 4 }));
 }
 
-TEST_F(GameStateTest, ScoreIsTheSumOfSquaredOrthogonalGroupSizes)
-{
-    const std::pair<Rows, std::string> cases[] = {
-        { { { 4, "....R...." } }, "1 0" },
-        { { { 4, "....RR..." } }, "4 0" },
-        { { { 5, "...W....." }, { 4, "....W...." } }, "0 2" },
-        { { { 8, "R........" }, { 7, "R........" }, { 6, "R........" }, { 0, "........R" } }, "10 0" },
-        { { { 4, "..RWR...." }, { 3, "..RWW...." } }, "5 9" },
-    };
-    for (const auto& [rows, scores] : cases)
-    {
-        SetRows(m_game, rows);
-        int red = -1, white = -1;
-        m_game.ComputeScores(m_game.m_board, red, white);
-        EXPECT_EQ(std::to_string(red) + " " + std::to_string(white), scores) << rows[0].second;
-    }
-}
-
-TEST_F(GameStateTest, CardIsPlayableOnAFreeSquareOrWithAKnightOnAnOpponentsStone)
-{
-    SetUpAroundKing();
-    EXPECT_THAT(m_game.m_players[Red].m_playable, ElementsAre(true, false, false, true, true));
-    // White: free, free, free, own stone, off the board.
-    EXPECT_THAT(m_game.m_players[White].m_playable, ElementsAre(true, true, true, false, false));
-
-    m_game.m_players[Red].m_knights = 0;
-    m_game.UpdateMoves();
-    EXPECT_THAT(m_game.m_players[Red].m_playable, ElementsAre(true, false, false, false, true));
-    EXPECT_EQ(std::make_pair(m_game.m_kingRow, m_game.m_kingCol), std::make_pair(6, 4));
-}
-
 // Card 22 lands on a free square; card 4 spends a knight on White's middle
 // stone and splits White's row.
 TEST_F(GameStateTest, PlayedCardPlacesItsStoneAndAKnightMoveConvertsStoneAndSplitsGroup)
@@ -147,26 +114,6 @@ TEST_F(GameStateTest, EachRefusalNamesItsReasonAndChangesNothing)
     ExpectRefusal("It is not your turn to play a card. AI", [](CGameState& game) { game.PlayCard(Red, 0); });
     ExpectRefusal("It is not your turn to draw.", [](CGameState& game) { game.DrawCard(); });
     ExpectRefusal("It is not your turn to skip.", [](CGameState& game) { game.SkipTurn(); });
-}
-
-// White to move as the computer: whatever a person presses is refused, for
-// either side; only the rules' own entry points, the computer's, move.
-TEST_F(GameStateTest, KeysAndClicksNeverActForTheComputer)
-{
-    SetUpAroundKing();
-    m_game.SetController(White, Computer);
-    m_game.EndTurn();
-    ExpectRefusal("It is not your turn to play a card. AI", [](CGameState& game) { game.HumanPlayCard(White, 0); });
-    ExpectRefusal("It is not your turn to play a card. AI", [](CGameState& game) { game.HumanPlayCard(Red, 0); });
-    ExpectRefusal("It is not your turn to draw.", [](CGameState& game) { game.HumanDrawCard(); });
-    ExpectRefusal("It is not your turn to skip.", [](CGameState& game) { game.HumanSkipTurn(); });
-
-    m_game.PlayCard(White, 0);
-    EXPECT_EQ(m_game.m_current, Red);
-    m_observer.m_events.clear();
-    m_game.HumanDrawCard();
-    EXPECT_EQ(m_observer.m_events.front(), "status: ");
-    EXPECT_EQ(m_game.m_current, White);
 }
 
 // Draws and skips leave the last card's marks where they are.
