@@ -36,6 +36,8 @@ void RandomBoard(std::mt19937& random, int* board, double maxDensity)
     }
 }
 
+// Every square of every board, so that a group count running off a side of
+// the board, or wrapping onto the next row, shows in the change.
 TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
 {
     CRecordingObserver observer;
@@ -71,53 +73,20 @@ TEST(PlaceStoneTest, ScoreChangeEqualsAFullRescoringForEveryMoveOfRandomBoards)
     }
 }
 
-// Rows top first on the page, row 0 of the board last: R a Red stone, W a White one.
-SearchNode NodeOf(const char* const rows[BoardSize])
+// Squares off the board count nothing. Every byte of the node around its
+// cells holds a Red stone's value too, so that a count straying past either
+// end of the cells, or wrapping onto the next row, shows.
+TEST(CountAndMarkTest, SquaresOffTheBoardCountNothing)
 {
     SearchNode node{};
-    for (int row = 0; row < BoardSize; ++row)
-        for (int column = 0; column < BoardSize; ++column)
-        {
-            const char cell = rows[BoardSize - 1 - row][column];
-            node.m_cells[row * BoardSize + column] = cell == 'R' ? RedStone : cell == 'W' ? WhiteStone : NoStone;
-        }
-    return node;
-}
-
-TEST(CountAndMarkTest, CountsTheGroupOnceAndTogglesItsMarks)
-{
-    const char* const rows[BoardSize] = { "RR.......", "R..W.....", "...WW....", ".........", ".........",
-                                          ".........", ".........", ".........", "WW......R" };
-    struct Case
-    {
-        int          row, column;
-        std::uint8_t value;
-        int          expected;
-        int          marked;                // cells left with their mark toggled
-    } const cases[] = {
-        { 8, 0, RedStone, 3, 3 },           // the corner group of three
-        { 6, 3, WhiteStone, 3, 3 },         // an L of three White stones
-        { 6, 3, RedStone, 0, 0 },           // a White stone is no Red group
-        { 5, 5, WhiteStone, 0, 0 },         // an empty square
-        { 0, 0, WhiteStone, 2, 2 },
-        { -1, 0, WhiteStone, 0, 0 },        // off the board on every side; the two
-        { 7, BoardSize, RedStone, 0, 0 },   // off the sides would wrap onto a Red stone
-        { BoardSize, 8, RedStone, 0, 0 },
-        { 1, -1, RedStone, 0, 0 },
-    };
-    for (const Case& test : cases)
-    {
-        SearchNode node = NodeOf(rows);
-        const SearchNode before = node;
-        EXPECT_EQ(CTreeSearch::CountAndMark(node, test.row, test.column, test.value), test.expected)
-            << test.row << "," << test.column;
-        int marked = 0;
-        for (int cell = 0; cell < CellCount; ++cell)
-            marked += node.m_cells[cell] == (before.m_cells[cell] ^ VisitMark);
-        EXPECT_EQ(marked, test.marked) << test.row << "," << test.column;
-        EXPECT_EQ(CTreeSearch::CountAndMark(node, test.row, test.column, test.value), 0)
-            << "a marked group counts nothing again";
-    }
+    node.m_side = true;
+    node.m_knights[0] = node.m_knights[1] = RedStone;
+    node.m_handMask = RedStone << 8 | RedStone;
+    std::fill(std::begin(node.m_cells), std::end(node.m_cells), RedStone);
+    const int squares[][2] = {{0, -1}, {1, -1}, {7, BoardSize}, {BoardSize, 0}, {BoardSize, 8}, {-1, 0}};
+    for (const auto& square : squares)
+        EXPECT_EQ(CTreeSearch::CountAndMark(node, square[0], square[1], RedStone), 0) << square[0] << ", " << square[1];
+    EXPECT_EQ(CTreeSearch::CountAndMark(node, 8, 8, RedStone), CellCount);
 }
 
 struct Settings
