@@ -15,8 +15,8 @@ const int kSide = 64;                       // the window the gui tests share, o
 const int kGrey = 100;                      // of 255, the colour outlines are drawn in
 
 // The outlines a test draws in a dark grey added to black, so that a pixel
-// drawn twice shows: one string per row, the top row first, of '.' for
-// black, '#' for the grey once and '2' for anything brighter.
+// drawn twice shows: the rows top first, parted by '/', of '.' for black,
+// '#' for the grey once and '2' for anything brighter.
 class OutlineTest : public ::testing::Test
 {
 protected:
@@ -38,20 +38,19 @@ protected:
 
     void TearDown() override { glDisable(GL_BLEND); }
 
-    static std::vector<std::string> Lit(int width, int height)
+    static std::string Lit(int width, int height)
     {
         std::vector<unsigned char> pixels(4 * kSide * kSide);
         glReadPixels(0, 0, kSide, kSide, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        std::vector<std::string> rows;
+        std::string rows;
         for (int y = height - 1; y >= 0; --y)
         {
-            std::string row;
             for (int x = 0; x < width; ++x)
             {
                 const int red = pixels[4 * (y * kSide + x)];
-                row += red == 0 ? '.' : red == kGrey ? '#' : '2';
+                rows += red == 0 ? '.' : red == kGrey ? '#' : '2';
             }
-            rows.push_back(row);
+            rows += y > 0 ? "/" : "";
         }
         return rows;
     }
@@ -66,16 +65,8 @@ protected:
 TEST_F(OutlineTest, OneLineLightsTheEdgePixelsBelowAndLeftButItsStartingCorner)
 {
     GUI::DrawOutline(2, 2, 8, 6);
-    EXPECT_EQ(Lit(10, 8), std::vector<std::string>({
-                              "..........",
-                              "..........",
-                              ".######2..",
-                              ".#.....#..",
-                              ".#.....#..",
-                              ".#.....#..",
-                              "..######..",
-                              "..........",
-                          }));
+    EXPECT_EQ(Lit(10, 8), "........../........../.######2../.#.....#../"
+                          ".#.....#../.#.....#../..######../..........");
 }
 
 // Filled strips cover exactly the pixels inside the rectangle: a band of the
@@ -83,15 +74,6 @@ TEST_F(OutlineTest, OneLineLightsTheEdgePixelsBelowAndLeftButItsStartingCorner)
 TEST_F(OutlineTest, ThickOneIsABandOfItsWidthInsideTheRectangle)
 {
     GUI::DrawThickOutline(1, 1, 9, 8, 2);
-    EXPECT_EQ(Lit(10, 9), std::vector<std::string>({
-                              "..........",
-                              ".########.",
-                              ".########.",
-                              ".##....##.",
-                              ".##....##.",
-                              ".##....##.",
-                              ".########.",
-                              ".########.",
-                              "..........",
-                          }));
+    EXPECT_EQ(Lit(10, 9), "........../.########./.########./.##....##./"
+                          ".##....##./.##....##./.########./.########./..........");
 }
