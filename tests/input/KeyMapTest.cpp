@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/TaskHandler.h"
@@ -27,9 +29,11 @@ struct Note
 class KeyMapTest : public ::testing::Test
 {
 protected:
-    // One key pass, then the tasks it queued.
-    Fired Pass()
+    // The key events given, code and state, then one key pass and the tasks it queued.
+    Fired Pass(std::initializer_list<std::pair<int, int>> keys = {})
     {
+        for (const auto& [key, down] : keys)
+            OnKey(key, down);
         g_fired.clear();
         ProcessKeys();
         while (m_handler.QueuedCount() > 0)
@@ -53,10 +57,7 @@ TEST_F(KeyMapTest, PressedFiresOnceHeldEveryPassReleasedOnceAfterTheRelease)
     map.BindKey('D', Note{"released"}, Released);
     PushKeyMap(&map);
 
-    OnKey(512 + 'D', 1);
-    OnKey(1024 + 'D', 1);
-    OnKey(-1, 1);
-    EXPECT_EQ(Pass(), Fired{});
+    EXPECT_EQ(Pass({{512 + 'D', 1}, {1024 + 'D', 1}, {-1, 1}}), Fired{});
     OnKey('D', 1);
     ProcessKeys();
     EXPECT_EQ(g_fired, Fired{});
@@ -65,20 +66,14 @@ TEST_F(KeyMapTest, PressedFiresOnceHeldEveryPassReleasedOnceAfterTheRelease)
     m_handler.Tick();
     EXPECT_EQ(g_fired, (Fired{"held", "pressed"}));
     EXPECT_EQ(Pass(), Fired{"held"});
-    OnKey('D', 1);
-    EXPECT_EQ(Pass(), Fired{"held"});
-    OnKey('D', 0);
-    EXPECT_EQ(Pass(), Fired{"released"});
+    EXPECT_EQ(Pass({{'D', 1}}), Fired{"held"});
+    EXPECT_EQ(Pass({{'D', 0}}), Fired{"released"});
     EXPECT_EQ(Pass(), Fired{});
-    OnKey('D', 1);
-    OnKey('D', 0);
-    EXPECT_EQ(Pass(), (Fired{"held", "pressed"}));
+    EXPECT_EQ(Pass({{'D', 1}, {'D', 0}}), (Fired{"held", "pressed"}));
     EXPECT_EQ(Pass(), Fired{"released"});
     EXPECT_EQ(Pass(), Fired{});
     PopKeyMap();
-    OnKey('D', 1);
-    OnKey('D', 0);
-    ProcessKeys();
+    EXPECT_EQ(Pass({{'D', 1}, {'D', 0}}), Fired{});
     PushKeyMap(&map);
     EXPECT_EQ(Pass(), Fired{});
     PopKeyMap();
@@ -98,18 +93,14 @@ TEST_F(KeyMapTest, OnlyTheTopMapFiresAndWithoutOneWhatChangedFiresOnceOneIsPushe
     white.BindKey('1', Note{"never"}, 7);
     PushKeyMap(&red);
     PushKeyMap(&white);
-    OnKey('1', 1);
-    EXPECT_EQ(Pass(), (Fired{"second", "first"}));
+    EXPECT_EQ(Pass({{'1', 1}}), (Fired{"second", "first"}));
     PopKeyMap();
     EXPECT_EQ(Pass(), Fired{"red"});
     PopKeyMap();
 
-    OnKey('D', 1);
-    OnKey('1', 0);
-    EXPECT_EQ(Pass(), Fired{});
+    EXPECT_EQ(Pass({{'D', 1}, {'1', 0}}), Fired{});
     PushKeyMap(&red);
     EXPECT_EQ(Pass(), (Fired{"1 released", "D pressed"}));
-    OnKey('D', 0);
-    Pass();
+    Pass({{'D', 0}});
     PopKeyMap();
 }
