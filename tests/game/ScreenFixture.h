@@ -57,19 +57,6 @@ protected:
 
     static void NoWork() {}
 
-    // What a key pass does for each key, newly down, in the active key map;
-    // then the tasks the bindings queued.
-    void Press(std::initializer_list<int> keys)
-    {
-        const auto& stack = Input::Keyboard::KeyMapStack();
-        ASSERT_FALSE(stack.empty());
-        for (const int key : keys)
-            for (const Input::Keyboard::CKeyMap::Binding& binding : stack.back()->m_bindings)
-                if (binding.key == key)
-                    binding.action->Invoke();
-        RunQueuedTasks();
-    }
-
     // A press and a release over one point, then what the click queued.
     void Click(float x, float y)
     {
@@ -79,11 +66,6 @@ protected:
             GUI::g_rootWidget.DispatchMouse(m_mouse);
         }
         RunQueuedTasks();
-    }
-
-    void ClickCentre(const GUI::IBaseWidget* widget)
-    {
-        Click((widget->m_left + widget->m_right) / 2.0f, (widget->m_bottom + widget->m_top) / 2.0f);
     }
 
     static std::vector<Input::Keyboard::CKeyMap*> KeyMaps()
