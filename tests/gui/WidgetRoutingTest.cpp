@@ -59,11 +59,11 @@ TEST_F(RoutingTest, PointOnAnEdgeIsOutsideAndTheEarliestAddedOverlappingSiblingW
 {
     IBaseWidget* first = AddProbe("first", 10);
     IBaseWidget* second = AddProbe("second", 50);
-    const float xs[] = {10.0f, 10.5f, 137.5f, 177.5f, 178.0f, 50.0f, 50.0f};
-    const float ys[] = {40.0f, 40.0f, 40.0f, 40.0f, 40.0f, 30.0f, 62.0f};
-    const IBaseWidget* expected[] = {m_screen, first, first, second, m_screen, m_screen, m_screen};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(WidgetAt(xs[i], ys[i]), expected[i]) << xs[i] << ", " << ys[i];
+    const struct { float x, y; const IBaseWidget* widget; } points[] = {
+        {10, 40, m_screen}, {10.5f, 40, first}, {137.5f, 40, first}, {177.5f, 40, second},
+        {178, 40, m_screen}, {50, 30, m_screen}, {50, 62, m_screen}};
+    for (const auto& point : points)
+        EXPECT_EQ(WidgetAt(point.x, point.y), point.widget) << point.x << ", " << point.y;
 }
 
 // The pressed widget keeps the mouse until the release and drags only in
