@@ -3,23 +3,19 @@
 #include "ai/TreeAI.h"
 #include "ai/TreeSearch.h"
 #include "game/rules/Card.h"
-#include "game/Valdmoor.h"
-#include "gui/RootWidget.h"
-#include "gui/Screen.h"
 #include "tests/game/ScreenFixture.h"
 
 namespace
 {
 
-class TreeAITest : public ScreenFixture
+class TreeAITest : public GameFixture
 {
 protected:
     void SetUp() override
     {
-        ScreenFixture::SetUp();
-        GUI::CScreen* menu = new GUI::CScreen();
-        GUI::g_rootWidget.AddChild(menu);
-        GUI::g_rootWidget.AddChild(m_game = new CValdmoor(menu));
+        GameFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         m_game->AttachAI(m_ai = new CTreeAI(1));
         m_game->Show();
         RunQueuedTasks();
@@ -35,8 +31,7 @@ protected:
         m_game->PlayCard(player, slot);
     }
 
-    CValdmoor*    m_game;                   // owned by the root widget
-    CTreeAI*      m_ai;                     // owned by m_game
+    CTreeAI* m_ai = nullptr;                // owned by m_game
 };
 
 // The reply is a timed task, due half a second after Red's move, and thinks

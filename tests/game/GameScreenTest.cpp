@@ -61,8 +61,6 @@ protected:
     }
 };
 
-//------------------------------------------------------------------ Dialogs
-
 // The question is wider than the quit question's panel, which widens to hold it.
 TEST_F(GameScreenTest, TheEndQuestionFitsItsPanelAndYesLeavesRedsMapAloneWhoeverWasToMove)
 {
@@ -97,8 +95,6 @@ TEST_F(GameScreenTest, AHiddenScreenClosesTheEndQuestionUnanswered)
     EXPECT_TRUE(Questions().empty());
     EXPECT_EQ(KeyMaps(), Maps({&m_game->m_keyMaps[Red]}));
 }
-
-//------------------------------------------------------------------ Computer opponent
 
 // The AI a second one replaces and the one "2 Players" drops are deleted.
 TEST_F(GameScreenTest, AGameEndingWithTheComputerToMoveAsksOnceAndADroppedAIIsDeleted)

@@ -18,8 +18,8 @@
 #include "support/GLContext.h"
 
 // The game's screens in a 600 by 480 window, with the generated assets of
-// the build folder, a task handler and a resource manager. The mouse and
-// the keys are driven by hand; queued tasks run when asked.
+// the build folder, a task handler and a resource manager. The mouse is
+// driven by hand; queued tasks run when asked.
 class ScreenFixture : public ::testing::Test
 {
 protected:
@@ -51,11 +51,9 @@ protected:
     void PassTime(double seconds)
     {
         m_handler.SetTime(ElapsedTime() + seconds);
-        new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, void (*)()>(NoWork);
+        new Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, void (*)()>(+[] {});
         m_handler.Tick();
     }
-
-    static void NoWork() {}
 
     // A press and a release over one point, then what the click queued.
     void Click(float x, float y)

@@ -3,6 +3,7 @@
 // Shared by the rules, screen and search tests: an observer that writes down
 // what the screen would be told, a fixed shuffle second, and position set-up.
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,8 +56,7 @@ inline void SetRows(CGameState& game, const std::vector<std::pair<int, std::stri
 
 inline void SetHand(CGameState& game, PlayerID player, const std::vector<int>& cards)
 {
-    for (int slot = 0; slot < HandSize; ++slot)
-        game.m_players[player].m_hand[slot] = cards[slot];
+    std::copy(cards.begin(), cards.end(), game.m_players[player].m_hand);
 }
 
 // Scores and playable flags as the rules keep them between actions.
