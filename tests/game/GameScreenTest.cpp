@@ -146,16 +146,17 @@ TEST_F(GameScreenTest, OnlyTheComputerTurnQueuedLastIsTaken)
     EXPECT_EQ(ai->m_turns, 1);
 }
 
-// Red's hand buttons at x 40 are 32 by 64, slot 1 at y 340; Draw and Skip
-// are 128 by 32 at (167, 430) and (305, 430). White's keys and cards meet the
-// same refusals in the end-to-end run that follows a game.
-TEST_F(GameScreenTest, WhileTheComputerIsToMoveRedsCardDrawAndSkipAreRefused)
+// Red's hand buttons at x 40 and White's at 525 are 32 by 64, slot 1 at
+// y 340; Draw and Skip are 128 by 32 at (167, 430) and (305, 430). The keys
+// meet the same refusals in the end-to-end run that follows a game.
+TEST_F(GameScreenTest, WhileTheComputerIsToMoveClicksAreRefusedForEitherSide)
 {
     AttachSkippingAI();
     m_game->Show();
     m_game->PlayCard(Red, 0);
     const std::vector<int> board(std::begin(m_game->m_state.m_board), std::end(m_game->m_state.m_board));
     const struct { float x, y; std::string message; } refusals[] = {
+        {541, 372, "It is not your turn to play a card. AI"},
         {56, 302, "It is not your turn to play a card. AI"},
         {231, 446, "It is not your turn to draw."},
         {369, 446, "It is not your turn to skip."},
