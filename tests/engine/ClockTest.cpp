@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <string>
 
 #include "engine/Clock.h"
 #include "engine/Log.h"
 #include "engine/TaskHandler.h"
 #include "engine/Time.h"
+#include "tests/resources/TestFiles.h"
 
 // Without a running window system the elapsed time stays 0.
 TEST(ClockTest, TimingAdvancesEveryClockByItsSpeedAndTakesFramesPerSecondOnceAMark)
@@ -45,30 +45,17 @@ TEST(ClockTest, EachClockKeepsOneRepeatingTaskAndCleanupWarnsAboutAllButTheMainC
     EXPECT_EQ(handler.QueuedCount(), 0u);
     InitClocks();
     CleanupClocks();
-
-    std::ifstream in(path);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
-              "<html><body style=\"font: 12px Verdana, sans-serif;\">\n"
-              "<div style='color: blue; background-color: #94A5FC'>2 clocks not deleted.</div><br>\n");
+    EXPECT_EQ(ReadFile(path), "<html><body style=\"font: 12px Verdana, sans-serif;\">\n"
+                              "<div style='color: blue; background-color: #94A5FC'>2 clocks not deleted.</div><br>\n");
 }
 
 // Past 49.7 days the milliseconds no longer fit 32 bits; the stamp goes on
 // counting.
 TEST(TimeStampTest, MillisecondsAreTruncatedAndCountOnPastFortyNineDays)
 {
-    const struct
-    {
-        double      seconds;
-        const char* stamp;
-    } cases[] = {
-        {1.5327, "1532 ms"},
-        {0.0, "0 ms"},
-        {4294967.2955, "4294967295 ms"},
-        {4294967.2965, "4294967296 ms"},
-        {100.0 * 86400.0, "8640000000 ms"},
-        {-1.0, "0 ms"},
-        {1e300, "18446744073709551615 ms"},
-    };
+    const struct { double seconds; const char* stamp; } cases[] = {
+        {1.5327, "1532 ms"}, {0.0, "0 ms"}, {4294967.2955, "4294967295 ms"}, {4294967.2965, "4294967296 ms"},
+        {100.0 * 86400.0, "8640000000 ms"}, {-1.0, "0 ms"}, {1e300, "18446744073709551615 ms"}};
     for (const auto& time : cases)
         EXPECT_EQ(MillisecondStamp(time.seconds), time.stamp) << time.seconds;
 }
