@@ -71,8 +71,9 @@ Pixels CubeSquare()
 } // namespace
 
 // All four live at once and draw in mode order, twice, so that a buffer left
-// bound by one would spoil the client pointers of the next.
-TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixelsAndFreesItsListOrBuffers)
+// bound by one would spoil the client pointers of the next. Without the
+// extension, a mesh asking for vertex buffers draws from client arrays.
+TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixelsFreesItsListOrBuffersAndBuffersFallBackToArrays)
 {
     ASSERT_TRUE(HasVertexBuffers());
     GLuint names[3];                        // the display list, the vertex and the index buffer
@@ -93,15 +94,12 @@ TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixelsAndFreesItsListOrBuffers)
     }
     const auto isBuffer = reinterpret_cast<PFNGLISBUFFERARBPROC>(GetGLProcedure("glIsBufferARB"));
     EXPECT_FALSE(glIsList(names[0]) || isBuffer(names[1]) || isBuffer(names[2]));
-}
 
-TEST_F(MeshDrawTest, VertexBufferModeWithoutTheExtensionDrawsFromClientArrays)
-{
     ShutdownAdvancedGL();
-    CMeshObject mesh;
-    Create(mesh, MeshVertexBuffers);
-    EXPECT_EQ(mesh.m_mode, MeshClientArrays);
-    EXPECT_EQ(Draw(mesh), CubeSquare());
+    CMeshObject fallback;
+    Create(fallback, MeshVertexBuffers);
+    EXPECT_EQ(fallback.m_mode, MeshClientArrays);
+    EXPECT_EQ(Draw(fallback), CubeSquare());
 }
 
 TEST(ExtensionListTest, NameCountsOnlyAsAWholeWordOfTheList)

@@ -57,15 +57,15 @@ std::string Decode(const Bytes& bytes, CTextureData& data)
     return ReadFile(log);
 }
 
-// Pixels whose bytes count up by sevens.
-void Fill(CTextureObject& texture, std::uint16_t width, std::uint16_t height, std::uint16_t bytesPerPixel)
+// Pixels whose bytes count up by sevens, uploaded; the texture stays bound.
+bool Create(CTextureObject& texture, std::uint16_t side, std::uint16_t bytesPerPixel, bool mipmapped)
 {
-    texture.width = width;
-    texture.height = height;
+    texture.width = texture.height = side;
     texture.bytesPerPixel = bytesPerPixel;
-    texture.pixels = new std::uint8_t[width * height * bytesPerPixel];
-    for (int i = 0; i < width * height * bytesPerPixel; ++i)
+    texture.pixels = new std::uint8_t[side * side * bytesPerPixel];
+    for (int i = 0; i < side * side * bytesPerPixel; ++i)
         texture.pixels[i] = static_cast<std::uint8_t>(i * 7);
+    return texture.Create(TextureOptions{mipmapped}, "filled.tga");
 }
 
 GLint LevelWidth(GLint level)
@@ -184,43 +184,32 @@ TEST(TgaReaderTest, EachFileDecodesToItsPixelsOrIsRefusedWithItsCause)
     }
 }
 
-TEST(TextureTest, UploadKeepsRowsUnpaddedAndBuildsTheMipmapChainOnlyWhenAsked)
+// Three-byte rows of an odd width would be padded to four bytes by default.
+TEST(TextureTest, UploadKeepsRowsUnpaddedBuildsMipmapsOnlyWhenAskedAndBindingBlendsAlphaTexturesOnly)
 {
     ASSERT_TRUE(OpenTestContext());
-    CTextureObject texture, mipmapped;
-    Fill(texture, 3, 2, 3);
-    ASSERT_TRUE(texture.Create(TextureOptions{false}, "filled.tga"));
-    std::vector<std::uint8_t> uploaded(18);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, uploaded.data());
-    EXPECT_EQ(uploaded, std::vector<std::uint8_t>(texture.pixels, texture.pixels + 18));
-    EXPECT_EQ(std::make_pair(LevelWidth(0), LevelWidth(1)), std::make_pair(3, 0));
-
-    Fill(mipmapped, 4, 4, 4);
-    ASSERT_TRUE(mipmapped.Create(TextureOptions{true}, "filled.tga"));
+    CTextureObject texture, alpha;
+    ASSERT_TRUE(Create(alpha, 4, 4, true));
     EXPECT_EQ(std::make_pair(LevelWidth(0), LevelWidth(2)), std::make_pair(4, 1));
     GLint filter = 0;
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
     EXPECT_EQ(filter, GL_LINEAR);
-}
-
-TEST(TextureTest, BindingEnablesBlendingForAlphaTexturesOnly)
-{
-    ASSERT_TRUE(OpenTestContext());
-    CTextureObject texture, alpha;
-    Fill(texture, 1, 1, 3);
-    Fill(alpha, 1, 1, 4);
-    ASSERT_TRUE(texture.Create(TextureOptions{false}, "filled.tga") && alpha.Create(TextureOptions{false}, "filled.tga"));
+    ASSERT_TRUE(Create(texture, 3, 3, false));
+    std::vector<std::uint8_t> uploaded(27);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, uploaded.data());
+    EXPECT_EQ(uploaded, std::vector<std::uint8_t>(texture.pixels, texture.pixels + 27));
+    EXPECT_EQ(std::make_pair(LevelWidth(0), LevelWidth(1)), std::make_pair(3, 0));
 
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
-    texture.Bind();
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D) && !glIsEnabled(GL_BLEND));
-    EXPECT_EQ(static_cast<GLuint>(Integer(GL_TEXTURE_BINDING_2D)), texture.textureName);
-
     alpha.Bind();
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D) && glIsEnabled(GL_BLEND));
     EXPECT_EQ(std::make_pair(Integer(GL_BLEND_SRC), Integer(GL_BLEND_DST)),
               std::make_pair(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA));
     EXPECT_EQ(static_cast<GLuint>(Integer(GL_TEXTURE_BINDING_2D)), alpha.textureName);
+    glDisable(GL_BLEND);
+    texture.Bind();
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(static_cast<GLuint>(Integer(GL_TEXTURE_BINDING_2D)), texture.textureName);
 }
