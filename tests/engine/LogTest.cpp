@@ -5,8 +5,9 @@
 #include "engine/Log.h"
 #include "tests/resources/TestFiles.h"
 
-// The HTML log's head, colours and closing line are checked where the engine
-// writes them: by the clock and engine tests and the end-to-end run.
+// The HTML log's head, colours, tabs, line feeds and closing line are checked
+// where the engine writes them: by the clock, resource manager and engine
+// tests and the end-to-end run.
 namespace
 {
 
@@ -20,15 +21,6 @@ void Write(CLog& log, int level, const std::string& text)
 }
 
 } // namespace
-
-TEST(LogTest, HtmlTurnsLineFeedsAndTabsIntoMarkupAndLeavesTheRestAlone)
-{
-    CLog log(CLog::Html);
-    log.Open(g_path.c_str());
-    Write(log, Message, "\tname <b>&\nnext");
-    EXPECT_EQ(ReadFile(g_path), "<html><body style=\"font: 12px Verdana, sans-serif;\">\n"
-                                "&nbsp;&nbsp;&nbsp;&nbsp;name <b>&<br>next<br>\n");
-}
 
 TEST(LogTest, TextLogPrefixesWarningsAndErrorsKeepsLineFeedsAndWritesNothingBeforeOpen)
 {
