@@ -8,7 +8,7 @@
 // keys at the edges of the translation and those it has no code for.
 TEST(WindowKeyTest, KeysTakeTheEngineCodesAndARepeatCountsAsAPress)
 {
-    const int keys[][2] = {{GLFW_KEY_SPACE, 32}, {GLFW_KEY_KP_0, 302},     {GLFW_KEY_UP, 283},
+    const int keys[][2] = {{GLFW_KEY_SPACE, 32},   {GLFW_KEY_KP_0, 302},    {GLFW_KEY_UP, 283},
                            {GLFW_KEY_UNKNOWN, -1}, {GLFW_KEY_WORLD_1, -1}, {GLFW_KEY_PRINT_SCREEN, -1}};
     for (const auto& key : keys)
         EXPECT_EQ(TranslateKey(key[0]), key[1]) << "key " << key[0];
