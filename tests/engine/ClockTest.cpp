@@ -8,12 +8,16 @@
 #include "engine/Time.h"
 #include "tests/resources/TestFiles.h"
 
-// Without a running window system the elapsed time stays 0.
-TEST(ClockTest, TimingAdvancesEveryClockByItsSpeedAndTakesFramesPerSecondOnceAMark)
+// Without a running window system the elapsed time stays 0. Cleanup warns
+// about every clock left but the main one.
+TEST(ClockTest, TimingAdvancesEachClockByItsSpeedEachKeepsOneRepeatingTaskAndCleanupWarnsOfTheRest)
 {
     CTaskHandler handler;
-    CClock fast(2.0f);
-    CClock still(0.0f);
+    const std::string path = ::testing::TempDir() + "clocks.html";
+    g_engineLog.Open(path.c_str());
+    InitClocks();
+    const CClock* fast = new CClock(2.0f);
+    const CClock* still = new CClock(0.0f);
     g_lastFrameTime = -0.1;
     UpdateTiming();
     EXPECT_EQ(g_nextSecond, 1.0);
@@ -24,19 +28,10 @@ TEST(ClockTest, TimingAdvancesEveryClockByItsSpeedAndTakesFramesPerSecondOnceAMa
     EXPECT_EQ(g_frameCount, 2);
     EXPECT_EQ(g_nextSecond, 1.0);
     EXPECT_FLOAT_EQ(g_frameDelta, 0.2f);
-    EXPECT_NEAR(fast.Time(), 0.6, 1e-6);
-    EXPECT_FLOAT_EQ(fast.Delta(), 0.4f);
-    EXPECT_EQ(still.Time(), 0.0);
-}
+    EXPECT_NEAR(fast->Time(), 0.6, 1e-6);
+    EXPECT_FLOAT_EQ(fast->Delta(), 0.4f);
+    EXPECT_EQ(still->Time(), 0.0);
 
-TEST(ClockTest, EachClockKeepsOneRepeatingTaskAndCleanupWarnsAboutAllButTheMainClock)
-{
-    CTaskHandler handler;
-    const std::string path = ::testing::TempDir() + "clocks.html";
-    g_engineLog.Open(path.c_str());
-    InitClocks();
-    new CClock(1.0f);
-    new CClock(3.0f);
     for (int i = 0; i < 4; ++i)
         handler.Tick();
     EXPECT_EQ(handler.QueuedCount(), 3u);
