@@ -1,69 +1,43 @@
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <array>
+#include <utility>
 
 #include "engine/Canvas.h"
 
-namespace
-{
-
-struct Placement
-{
-    int areaWidth;
-    int areaHeight;
-    CanvasPlacement expected;
-};
-
-} // namespace
-
+// Whole scaled scenes, bars beside them and clicks on them are the end-to-end
+// tests'; here the rounding and the degenerate windows.
 TEST(CanvasTest, LargestUniformScaleCentredWithBarsOnTheFreeSides)
 {
-    const Placement cases[] = {
-        {600, 480, {0, 0, 600, 480}},           // as drawn before any resize
-        {1200, 960, {0, 0, 1200, 960}},
-        {900, 480, {150, 0, 600, 480}},         // bars left and right
-        {600, 960, {0, 240, 600, 480}},         // bars above and below
-        {1920, 1080, {285, 0, 1350, 1080}},
-        {601, 481, {0, 0, 601, 481}},           // 481 / 480 rounds to the width 601
-        {300, 100, {87, 0, 125, 100}},
-        {0, 480, {0, 0, 0, 0}},                 // a minimised window
+    const std::array<int, 6> cases[] = {
+        // area width, height; expected x, y, width, height
+        {600, 960, 0, 240, 600, 480},           // bars above and below
+        {601, 481, 0, 0, 601, 481},             // 481 / 480 rounds to the width 601
+        {300, 100, 87, 0, 125, 100},
+        {0, 480, 0, 0, 0, 0},                   // a minimised window
     };
-    for (const Placement& item : cases)
+    for (const auto& item : cases)
     {
-        const CanvasPlacement placed = PlaceCanvas(600, 480, item.areaWidth, item.areaHeight);
-        EXPECT_EQ((std::vector<int>{placed.x, placed.y, placed.width, placed.height}),
-                  (std::vector<int>{item.expected.x, item.expected.y, item.expected.width, item.expected.height}))
-            << item.areaWidth << " by " << item.areaHeight;
+        const CanvasPlacement placed = PlaceCanvas(600, 480, item[0], item[1]);
+        EXPECT_EQ((std::array<int, 6>{item[0], item[1], placed.x, placed.y, placed.width, placed.height}), item);
     }
 }
 
-TEST(CanvasTest, PointsOfTheWindowLandOnTheCanvasAsDrawnAndBarsLieOutsideIt)
+TEST(CanvasTest, PointsOfTheWindowLandOnTheCanvasRoundedDownAndBarsLieOutsideIt)
 {
-    struct Point
-    {
-        int areaWidth;
-        int areaHeight;
-        double x;
-        double y;
-        double canvasX;
-        double canvasY;
+    const std::array<double, 6> cases[] = {
+        // area width, height, point x, y; expected canvas x, y
+        {1200, 960, 149.9, 659.9, 74, 329},
+        {900, 480, 100, 200, -50, 200},         // on the left bar
+        {900, 480, 800, 479, 650, 479},         // on the right bar
+        {600, 960, 10, 100, 10, -140},          // on the upper bar
+        {0, 0, 12, 34, 12, 34},                 // nothing shown: left as it is
     };
-    const Point cases[] = {
-        {600, 480, 74.0, 329.0, 74.0, 329.0},
-        {1200, 960, 148.0, 658.0, 74.0, 329.0},
-        {1200, 960, 149.9, 659.9, 74.0, 329.0},
-        {900, 480, 150.0, 0.0, 0.0, 0.0},
-        {900, 480, 100.0, 200.0, -50.0, 200.0},     // on the left bar
-        {900, 480, 800.0, 479.0, 650.0, 479.0},     // on the right bar
-        {600, 960, 10.0, 100.0, 10.0, -140.0},      // on the upper bar
-        {0, 0, 12.0, 34.0, 12.0, 34.0},             // nothing shown: left as it is
-    };
-    for (const Point& item : cases)
+    for (const auto& item : cases)
     {
-        double x = item.x;
-        double y = item.y;
-        AreaToCanvas(PlaceCanvas(600, 480, item.areaWidth, item.areaHeight), 600, 480, item.areaHeight, x, y);
-        EXPECT_EQ(x, item.canvasX) << item.areaWidth << " by " << item.areaHeight << " at " << item.x;
-        EXPECT_EQ(y, item.canvasY) << item.areaWidth << " by " << item.areaHeight << " at " << item.y;
+        double x = item[2], y = item[3];
+        AreaToCanvas(PlaceCanvas(600, 480, item[0], item[1]), 600, 480, item[1], x, y);
+        EXPECT_EQ(std::make_pair(x, y), std::make_pair(item[4], item[5]))
+            << item[0] << " by " << item[1] << " at " << item[2] << ", " << item[3];
     }
 }

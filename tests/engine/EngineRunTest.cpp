@@ -3,12 +3,11 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "engine/startup/Engine.h"
 #include "engine/startup/UserHooks.h"
+#include "tests/resources/TestFiles.h"
 
 int UserInit()
 {
@@ -31,8 +30,7 @@ TEST(EngineRunTest, FailedUserInitEndsWithItsNumberAndNoShutdown)
     };
     EXPECT_EXIT(run(), ::testing::ExitedWithCode(7), "User initialization failed.");
 
-    std::ifstream in(folder + "/log_engine.html");
-    const std::string log(std::istreambuf_iterator<char>(in), {});
+    const std::string log = ReadFile(folder + "/log_engine.html");
     const std::string end = "<div style='color: red; background-color: #EAAD98'>User initialization failed.</div><br>\n"
                             "Error 7 during initialization, shutting down<br>\n</body></html>\n";
     ASSERT_GE(log.size(), end.size());

@@ -7,28 +7,16 @@ namespace
 
 const double kPeriod = 0.02;
 
-// What the last frame did with the buffers before the frame asking.
-enum LastFrame
-{
-    Drew,                                   // swapped, and the swap came back at once
-    DrewWaiting,                            // swapped, and the swap waited for the display
-    DrewNothing
-};
-
-struct Case
-{
-    const char* name;
-    LastFrame   last;
-    bool        pending;
-    double      now;                        // seconds after the last frame started
-    double      delay;
-};
+// What the last frame did with the buffers: swapped and the swap came back at
+// once, swapped and the swap waited for the display, or did not swap.
+enum LastFrame { Drew, DrewWaiting, DrewNothing };
 
 } // namespace
 
 TEST(FramePacerTest, SleepsOutTheFrameUnlessTheDisplayPacedOrFreshWorkWaitsAfterAnIdleFrame)
 {
-    const Case cases[] = {
+    // now: seconds after the last frame started
+    const struct { const char* name; LastFrame last; bool pending; double now, delay; } cases[] = {
         {"idle, early in the frame", DrewNothing, false, 0.005, 0.015},
         {"idle, the frame already over", DrewNothing, false, 0.03, 0.0},
         {"drawn, swap back at once", Drew, false, 0.004, 0.016},
@@ -36,7 +24,7 @@ TEST(FramePacerTest, SleepsOutTheFrameUnlessTheDisplayPacedOrFreshWorkWaitsAfter
         {"new work after an idle frame", DrewNothing, true, 0.001, 0.0},
         {"the swap waited for the display", DrewWaiting, false, 0.011, 0.0},
     };
-    for (const Case& item : cases)
+    for (const auto& item : cases)
     {
         CFramePacer pacer(kPeriod);
         pacer.FrameStarted(10.0);

@@ -10,18 +10,11 @@ TEST(SystemReportTest, LayoutHasEveryLabelAtItsWidth)
     info.speedMHz = 2394;
     info.memoryMB = 24000;
     EXPECT_EQ(BuildSystemReport(info, "Mesa", "llvmpipe", "4.5 (Compatibility Profile) Mesa 22.3.6", 0),
-              "System Info: \n"
-              "============ \n"
-              "\tProcessor:          Test CPU @ 2.40GHz\n"
-              "\tSpeed:              2394 MHz\n"
-              "\tMemory:             24000 MB\n"
-              "\tOperating System:   Debian GNU/Linux 12 (bookworm)\n"
-              "Videocard:\n"
-              "==========\n"
-              "\tVendor:             Mesa\n"
-              "\tGL Renderer:        llvmpipe\n"
-              "\tGL Version:         4.5 (Compatibility Profile) Mesa 22.3.6\n"
-              "\tVSync:              Off\n");
+              "System Info: \n============ \n\tProcessor:          Test CPU @ 2.40GHz\n"
+              "\tSpeed:              2394 MHz\n\tMemory:             24000 MB\n"
+              "\tOperating System:   Debian GNU/Linux 12 (bookworm)\nVideocard:\n==========\n"
+              "\tVendor:             Mesa\n\tGL Renderer:        llvmpipe\n"
+              "\tGL Version:         4.5 (Compatibility Profile) Mesa 22.3.6\n\tVSync:              Off\n");
     EXPECT_NE(BuildSystemReport(info, "", "", "", 1).find("\tVSync:              On\n"), std::string::npos);
 }
 
@@ -44,12 +37,7 @@ TEST(SystemReportTest, ReadersTakeTheFirstProcessorWholeMegabytesCappedAt65535An
 TEST(SystemReportTest, SpeedIsTheNominalOneWhereStatedAndTheCurrentOneOtherwise)
 {
     const std::string cpuInfo = "model name\t: Test CPU\ncpu MHz\t\t: 1197.302\n";
-    const struct
-    {
-        const char*   maxFrequency;
-        std::string   cpuInfo;
-        std::uint16_t speed;
-    } cases[] = {
+    const struct { const char* maxFrequency; std::string cpuInfo; std::uint16_t speed; } cases[] = {
         {"3400000\n", cpuInfo, 3400},
         {"2394999\n", cpuInfo, 2394},
         {"", cpuInfo, 1197},

@@ -83,9 +83,9 @@ TEST_F(TaskHandlerTest, FrontInsertionsRunNextInReverseOrderAndRepeatsGoToTheBac
     EXPECT_EQ(m_handler.QueuedCount(), 2u);
 }
 
-TEST_F(TaskHandlerTest, DueWaitingTasksMoveToTheFrontLatestStartFirst)
+TEST_F(TaskHandlerTest, WaitingTasksPastTheirStartMoveToTheFrontLatestStartFirst)
 {
-    const std::pair<const char*, double> waiting[] = {{"early", 1.0}, {"late", 2.0}, {"future", 9.0}, {"new", 1.0}};
+    const std::pair<const char*, double> waiting[] = {{"early", 1.0}, {"late", 2.0}, {"now", 5.0}, {"new", 1.0}};
     for (const auto& [name, start] : waiting)
         m_handler.AddTask(new CScriptedTask(name, start, Delete), InsertTimed);
     m_handler.SetTime(5.0);
@@ -94,7 +94,8 @@ TEST_F(TaskHandlerTest, DueWaitingTasksMoveToTheFrontLatestStartFirst)
     Queue<Starters::Bottom, Flushers::Once>("trigger");
     Queue<Starters::Bottom, Flushers::Once>("queued");
     Ticks(5);
-    // "new" went ahead of "early", of an equal start time, so it reached the front first.
+    // "new" went ahead of "early", of an equal start time, so it reached the front first;
+    // "now" starts at the handler's time, which has not yet passed it.
     EXPECT_EQ(g_trace, (Trace{"trigger", "late", "~late", "early", "~early", "new", "~new", "queued"}));
     EXPECT_EQ(m_handler.WaitingCount(), 1u);
 }

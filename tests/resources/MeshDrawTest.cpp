@@ -16,46 +16,34 @@ const int kSide = 64;                       // pixels of the test context
 
 using Pixels = std::vector<unsigned char>;
 
+void Create(CMeshObject& mesh, std::uint32_t mode)
+{
+    CFile file;
+    ASSERT_TRUE(file.Open(WriteFile(::testing::TempDir() + "cube.3ds", MeshFile::Cube())));
+    ASSERT_TRUE(Read3DS(file, mesh.m_data));
+    ASSERT_TRUE(mesh.Create(MeshOptions{mode}, "cube.3ds"));
+}
+
 // The cube seen straight down the z axis in white on black, in a view from
 // -2 to 2, with every state that could tell the modes apart switched off.
-class MeshDrawTest : public ::testing::Test
+Pixels Draw(const CMeshObject& mesh)
 {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(OpenTestContext(kSide, kSide));
-        InitAdvancedGL();
-        glViewport(0, 0, kSide, kSide);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-2, 2, -2, 2, -10, 10);
-        glMatrixMode(GL_MODELVIEW);
-        for (GLenum state : {GL_DEPTH_TEST, GL_LIGHTING, GL_TEXTURE_2D, GL_BLEND})
-            glDisable(state);
-        glColor3f(1, 1, 1);
-    }
-
-    void TearDown() override { ShutdownAdvancedGL(); }
-
-    static void Create(CMeshObject& mesh, std::uint32_t mode)
-    {
-        CFile file;
-        ASSERT_TRUE(file.Open(WriteFile(::testing::TempDir() + "cube.3ds", MeshFile::Cube())));
-        ASSERT_TRUE(Read3DS(file, mesh.m_data));
-        ASSERT_TRUE(mesh.Create(MeshOptions{mode}, "cube.3ds"));
-    }
-
-    static Pixels Draw(const CMeshObject& mesh)
-    {
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        mesh.Draw();
-        Pixels pixels(kSide * kSide);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, kSide, kSide, GL_RED, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
-    }
-};
+    glViewport(0, 0, kSide, kSide);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-2, 2, -2, 2, -10, 10);
+    glMatrixMode(GL_MODELVIEW);
+    for (GLenum state : {GL_DEPTH_TEST, GL_LIGHTING, GL_TEXTURE_2D, GL_BLEND})
+        glDisable(state);
+    glColor3f(1, 1, 1);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    mesh.Draw();
+    Pixels pixels(kSide * kSide);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kSide, kSide, GL_RED, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
 
 // Pixel centres x = -2 + (i + 0.5) / 16 fall inside +-1.6666666 for i = 5 to
 // 58: a white square of 54 by 54 pixels.
@@ -71,9 +59,12 @@ Pixels CubeSquare()
 } // namespace
 
 // All four live at once and draw in mode order, twice, so that a buffer left
-// bound by one would spoil the client pointers of the next.
-TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixelsAndFreesItsListOrBuffers)
+// bound by one would spoil the client pointers of the next. Without the
+// extension, a mesh asking for vertex buffers draws from client arrays.
+TEST(MeshDrawTest, EveryModeDrawsTheSamePixelsFreesItsListOrBuffersAndBuffersFallBackToArrays)
 {
+    ASSERT_TRUE(OpenTestContext(kSide, kSide));
+    InitAdvancedGL();
     ASSERT_TRUE(HasVertexBuffers());
     GLuint names[3];                        // the display list, the vertex and the index buffer
     {
@@ -93,15 +84,12 @@ TEST_F(MeshDrawTest, EveryModeDrawsTheSamePixelsAndFreesItsListOrBuffers)
     }
     const auto isBuffer = reinterpret_cast<PFNGLISBUFFERARBPROC>(GetGLProcedure("glIsBufferARB"));
     EXPECT_FALSE(glIsList(names[0]) || isBuffer(names[1]) || isBuffer(names[2]));
-}
 
-TEST_F(MeshDrawTest, VertexBufferModeWithoutTheExtensionDrawsFromClientArrays)
-{
     ShutdownAdvancedGL();
-    CMeshObject mesh;
-    Create(mesh, MeshVertexBuffers);
-    EXPECT_EQ(mesh.m_mode, MeshClientArrays);
-    EXPECT_EQ(Draw(mesh), CubeSquare());
+    CMeshObject fallback;
+    Create(fallback, MeshVertexBuffers);
+    EXPECT_EQ(fallback.m_mode, MeshClientArrays);
+    EXPECT_EQ(Draw(fallback), CubeSquare());
 }
 
 TEST(ExtensionListTest, NameCountsOnlyAsAWholeWordOfTheList)

@@ -14,10 +14,7 @@
 namespace
 {
 
-std::string CardName(int card)
-{
-    return "card" + std::to_string(card / 8 + 1) + "_" + std::to_string(card % 8 + 1) + ".tga";
-}
+std::string CardName(int card) { return "card" + std::to_string(card / 8 + 1) + "_" + std::to_string(card % 8 + 1); }
 
 // A picture decoded by the game's own reader, addressed as it is seen:
 // x to the right, y up from the bottom row.
@@ -26,7 +23,7 @@ struct Picture
     explicit Picture(const std::string& name)
     {
         CFile file;
-        decoded = file.Open(AssetPath(name)) && ReadTGA(file, data);
+        decoded = file.Open(AssetPath(name + ".tga")) && ReadTGA(file, data);
     }
     const std::uint8_t* At(int x, int y) const
     {
@@ -40,10 +37,7 @@ struct Picture
 
 // Of a pixel or of a mean colour.
 template <typename Colour>
-double Luminance(const Colour& rgb)
-{
-    return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
-}
+double Luminance(const Colour& rgb) { return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2]; }
 
 // The mean colour of the pixels at least this opaque and this light.
 std::array<double, 3> Average(const Picture& picture, int minAlpha, double minLuminance)
@@ -70,21 +64,18 @@ TEST(AssetPictures, EveryPictureIsStoredInItsFormAndDecodes)
 {
     // width, height (pixels), depth (bits per pixel), image type (2 plain, 10 run-length), top row first
     std::vector<std::pair<std::string, std::array<int, 5>>> pictures = {
-        {"king.tga", {32, 32, 32, 2, 1}},           {"rose.tga", {32, 32, 32, 2, 1}},
-        {"knight1.tga", {16, 16, 32, 2, 0}},        {"knight2.tga", {16, 16, 32, 2, 0}},
-        {"knightss.tga", {64, 64, 32, 10, 0}},      {"mainBackground.tga", {472, 512, 24, 2, 0}},
-        {"valdmoor.tga", {480, 128, 32, 10, 0}},    {"buttonOut.tga", {128, 32, 32, 10, 1}},
-        {"buttonOver.tga", {128, 32, 32, 10, 1}},   {"tabvisible.tga", {128, 32, 24, 2, 1}},
-        {"tabhidden.tga", {128, 32, 16, 2, 0}},     {"tabhiddenover.tga", {128, 32, 16, 2, 0}},
-        {"kingexample.tga", {64, 64, 24, 2, 1}},    {"knightexample.tga", {128, 128, 24, 10, 1}},
-        {"scoringexample1.tga", {128, 128, 16, 2, 1}}, {"scoringexample2.tga", {128, 128, 16, 2, 0}},
-    };
+        {"king", {32, 32, 32, 2, 1}}, {"rose", {32, 32, 32, 2, 1}}, {"knight1", {16, 16, 32, 2, 0}},
+        {"knight2", {16, 16, 32, 2, 0}}, {"knightss", {64, 64, 32, 10, 0}}, {"valdmoor", {480, 128, 32, 10, 0}},
+        {"buttonOut", {128, 32, 32, 10, 1}}, {"buttonOver", {128, 32, 32, 10, 1}}, {"tabvisible", {128, 32, 24, 2, 1}},
+        {"tabhidden", {128, 32, 16, 2, 0}}, {"tabhiddenover", {128, 32, 16, 2, 0}}, {"kingexample", {64, 64, 24, 2, 1}},
+        {"knightexample", {128, 128, 24, 10, 1}}, {"mainBackground", {472, 512, 24, 2, 0}},
+        {"scoringexample1", {128, 128, 16, 2, 1}}, {"scoringexample2", {128, 128, 16, 2, 0}}};
     for (int card = 0; card < 24; ++card)
         pictures.push_back({CardName(card), {32, 64, 24, 10, 0}});
     for (const auto& [name, form] : pictures)
     {
         SCOPED_TRACE(name);
-        const std::vector<std::uint8_t> b = FileBytes(AssetPath(name));
+        const std::vector<std::uint8_t> b = FileBytes(AssetPath(name + ".tga"));
         ASSERT_GE(b.size(), 18u);
         EXPECT_EQ((std::array<int, 5>{b[12] | b[13] << 8, b[14] | b[15] << 8, b[16], b[2], b[17] >> 5 & 1}), form);
         EXPECT_TRUE(Picture(name).decoded);
@@ -126,7 +117,7 @@ TEST(AssetPictures, EveryCardsArrowPointsItsWay)
 
 TEST(AssetPictures, PiecesAndTitleStandOnAClearGround)
 {
-    for (const char* name : {"king.tga", "rose.tga", "knight1.tga", "knight2.tga", "knightss.tga", "valdmoor.tga"})
+    for (const char* name : {"king", "rose", "knight1", "knight2", "knightss", "valdmoor"})
     {
         SCOPED_TRACE(name);
         const Picture picture(name);
@@ -145,7 +136,7 @@ TEST(AssetPictures, PiecesAndTitleStandOnAClearGround)
 // nearly colourless grey; the knights wear their sides' colours.
 TEST(AssetPictures, StoneIsALightGreyForTheGameToTintAndKnightsWearTheirSidesColours)
 {
-    const Picture stone("rose.tga"), red("knight1.tga"), white("knight2.tga");
+    const Picture stone("rose"), red("knight1"), white("knight2");
     ASSERT_TRUE(stone.decoded && red.decoded && white.decoded);
     const std::uint8_t* middle = stone.At(15, 16);
     EXPECT_EQ(stone.Alpha(15, 16), 255);
@@ -159,7 +150,7 @@ TEST(AssetPictures, StoneIsALightGreyForTheGameToTintAndKnightsWearTheirSidesCol
 // White captions stay readable on both looks.
 TEST(AssetPictures, ButtonUnderThePointerIsLighterAndBothAreDarkInTheMiddle)
 {
-    const Picture out("buttonOut.tga"), over("buttonOver.tga");
+    const Picture out("buttonOut"), over("buttonOver");
     ASSERT_TRUE(out.decoded && over.decoded);
     EXPECT_GT(Luminance(Average(over, 255, 0)), Luminance(Average(out, 255, 0)) + 20);
     EXPECT_LT(std::max(Luminance(over.At(64, 16)), Luminance(out.At(64, 16))), 110);
@@ -167,7 +158,7 @@ TEST(AssetPictures, ButtonUnderThePointerIsLighterAndBothAreDarkInTheMiddle)
 
 TEST(AssetPictures, TabHeadersAreRoundedAtTheTopOnly)
 {
-    for (const char* name : {"tabvisible.tga", "tabhidden.tga", "tabhiddenover.tga"})
+    for (const char* name : {"tabvisible", "tabhidden", "tabhiddenover"})
     {
         SCOPED_TRACE(name);
         const Picture tab(name);

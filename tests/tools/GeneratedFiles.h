@@ -7,10 +7,7 @@
 #include <vector>
 
 // Where the build put the generated files, and a whole-file reader.
-inline std::string AssetPath(const std::string& name)
-{
-    return std::string(VALDMOOR_BUILD_DIR) + "/Assets/" + name;
-}
+inline std::string AssetPath(const std::string& name) { return std::string(VALDMOOR_BUILD_DIR) + "/Assets/" + name; }
 
 inline std::vector<std::uint8_t> FileBytes(const std::string& path)
 {

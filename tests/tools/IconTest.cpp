@@ -13,10 +13,7 @@ namespace
 
 typedef std::vector<std::uint8_t> Bytes;
 
-std::uint32_t Big32(const std::uint8_t* at)
-{
-    return static_cast<std::uint32_t>(at[0]) << 24 | at[1] << 16 | at[2] << 8 | at[3];
-}
+std::uint32_t Big32(const std::uint8_t* at) { return std::uint32_t{at[0]} << 24 | at[1] << 16 | at[2] << 8 | at[3]; }
 
 } // namespace
 
