@@ -155,15 +155,3 @@ TEST(AssetPictures, ButtonUnderThePointerIsLighterAndBothAreDarkInTheMiddle)
     EXPECT_GT(Luminance(Average(over, 255, 0)), Luminance(Average(out, 255, 0)) + 20);
     EXPECT_LT(std::max(Luminance(over.At(64, 16)), Luminance(out.At(64, 16))), 110);
 }
-
-TEST(AssetPictures, TabHeadersAreRoundedAtTheTopOnly)
-{
-    for (const char* name : {"tabvisible", "tabhidden", "tabhiddenover"})
-    {
-        SCOPED_TRACE(name);
-        const Picture tab(name);
-        ASSERT_TRUE(tab.decoded);
-        EXPECT_LT(std::max(Luminance(tab.At(0, 31)), Luminance(tab.At(127, 31))), 8) << "top corners";
-        EXPECT_GT(std::min(Luminance(tab.At(0, 0)), Luminance(tab.At(127, 0))), 30) << "bottom corners";
-    }
-}
