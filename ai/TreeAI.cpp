@@ -13,13 +13,13 @@ void CTreeAI::TakeTurn()
     Queue<CTask<Starters::Bottom, Flushers::Once, Functor0<CTreeAI>>>(Functor0<CTreeAI>(this, &CTreeAI::ChooseMove));
 }
 
-// The game may have been left or started afresh while this task waited;
-// then the turn is no longer ours.
+// The game may have been left, taken back or started afresh while this
+// task waited; then the turn is no longer ours.
 void CTreeAI::ChooseMove()
 {
-    const CGameState& game = m_game->Position();
-    if (game.m_current != White || game.m_currentController != Computer)
+    if (!m_game->ComputerToMove())
         return;
+    const CGameState& game = m_game->Position();
 
     const Decision decision = m_search.ChooseAction(game);
     if (decision.m_kind == Decision::Play)

@@ -10,6 +10,8 @@ int           g_windowWidth  = 0;
 int           g_windowHeight = 0;
 unsigned char g_fullscreen   = 0;
 unsigned char g_vsync        = 0;
+int           g_windowOpenWidth  = 0;
+int           g_windowOpenHeight = 0;
 
 namespace
 {
@@ -182,6 +184,21 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
         width = static_cast<int>(width * scaleX + 0.5f);
         height = static_cast<int>(height * scaleY + 0.5f);
     }
+    if (g_windowOpenWidth > 0 && g_windowOpenHeight > 0)
+    {
+        width = g_windowOpenWidth;
+        height = g_windowOpenHeight;
+    }
+    // Leaving full screen restores these bounds, so a window opened full
+    // screen goes back to its remembered size.
+    g_windowedBounds[2] = width;
+    g_windowedBounds[3] = height;
+    if (monitor)
+    {
+        const GLFWvidmode* mode = glfwGetVideoMode(monitor);
+        width = mode ? mode->width : width;
+        height = mode ? mode->height : height;
+    }
     g_window = glfwCreateWindow(width, height, "", monitor, nullptr);
     if (!g_window)
         return false;
@@ -204,6 +221,21 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
 void SetWindowTitle(const char* title)
 {
     glfwSetWindowTitle(g_window, title);
+}
+
+bool GetWindowShape(int& width, int& height, bool& fullscreen)
+{
+    if (!g_window)
+        return false;
+    fullscreen = glfwGetWindowMonitor(g_window) != nullptr;
+    if (fullscreen)
+    {
+        width = g_windowedBounds[2];
+        height = g_windowedBounds[3];
+    }
+    else
+        glfwGetWindowSize(g_window, &width, &height);
+    return true;
 }
 
 bool IsWindowOpen()

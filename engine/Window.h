@@ -8,6 +8,8 @@ extern int           g_windowWidth;         // canvas pixels; set by UserInit, k
 extern int           g_windowHeight;        // canvas pixels
 extern unsigned char g_fullscreen;          // the window opens full-screen only when exactly 1
 extern unsigned char g_vsync;               // wish for vertical sync; nothing sets it
+extern int           g_windowOpenWidth;     // screen units the window opens at, out of full screen; with
+extern int           g_windowOpenHeight;    // 0, the canvas size times the display's content scale
 
 #include "engine/Canvas.h"
 
@@ -23,6 +25,9 @@ const char* WindowSystemError();            // the windowing library's last comp
 // the display's content scale. F11 toggles full screen.
 bool            OpenWindow(int width, int height, bool fullscreen, bool visible = true);
 void            SetWindowTitle(const char* title);
+// The window's size out of full screen (its size before full screen, while
+// it is full screen) and whether it is full screen; false without a window.
+bool            GetWindowShape(int& width, int& height, bool& fullscreen);
 bool            IsWindowOpen();
 bool            PollWindowEvents();         // delivers pending events; whether any but keys came since the last call
 void            SwapWindowBuffers();        // shows the frame drawn last

@@ -5,6 +5,7 @@
 #include "engine/Window.h"
 #include "game/MenuTexts.h"
 #include "game/MenuWidgets.h"
+#include "game/ResultsLabel.h"
 #include "game/Valdmoor.h"
 #include "gui/Label.h"
 #include "gui/Screen.h"
@@ -27,6 +28,7 @@ void FillMainMenu(GUI::CScreen* menu, CValdmoor* game, GUI::CScreen* help, GUI::
     AddMenuButton(menu, 10, 100, "Instructions", Functor0<GUI::CScreen>(help, &GUI::CScreen::Show));
     AddMenuButton(menu, 10, 65, "Credits", Functor0<GUI::CScreen>(credits, &GUI::CScreen::Show));
     AddMenuButton(menu, 10, 30, "Quit", Function0(QuitProgram));
+    menu->AddChild(new CResultsLabel(kResultsX, 135 + kResultsRise, &game->m_match, PersonLevel));
     menu->AddChild(new GUI::CLabel(g_windowWidth - 110, 5, kRightsNotice));
 }
 

@@ -4,12 +4,42 @@
 
 #include "engine/Window.h"
 #include "game/BackScreen.h"
+#include "game/GameArchive.h"
+#include "game/PlayerFiles.h"
+#include "game/Settings.h"
 #include "game/HelpMenu.h"
 #include "game/MainMenu.h"
 #include "game/SinglePlayerMenu.h"
 #include "game/Valdmoor.h"
 #include "gui/RootWidget.h"
+#include "gui/Textbox.h"
 #include "gui/WidgetEvent.h"
+
+namespace
+{
+
+// Where the main menu tells of a file that could not be used: right of the
+// button column, between the buttons' top and the subtitle.
+const int kNoticeX = 148;
+const int kNoticeY = 210;
+const int kNoticeWidth = 442;               // to 10 from the right edge
+const int kNoticeHeight = 120;
+
+// A game the last run left unfinished is offered again over the main menu;
+// files that could not be read are named there.
+void OfferSavedGame(GUI::CScreen* menu, CValdmoor* game)
+{
+    std::string refusal;
+    game->OfferSavedGame(menu, refusal);
+    std::string notice;
+    for (const std::string& message : {g_settings.m_loadMessage, game->m_match.Archive()->m_loadMessage, refusal})
+        if (!message.empty())
+            notice += (notice.empty() ? "Could not use " : "\nCould not use ") + message;
+    if (!notice.empty())
+        menu->AddChild(new GUI::CTextbox(kNoticeX, kNoticeY, kNoticeWidth, kNoticeHeight, notice));
+}
+
+} // namespace
 
 // The screens are created before they are filled: the main menu's buttons
 // lead to all the others, and they all lead back to it.
@@ -38,4 +68,7 @@ void BuildMenus()
     const GUI::MouseState still = {};
     menu->OnEvent(GUI::Show, still);
     GUI::g_rootWidget.Layout();
+
+    game->m_match.KeepIn(new CGameArchive(PlayerFolderPath(StateFolder), PlayerFolderPath(DataFolder)));
+    OfferSavedGame(menu, game);
 }

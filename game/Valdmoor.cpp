@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "ai/BaseAI.h"
 #include "engine/KeyCodes.h"
 #include "engine/Task.h"
 #include "engine/Time.h"
-#include "engine/TimedTask.h"
 #include "engine/Window.h"
+#include "game/ComputerPlayers.h"
+#include "game/GameArchive.h"
 #include "gui/ModalDialog.h"
 #include "gui/Outline.h"
 #include "gui/RootWidget.h"
@@ -39,6 +39,10 @@ const int kPieceSize = 32;                  // the stone and the king
 const int kPieceInset = 3;                  // from a square's corner to its piece's, centring it
 const int kButtonWidth = 128;               // Quit, Draw and Skip
 const int kButtonHeight = 32;
+const int kRecordButtonWidth = 64;          // Undo and Redo, half the others
+const int kRecordButtonGap = 8;
+const int kUndoX = 454;                     // Redo ends at 590, 10 from the right edge like Quit from the left
+const int kRecordButtonY = 10;              // level with Quit
 const int kTopRowY = 430;                   // bottom edge of Draw, Skip and the scores, over the knights
 const int kScoreRoom = 20;                  // White's score ends this far inside the board's right edge
 const int kCardWidth = 32;                  // a hand button
@@ -93,10 +97,6 @@ const HandShading kHandShading[2] = {
     {{0.5f, 0.5f + 0.5f}, {0.3f, 0.3f + 0.4f}},
 };
 
-// The computer's reply waits this long after the move before it, so that the
-// player sees that move land first.
-const double kComputerPause = 0.5;          // seconds
-
 // Marks on the board, in pixels from a square's corner. They keep off the
 // grid lines and off the 32 by 32 piece that sits 3 pixels in.
 const int kMarkInner = 1;                   // first pixel inside the grid lines
@@ -133,7 +133,7 @@ void Send(GUI::IBaseWidget* widget, GUI::WidgetEvent event)
 } // namespace
 
 CValdmoor::CValdmoor(GUI::CScreen* menu)
-    : m_menu(menu), m_state(this, ElapsedSeconds), m_ai(nullptr), m_computerTurns(0), m_keyMapsOn(0)
+    : m_menu(menu), m_match(this, ElapsedSeconds), m_dealOnShow(true), m_keyMapsOn(0)
 {
     m_background = new GUI::CImage(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
                                    g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga");
@@ -159,6 +159,7 @@ CValdmoor::CValdmoor(GUI::CScreen* menu)
     AddKnights(Red, "Assets/knight1.tga");
     AddSlotNumbers(White);
     AddKnights(White, "Assets/knight2.tga");
+    AddRecordButtons();
 }
 
 // The key maps are not popped: the screen dies at shutdown, after the last
@@ -169,7 +170,6 @@ CValdmoor::~CValdmoor()
     delete m_stone;
     delete m_knightMarks[Red];
     delete m_knightMarks[White];
-    delete m_ai;
 }
 
 // The king and the other children are drawn after this, over the board.
@@ -194,13 +194,16 @@ void CValdmoor::OnEvent(int event, const GUI::MouseState& mouse)
 {
     if (event == GUI::Show)
     {
-        NewGame();
+        if (m_dealOnShow)
+            NewGame();
+        m_dealOnShow = true;
         GUI::CScreen::OnEvent(event, mouse);
         KeepKeyMapsInStep();
         return;
     }
     if (event == GUI::Hide && m_visible)
     {
+        m_match.Halt();
         GUI::CScreen::OnEvent(event, mouse);
         KeepKeyMapsInStep();
         CloseDialogs();
@@ -209,51 +212,27 @@ void CValdmoor::OnEvent(int event, const GUI::MouseState& mouse)
     GUI::CScreen::OnEvent(event, mouse);
 }
 
-void CValdmoor::PlayCard(PlayerID player, int slot)
-{
-    if (m_visible)
-        m_state.PlayCard(player, slot);
-}
-
-void CValdmoor::DrawCard()
-{
-    if (m_visible)
-        m_state.DrawCard();
-}
-
-void CValdmoor::SkipTurn()
-{
-    if (m_visible)
-        m_state.SkipTurn();
-}
-
 void CValdmoor::HumanPlayCard(PlayerID player, int slot)
 {
     if (m_visible && !QuestionOpen())
-        m_state.HumanPlayCard(player, slot);
+        m_match.PersonActs(GameAction{player, PlayAction, slot, false, 0});
 }
 
 void CValdmoor::HumanDrawCard()
 {
     if (m_visible && !QuestionOpen())
-        m_state.HumanDrawCard();
+        m_match.PersonActs(GameAction{m_match.m_state.m_current, DrawAction, -1, false, 0});
 }
 
 void CValdmoor::HumanSkipTurn()
 {
     if (m_visible && !QuestionOpen())
-        m_state.HumanSkipTurn();
+        m_match.PersonActs(GameAction{m_match.m_state.m_current, SkipAction, -1, false, 0});
 }
 
-// White is the computer exactly while an AI is attached. The mover's
-// controller is set afresh too: a computer turn dropped when the last game
-// was left would otherwise keep Red from moving in this one.
 void CValdmoor::NewGame()
 {
-    m_state.ResetControllers();
-    if (m_ai)
-        m_state.SetController(White, Computer);
-    m_state.NewGame();
+    m_match.NewGame();
 }
 
 // Escape while a question is open would ask a second one over it.
@@ -261,12 +240,13 @@ void CValdmoor::QuitGame()
 {
     if (QuestionOpen())
         return;
-    if (m_state.m_players[Red].m_score == 0 && m_state.m_players[White].m_score == 0)
+    const CGameState& state = m_match.m_state;
+    if (m_match.Reviewing() || (state.m_players[Red].m_score == 0 && state.m_players[White].m_score == 0))
     {
         OnQuitAnswer(true);
         return;
     }
-    AskQuestion("Are you sure you want to quit?", &CValdmoor::OnQuitAnswer);
+    AskQuestion(this, "Are you sure you want to quit?", &CValdmoor::OnQuitAnswer);
 }
 
 void CValdmoor::OnQuitAnswer(bool yes)
@@ -289,32 +269,74 @@ void CValdmoor::OnPlayAgain(bool yes)
 
 void CValdmoor::UpdateHandShading()
 {
-    ShadeHands(m_state, m_handButtons, kHandShading[AfterAction]);
+    ShadeHands(m_match.m_state, m_handButtons, kHandShading[AfterAction]);
 }
 
-void CValdmoor::AttachAI(IBaseAI* ai)
+void CValdmoor::StartOnePlayerGame(int level)
 {
-    if (ai != m_ai)
-        delete m_ai;
-    m_ai = ai;
-    m_ai->m_game = this;
-    m_state.SetController(White, Computer);
+    m_match.SeatComputer(NewComputerPlayer(level), level);
+    Show();
 }
 
 void CValdmoor::StartTwoPlayerGame()
 {
-    delete m_ai;
-    m_ai = nullptr;
+    m_match.SeatPeople();
     Show();
 }
 
-// Due a pause after the move before it, long after the frame that shows that
-// move. By then the game may have been left, restarted or handed back to Red,
-// and a newer turn may wait for its own pause: only the latest turn counts.
-void CValdmoor::ComputerTurn(unsigned turn)
+bool CValdmoor::ResumeGame(const GameRecord& record)
 {
-    if (turn == m_computerTurns && m_ai && m_visible && m_state.m_current == White && m_state.m_currentController == Computer)
-        m_ai->TakeTurn();
+    const int level = record.m_levels[White];
+    if (record.m_levels[Red] != PersonLevel)
+        return false;
+    if (level == PersonLevel)
+        m_match.SeatPeople();
+    else
+        m_match.SeatComputer(NewComputerPlayer(level), level);
+    if (!m_match.Resume(record))
+        return false;
+    m_dealOnShow = false;
+    Show();
+    return true;
+}
+
+void CValdmoor::ReviewGame(const GameRecord& record)
+{
+    m_match.Review(record);
+    m_dealOnShow = false;
+    Show();
+}
+
+bool CValdmoor::OfferSavedGame(GUI::IBaseWidget* screen, std::string& refusal)
+{
+    CGameArchive* archive = m_match.Archive();
+    if (!archive || !archive->LoadCurrent(m_savedGame, refusal))
+        return false;
+    AskQuestion(screen, "Do you want to continue your unfinished game?", &CValdmoor::OnResumeAnswer);
+    return true;
+}
+
+// The answer comes from a dialog on the main menu, which the game screen's
+// Show would hide under it: the switch waits for the next tick.
+void CValdmoor::OnResumeAnswer(bool yes)
+{
+    Tasks::Queue<Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, Functor0<CValdmoor>>>(
+        Functor0<CValdmoor>(this, yes ? &CValdmoor::ResumeSavedGame : &CValdmoor::SetSavedGameAside));
+}
+
+// A save this program cannot take on (a record of a game between two
+// computers, say) is kept with the finished games rather than lost.
+void CValdmoor::ResumeSavedGame()
+{
+    if (!ResumeGame(m_savedGame))
+        SetSavedGameAside();
+}
+
+void CValdmoor::SetSavedGameAside()
+{
+    CGameArchive* archive = m_match.Archive();
+    archive->Keep(m_savedGame);
+    archive->ForgetCurrent();
 }
 
 bool CValdmoor::QuestionOpen() const
@@ -362,14 +384,6 @@ void CValdmoor::OnCardPlayed(PlayerID player, int slot)
     Send(m_handButtons[player][slot], GUI::Hide);
 }
 
-void CValdmoor::OnComputerToMove()
-{
-    ++m_computerTurns;
-    Tasks::Queue<Tasks::CTimedTask<Closure1<CValdmoor, unsigned>>>(
-        Closure1<CValdmoor, unsigned>(this, &CValdmoor::ComputerTurn, m_computerTurns),
-        ElapsedTime() + kComputerPause);
-}
-
 void CValdmoor::OnTurnPassed(PlayerID)
 {
     KeepKeyMapsInStep();
@@ -377,12 +391,12 @@ void CValdmoor::OnTurnPassed(PlayerID)
 
 void CValdmoor::OnGameOver(const std::string& question)
 {
-    AskQuestion(question, &CValdmoor::OnPlayAgain);
+    AskQuestion(this, question, &CValdmoor::OnPlayAgain);
 }
 
 void CValdmoor::OnHandsShaded(bool newGame)
 {
-    ShadeHands(m_state, m_handButtons, kHandShading[newGame ? AfterDeal : AfterAction]);
+    ShadeHands(m_match.m_state, m_handButtons, kHandShading[newGame ? AfterDeal : AfterAction]);
 }
 
 // The screen's maps on the key-map stack: none while it is hidden, Red's
@@ -390,7 +404,7 @@ void CValdmoor::OnHandsShaded(bool newGame)
 // the digit keys play for whoever is to move.
 void CValdmoor::KeepKeyMapsInStep()
 {
-    const int wanted = !m_visible ? 0 : m_state.m_current == White ? 2 : 1;
+    const int wanted = !m_visible ? 0 : m_match.m_state.m_current == White ? 2 : 1;
     for (; m_keyMapsOn > wanted; --m_keyMapsOn)
         Input::Keyboard::PopKeyMap();
     for (; m_keyMapsOn < wanted; ++m_keyMapsOn)
@@ -420,7 +434,7 @@ void CValdmoor::DrawSquare(int square) const
     glColor3ub(255, 255, 255);
     GUI::DrawOutline(0, 0, kSquare, kSquare);
     DrawMoveTint(square);
-    const int cell = m_state.m_board[square];
+    const int cell = m_match.m_state.m_board[square];
     if (cell == EmptyCell)
         return;
     const unsigned char* colour = kPlayerColours[cell];
@@ -435,24 +449,24 @@ void CValdmoor::DrawSquare(int square) const
 // with the window's width.
 void CValdmoor::PlaceKing()
 {
-    m_king->m_left = (g_windowWidth - kBoardWidth) / 2 + m_state.m_kingCol * kSquare + kPieceInset;
-    m_king->m_bottom = m_state.m_kingRow * kSquare + kBoardBottom + kPieceInset;
+    m_king->m_left = (g_windowWidth - kBoardWidth) / 2 + m_match.m_state.m_kingCol * kSquare + kPieceInset;
+    m_king->m_bottom = m_match.m_state.m_kingRow * kSquare + kBoardBottom + kPieceInset;
     m_king->m_right = m_king->m_left + kPieceSize;
     m_king->m_top = m_king->m_bottom + kPieceSize;
 }
 
 void CValdmoor::DrawTurnFrame() const
 {
-    const unsigned char* colour = kPlayerColours[m_state.m_current];
+    const unsigned char* colour = kPlayerColours[m_match.m_state.m_current];
     glColor3ub(colour[0], colour[1], colour[2]);
-    const int left = kTurnFrameLeft + m_state.m_current * kTurnFrameStep;
+    const int left = kTurnFrameLeft + m_match.m_state.m_current * kTurnFrameStep;
     GUI::DrawOutline(left, kTurnFrameBottom, left + kTurnFrameWidth, kTurnFrameTop);
 }
 
 // Drawn under the square's stone, so the stone itself keeps its colours.
 void CValdmoor::DrawMoveTint(int square) const
 {
-    const KingMove& move = m_state.m_lastMove;
+    const KingMove& move = m_match.m_state.m_lastMove;
     if (!move.m_made || (square != move.m_from && square != move.m_to))
         return;
     const unsigned char* colour = kPlayerColours[move.m_mover];
@@ -471,10 +485,10 @@ void CValdmoor::DrawCardTarget() const
     const int slot = HoveredPlayableSlot();
     if (slot < 0)
         return;
-    const PlayerID mover = m_state.m_current;
-    int row = m_state.m_kingRow;
-    int column = m_state.m_kingCol;
-    ::MoveKing(m_state.m_players[mover].m_hand[slot], row, column);
+    const PlayerID mover = m_match.m_state.m_current;
+    int row = m_match.m_state.m_kingRow;
+    int column = m_match.m_state.m_kingCol;
+    ::MoveKing(m_match.m_state.m_players[mover].m_hand[slot], row, column);
 
     glPushMatrix();
     glTranslatef((g_windowWidth - kBoardWidth) * 0.5f + static_cast<float>(column * kSquare),
@@ -483,7 +497,7 @@ void CValdmoor::DrawCardTarget() const
     glColor3ub(colour[0], colour[1], colour[2]);
     GUI::DrawThickOutline(kMarkInner, kMarkInner, kMarkOuter - kMarkInner, kMarkOuter - kMarkInner, kFrameWidth);
     glColor3ub(255, 255, 255);
-    if (m_state.m_board[row * BoardSize + column] == Opponent(mover))
+    if (m_match.m_state.m_board[row * BoardSize + column] == Opponent(mover))
     {
         glTranslatef(static_cast<float>(kKnightMarkInset), static_cast<float>(kKnightMarkInset), 0.0f);
         m_knightMarks[mover]->Draw();
@@ -495,53 +509,39 @@ void CValdmoor::DrawCardTarget() const
 // may play its card now; -1 otherwise.
 int CValdmoor::HoveredPlayableSlot() const
 {
-    if (m_state.m_currentController != Human || !GUI::g_rootWidget.m_hoverInside)
+    if (m_match.m_state.m_currentController != Human || !GUI::g_rootWidget.m_hoverInside)
         return -1;
-    const PlayerState& mover = m_state.m_players[m_state.m_current];
+    const PlayerState& mover = m_match.m_state.m_players[m_match.m_state.m_current];
     for (int slot = 0; slot < HandSize; ++slot)
-        if (GUI::g_rootWidget.m_hover == m_handButtons[m_state.m_current][slot] && mover.m_hand[slot] != NoCard &&
+        if (GUI::g_rootWidget.m_hover == m_handButtons[m_match.m_state.m_current][slot] && mover.m_hand[slot] != NoCard &&
             mover.m_playable[slot])
             return slot;
     return -1;
 }
 
-void CValdmoor::BindKeys(PlayerID player)
-{
-    Input::Keyboard::CKeyMap& map = m_keyMaps[player];
-    for (int slot = 0; slot < HandSize; ++slot)
-        map.BindKey(static_cast<std::uint16_t>(Keys::Digit1 + slot),
-                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot),
-                    Input::Keyboard::Pressed);
-    for (int slot = 0; slot < HandSize; ++slot)
-        map.BindKey(static_cast<std::uint16_t>(Keys::Pad1 + slot),
-                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot),
-                    Input::Keyboard::Pressed);
-    map.BindKey(Keys::D, Functor0<CValdmoor>(this, &CValdmoor::HumanDrawCard), Input::Keyboard::Pressed);
-    map.BindKey(Keys::S, Functor0<CValdmoor>(this, &CValdmoor::HumanSkipTurn), Input::Keyboard::Pressed);
-    map.BindKey(Keys::Escape, Functor0<CValdmoor>(this, &CValdmoor::QuitGame), Input::Keyboard::Pressed);
-}
-
 // Quit at the bottom left; Draw and Skip side by side over the board.
 void CValdmoor::AddScreenButtons()
 {
-    const struct
-    {
-        int                 x;
-        int                 y;
-        const char*         caption;
-        void (CValdmoor::*action)();
-    } buttons[] = {
-        {10, 10, "Quit", &CValdmoor::QuitGame},
-        {167, kTopRowY, "Draw", &CValdmoor::HumanDrawCard},
-        {305, kTopRowY, "Skip", &CValdmoor::HumanSkipTurn},
-    };
-    for (const auto& button : buttons)
-    {
-        ScreenButton* widget = new ScreenButton(button.x, button.y, kButtonWidth, kButtonHeight, kButtonOut,
-                                                kButtonOver, Functor0<CValdmoor>(this, button.action));
-        widget->AddChild(new GUI::CLabel(button.caption));
-        AddChild(widget);
-    }
+    AddButton(10, 10, kButtonWidth, "Quit", &CValdmoor::QuitGame);
+    AddButton(167, kTopRowY, kButtonWidth, "Draw", &CValdmoor::HumanDrawCard);
+    AddButton(305, kTopRowY, kButtonWidth, "Skip", &CValdmoor::HumanSkipTurn);
+}
+
+// Take-back and redo at the bottom right, under White's hand, where nothing
+// else is drawn.
+void CValdmoor::AddRecordButtons()
+{
+    AddButton(kUndoX, kRecordButtonY, kRecordButtonWidth, "Undo", &CValdmoor::TakeBack);
+    AddButton(kUndoX + kRecordButtonWidth + kRecordButtonGap, kRecordButtonY, kRecordButtonWidth, "Redo",
+              &CValdmoor::PutBack);
+}
+
+void CValdmoor::AddButton(int x, int y, int width, const char* caption, void (CValdmoor::*action)())
+{
+    ScreenButton* button =
+        new ScreenButton(x, y, width, kButtonHeight, kButtonOut, kButtonOver, Functor0<CValdmoor>(this, action));
+    button->AddChild(new GUI::CLabel(caption));
+    AddChild(button);
 }
 
 void CValdmoor::LoadCardTextures()
@@ -595,10 +595,10 @@ void CValdmoor::AddKnights(PlayerID player, const char* texture)
 // The dialog joins this screen and deletes itself once answered. A question
 // longer than the panel, as the end-of-game ones are, widens it so that the
 // text stays on it; the status line's font is the one questions are drawn in.
-void CValdmoor::AskQuestion(const std::string& question, void (CValdmoor::*answer)(bool))
+void CValdmoor::AskQuestion(GUI::IBaseWidget* owner, const std::string& question, void (CValdmoor::*answer)(bool))
 {
     const int width = std::max(kQuestionWidth, m_status->m_font.TextWidth(question.c_str()) + kQuestionMargins);
-    GUI::OpenDialog<Question>(this, Functor1<CValdmoor, bool>(this, answer), question, (g_windowWidth - width) / 2,
+    GUI::OpenDialog<Question>(owner, Functor1<CValdmoor, bool>(this, answer), question, (g_windowWidth - width) / 2,
                               (g_windowHeight - kQuestionHeight) / 2, width, kQuestionHeight);
 }
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "engine/Callables.h"
+#include "game/Match.h"
 #include "game/rules/Card.h"
-#include "game/rules/GameObserver.h"
-#include "game/rules/GameState.h"
-#include "game/rules/GameTable.h"
+#include "game/rules/GameRecord.h"
+#include "game/rules/SilentGameObserver.h"
 #include "gui/ActionButton.h"
 #include "gui/Image.h"
 #include "gui/Label.h"
@@ -15,59 +15,62 @@
 #include "resources/ResourceHandle.h"
 #include "resources/Texture.h"
 
-class IBaseAI;
-
-// The screen a game is played on. It owns the game and shows it: the board
-// with its stones and king, both hands as card buttons, knights, scores, the
-// status line, the two players' key maps and the quit and end-of-game
-// questions. Every action goes to the rules first; what they report comes
-// back through the observer calls and changes the widgets. Each Show starts
-// a new game.
-class CValdmoor : public GUI::CScreen, public IGameObserver, public IGameTable
+// The screen a game is played on. It shows the match: the board with its
+// stones and king, both hands as card buttons, knights, scores, the status
+// line, the two players' key maps and the quit and end-of-game questions.
+// Keys and buttons go to the match, which plays them through the rules; what
+// the rules report comes back through the observer calls and changes the
+// widgets. Each Show starts a new game, unless a game was resumed or a
+// record opened for review.
+class CValdmoor : public GUI::CScreen, public CSilentGameObserver
 {
 public:
     typedef GUI::CActionButton<Closure2<CValdmoor, PlayerID, int>> HandButton;
 
-    explicit CValdmoor(GUI::CScreen* menu); // hidden; both sides human, no AI
+    explicit CValdmoor(GUI::CScreen* menu); // hidden; both sides people
     ~CValdmoor() override;
 
     bool Draw() override;
     void OnEvent(int event, const GUI::MouseState& mouse) override;
 
-    // The actions of the player to move, reached through queued tasks. A
-    // hidden screen ignores them: its game is over and its key maps are off.
-    // The computer calls these; keys and buttons call the Human ones, which
-    // never move for the computer and do nothing while a question is open.
-    void PlayCard(PlayerID player, int slot);
-    void DrawCard();
-    void SkipTurn();
+    // A person's action, from the keys and buttons: nothing while the screen
+    // is hidden or a question is open; refused while the computer is to move.
     void HumanPlayCard(PlayerID player, int slot);
     void HumanDrawCard();
     void HumanSkipTurn();
     void NewGame();
+
+    // Ctrl+Z and Ctrl+Y (or the Undo and Redo buttons); in review they step.
+    void TakeBack();
+    void PutBack();
+    // Left and Right, Home and End: the moves of a game under review.
+    void ReviewBack();
+    void ReviewOn();
+    void ReviewFirst();
+    void ReviewLast();
 
     void QuitGame();
     void OnQuitAnswer(bool yes);
     void OnPlayAgain(bool yes);
     void UpdateHandShading();
 
-    // The computer plays White from now on; the screen owns ai and deletes
-    // the one it replaces.
-    void AttachAI(IBaseAI* ai);
-    // Both sides human again, any AI deleted, then a new game is shown.
+    // A new game against the computer at level 1..4 (White), or between two
+    // people; either shows the screen.
+    void StartOnePlayerGame(int level);
     void StartTwoPlayerGame();
-    // The queued computer turn, due a pause after the move that handed it
-    // over: the AI thinks only about a game still on screen with the
-    // computer to move, and only for the turn queued last.
-    void ComputerTurn(unsigned turn);
+    // Shows the record's game where it stopped, the computer seated as it
+    // was; false (nothing shown) when the record cannot be taken on.
+    bool ResumeGame(const GameRecord& record);
+    // Shows the record for review from its first position.
+    void ReviewGame(const GameRecord& record);
+    // At start: asks over screen whether to continue the game the last run
+    // left unfinished. False when there is none; refusal then tells of a
+    // save that could not be used.
+    bool OfferSavedGame(GUI::IBaseWidget* screen, std::string& refusal);
+    void OnResumeAnswer(bool yes);
+    void ResumeSavedGame();
+    void SetSavedGameAside();
     bool QuestionOpen() const;              // a yes/no question is on this screen
-
-    // The computer's seat: its action goes to the front of the run queue,
-    // to PlayCard, DrawCard or SkipTurn.
-    const CGameState& Position() const override;
-    void              QueuePlayCard(PlayerID player, int slot) override;
-    void              QueueDrawCard() override;
-    void              QueueSkipTurn() override;
 
     // The rules' reports.
     void OnStatus(const std::string& text) override;
@@ -76,15 +79,14 @@ public:
     void OnCardDealt(PlayerID player, int card, int slot) override;
     void OnKnightSpent(PlayerID player, int knight) override;
     void OnCardPlayed(PlayerID player, int slot) override;
-    void OnComputerToMove() override;
     void OnTurnPassed(PlayerID toMove) override;
     void OnGameOver(const std::string& question) override;
     void OnHandsShaded(bool newGame) override;
 
     GUI::CScreen*                   m_menu;                     // shown when the game is left; owned by the root
-    CGameState                      m_state;                    // the position and the rules
-    IBaseAI*                        m_ai;                       // White's computer player or null; owned
-    unsigned                        m_computerTurns;            // computer turns queued so far; numbers the latest
+    CMatch                          m_match;                    // the game, its seats, record and saves
+    bool                            m_dealOnShow;               // Show deals a new game; off for one Show
+                                                                // after a resume or a review
     HandButton*                     m_handButtons[2][HandSize]; // Red's slots, then White's; children
     GUI::CLabel*                    m_scoreLabels[2];           // Red's, then White's; children
     GUI::CImage*                    m_king;                     // placed on its square every frame; child
@@ -96,6 +98,7 @@ public:
                                                                 // hovered card would take; owned, not children
     CResourceHandle<CTextureObject> m_cardTextures[CardCount];  // the picture of each card
     Input::Keyboard::CKeyMap        m_keyMaps[2];               // Red's, then White's
+    GameRecord                      m_savedGame;                // the unfinished game offered at start
     int                             m_keyMapsOn;                // how many of m_keyMaps lie on the key-map
                                                                 // stack, Red's first: 0, 1 or 2
 
@@ -110,12 +113,14 @@ private:
     int  HoveredPlayableSlot() const;
     void BindKeys(PlayerID player);
     void AddScreenButtons();
+    void AddRecordButtons();
+    void AddButton(int x, int y, int width, const char* caption, void (CValdmoor::*action)());
     void LoadCardTextures();
     void AddHand(PlayerID player);
     void AddScores();
     void AddSlotNumbers(PlayerID player);
     void AddKnights(PlayerID player, const char* texture);
-    void AskQuestion(const std::string& question, void (CValdmoor::*answer)(bool));
+    void AskQuestion(GUI::IBaseWidget* owner, const std::string& question, void (CValdmoor::*answer)(bool));
     void CloseDialogs();
     void LeaveForMenu();
 };

@@ -2,6 +2,7 @@
 
 // Index of this file:
 //   KeyMode - when a bound key fires
+//   Modifiers - which of Ctrl, Shift and Alt a binding asks for
 //   CKeyMap - a set of key bindings, with the wrappers that queue their actions
 
 #include <cstdint>
@@ -21,6 +22,17 @@ enum KeyMode
     Pressed  = 0,                           // the pass that first sees the key down
     Released = 1,                           // the pass that first sees it up again
     Held     = 2                            // every pass while it is down
+};
+
+// The modifier keys a binding asks for, either of a pair counting (left or
+// right Ctrl). A binding made without them fires whatever is held.
+enum Modifiers
+{
+    NoModifiers  = 0,
+    Ctrl         = 1,
+    Shift        = 2,
+    Alt          = 4,
+    AnyModifiers = 8
 };
 
 //------------------------------------------------------------------ CKeyMap
@@ -56,6 +68,7 @@ public:
         std::uint16_t       key;            // engine key code
         std::uint32_t       mode;           // a KeyMode; any other value never fires
         IBaseActionWrapper* action;         // owned by the key map it was added to
+        std::uint32_t       modifiers = AnyModifiers;   // the Modifiers held, exactly, for it to fire
     };
 
     CKeyMap() {}
@@ -65,15 +78,15 @@ public:
 
     void AddBinding(const Binding& binding);    // takes ownership of the action
     template <typename F>
-    void BindKey(std::uint16_t key, const F& action, std::uint32_t mode);
+    void BindKey(std::uint16_t key, const F& action, std::uint32_t mode, std::uint32_t modifiers = AnyModifiers);
 
     std::vector<Binding> m_bindings;        // in the order added
 };
 
 template <typename F>
-void CKeyMap::BindKey(std::uint16_t key, const F& action, std::uint32_t mode)
+void CKeyMap::BindKey(std::uint16_t key, const F& action, std::uint32_t mode, std::uint32_t modifiers)
 {
-    AddBinding(Binding{key, mode, new CActionWrapper<F>(action)});
+    AddBinding(Binding{key, mode, new CActionWrapper<F>(action), modifiers});
 }
 
 } // namespace Keyboard

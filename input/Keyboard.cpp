@@ -3,6 +3,7 @@
 #include <bitset>
 #include <deque>
 
+#include "engine/KeyCodes.h"
 #include "engine/Task.h"
 #include "engine/Window.h"
 #include "input/KeyMap.h"
@@ -27,8 +28,24 @@ std::bitset<kTrackedKeys> g_tapped;
 
 std::deque<CKeyMap*> g_keyMaps;             // back is the active map; maps not owned
 
+bool Down(int key)
+{
+    return g_keys[key] || g_tapped[key];
+}
+
+// A tap of Ctrl+Z can be over before the pass: a modifier pressed since the
+// last pass counts as held, like the key itself.
+std::uint32_t HeldModifiers()
+{
+    return (Down(Keys::LeftControl) || Down(Keys::RightControl) ? Ctrl : NoModifiers) |
+           (Down(Keys::LeftShift) || Down(Keys::RightShift) ? Shift : NoModifiers) |
+           (Down(Keys::LeftAlt) || Down(Keys::RightAlt) ? Alt : NoModifiers);
+}
+
 bool Fires(const CKeyMap::Binding& binding)
 {
+    if (binding.modifiers != AnyModifiers && binding.modifiers != HeldModifiers())
+        return false;
     const bool down = g_keys[binding.key] || g_tapped[binding.key];
     const bool wasDown = g_keys[binding.key + kTrackedKeys];
     switch (binding.mode)

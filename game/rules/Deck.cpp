@@ -29,7 +29,8 @@ private:
 
 } // namespace
 
-CDeck::CDeck(ShuffleClock clock) : m_clock(clock)
+CDeck::CDeck(ShuffleClock clock)
+    : m_shuffles(0), m_lastSeed(0), m_clock(clock), m_seedGiven(false), m_givenSeed(0)
 {
     m_drawPile.reserve(CardCount);
     m_discardPile.reserve(CardCount);
@@ -48,7 +49,10 @@ void CDeck::Shuffle()
     // An empty pile has nothing to exchange, and would divide by zero below.
     if (m_drawPile.empty())
         return;
-    CShuffleRandom random(m_clock());
+    m_lastSeed = m_seedGiven ? m_givenSeed : m_clock();
+    m_seedGiven = false;
+    ++m_shuffles;
+    CShuffleRandom random(m_lastSeed);
     for (int exchange = 0; exchange < g_exchanges; ++exchange)
     {
         const int count = static_cast<int>(m_drawPile.size());
@@ -79,4 +83,10 @@ void CDeck::Refill()
 {
     m_drawPile.insert(m_drawPile.end(), m_discardPile.begin(), m_discardPile.end());
     m_discardPile.clear();
+}
+
+void CDeck::SeedNextShuffle(unsigned seed)
+{
+    m_seedGiven = true;
+    m_givenSeed = seed;
 }

@@ -18,10 +18,17 @@ public:
     int  Take();
     void Discard(int card);
     void Refill();
+    // The next shuffle takes this seed instead of the clock's, once: a game
+    // replayed from its record deals exactly as it was dealt.
+    void SeedNextShuffle(unsigned seed);
 
     std::vector<int> m_drawPile;            // cards to be drawn; the top is the last element
     std::vector<int> m_discardPile;         // played cards, in the order played
+    unsigned         m_shuffles;            // shuffles since the deck was made; a change tells an action shuffled
+    unsigned         m_lastSeed;            // what the last shuffle was seeded with
 
 private:
-    ShuffleClock     m_clock;               // seed of every shuffle
+    ShuffleClock     m_clock;               // seed of every shuffle not given by SeedNextShuffle
+    bool             m_seedGiven;           // SeedNextShuffle's seed waits for the next shuffle
+    unsigned         m_givenSeed;
 };

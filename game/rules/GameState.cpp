@@ -163,24 +163,6 @@ void CGameState::SkipTurn()
     m_observer->OnHandsShaded(false);
 }
 
-void CGameState::HumanPlayCard(PlayerID player, int slot)
-{
-    if (!RefusedForComputer("It is not your turn to play a card. AI"))
-        PlayCard(player, slot);
-}
-
-void CGameState::HumanDrawCard()
-{
-    if (!RefusedForComputer("It is not your turn to draw."))
-        DrawCard();
-}
-
-void CGameState::HumanSkipTurn()
-{
-    if (!RefusedForComputer("It is not your turn to skip."))
-        SkipTurn();
-}
-
 void CGameState::EndTurn()
 {
     m_current = Opponent(m_current);
@@ -310,16 +292,6 @@ bool CGameState::IsPlayable(PlayerID player, int card) const
         return false;
     if (cell == Opponent(player))
         return m_players[player].m_knights > 0;
-    return true;
-}
-
-// A side the computer plays is never moved for by hand: while it is to move,
-// a person's action is refused as Red's own would be.
-bool CGameState::RefusedForComputer(const char* refusal)
-{
-    if (m_currentController != Computer)
-        return false;
-    m_observer->OnStatus(refusal);
     return true;
 }
 

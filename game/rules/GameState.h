@@ -43,13 +43,6 @@ public:
     void DrawCard();
     void SkipTurn();
 
-    // The same actions asked for by a person at the keyboard or mouse: a side
-    // the computer plays is never moved for by hand, so while the computer is
-    // to move they are refused as Red's own would be.
-    void HumanPlayCard(PlayerID player, int slot);
-    void HumanDrawCard();
-    void HumanSkipTurn();
-
     // The steps the actions are made of.
     void EndTurn();
     void UpdateMoves();
@@ -78,7 +71,6 @@ public:
 
 private:
     bool IsPlayable(PlayerID player, int card) const;
-    bool RefusedForComputer(const char* refusal);
     void PassTurn();
 
     bool           m_over;                  // the end of this game has been announced

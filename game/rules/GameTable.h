@@ -12,6 +12,9 @@ public:
     virtual ~IGameTable() {}
 
     virtual const CGameState& Position() const = 0;
+    // The computer is to move here and now: its turn has not been taken
+    // back, left or handed on while it thought.
+    virtual bool              ComputerToMove() const = 0;
     virtual void              QueuePlayCard(PlayerID player, int slot) = 0;
     virtual void              QueueDrawCard() = 0;
     virtual void              QueueSkipTurn() = 0;

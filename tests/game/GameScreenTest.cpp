@@ -40,7 +40,7 @@ protected:
     CSkippingAI* AttachSkippingAI()
     {
         CSkippingAI* ai = new CSkippingAI();
-        m_game->AttachAI(ai);
+        m_game->m_match.SeatComputer(ai, 1);
         return ai;
     }
 
@@ -65,8 +65,8 @@ protected:
 TEST_F(GameScreenTest, TheEndQuestionFitsItsPanelAndYesLeavesRedsMapAloneWhoeverWasToMove)
 {
     m_game->Show();
-    SetUpLastDraw(m_game->m_state);
-    m_game->DrawCard();
+    SetUpLastDraw(m_game->m_match.m_state);
+    m_game->HumanDrawCard();
     ASSERT_EQ(Questions(), Strings{"The game is a draw, nobody wins. Do you want to play another game?"});
     EXPECT_EQ(KeyMaps(), Maps({&m_game->m_keyMaps[Red], &m_game->m_keyMaps[White]}));
     const GUI::CModalDialog* end = Dialogs(m_game)[0];
@@ -81,8 +81,8 @@ TEST_F(GameScreenTest, TheEndQuestionFitsItsPanelAndYesLeavesRedsMapAloneWhoever
 TEST_F(GameScreenTest, AHiddenScreenClosesTheEndQuestionUnanswered)
 {
     m_game->Show();
-    SetUpLastDraw(m_game->m_state, {{8, "........R"}});
-    m_game->DrawCard();
+    SetUpLastDraw(m_game->m_match.m_state, {{8, "........R"}});
+    m_game->HumanDrawCard();
     EXPECT_EQ(Questions(), Strings{"Red wins. Do you want to play another game?"});
 
     static_cast<GUI::CScreen*>(m_menu)->Show();
@@ -103,12 +103,12 @@ TEST_F(GameScreenTest, AGameEndingWithTheComputerToMoveAsksOnceAndADroppedAIIsDe
     CSkippingAI* ai = AttachSkippingAI();
     EXPECT_EQ(g_aiDeaths, 1);
     m_game->Show();
-    SetUpLastDraw(m_game->m_state);
-    m_game->DrawCard();
+    SetUpLastDraw(m_game->m_match.m_state);
+    m_game->HumanDrawCard();
     PassTime(1.0);
     RunQueuedTasks();
     EXPECT_EQ(ai->m_turns, 1);
-    EXPECT_EQ(m_game->m_state.m_current, Red);
+    EXPECT_EQ(m_game->m_match.m_state.m_current, Red);
     EXPECT_EQ(Questions(), Strings{"The game is a draw, nobody wins. Do you want to play another game?"});
     m_game->StartTwoPlayerGame();
     EXPECT_EQ(g_aiDeaths, 2);
@@ -118,16 +118,16 @@ TEST_F(GameScreenTest, AComputerTurnLeftBehindDoesNotLockRedOutOfTheNextGame)
 {
     CSkippingAI* ai = AttachSkippingAI();
     m_game->Show();
-    m_game->PlayCard(Red, 0);
+    m_game->HumanPlayCard(Red, 0);
     m_game->QuitGame();
     ASSERT_EQ(Dialogs(m_game).size(), 1u);
     Answer(0);
     EXPECT_EQ(ai->m_turns, 0);
 
     m_game->Show();
-    m_game->PlayCard(Red, 0);
+    m_game->HumanPlayCard(Red, 0);
     EXPECT_EQ(m_game->m_status->m_text, "");
-    EXPECT_EQ(m_game->m_state.m_current, White);
+    EXPECT_EQ(m_game->m_match.m_state.m_current, White);
 }
 
 // The turn queued in the game left behind falls due first, inside the pause
@@ -136,10 +136,10 @@ TEST_F(GameScreenTest, OnlyTheComputerTurnQueuedLastIsTaken)
 {
     CSkippingAI* ai = AttachSkippingAI();
     m_game->Show();
-    m_game->PlayCard(Red, 0);
+    m_game->HumanPlayCard(Red, 0);
     static_cast<GUI::CScreen*>(m_menu)->Show();
     m_game->Show();
-    m_game->PlayCard(Red, 0);
+    m_game->HumanPlayCard(Red, 0);
     EXPECT_EQ(m_handler.WaitingCount(), 2u);
     PassTime(1.0);
     RunQueuedTasks();
@@ -153,8 +153,8 @@ TEST_F(GameScreenTest, WhileTheComputerIsToMoveClicksAreRefusedForEitherSide)
 {
     AttachSkippingAI();
     m_game->Show();
-    m_game->PlayCard(Red, 0);
-    const std::vector<int> board(std::begin(m_game->m_state.m_board), std::end(m_game->m_state.m_board));
+    m_game->HumanPlayCard(Red, 0);
+    const std::vector<int> board(std::begin(m_game->m_match.m_state.m_board), std::end(m_game->m_match.m_state.m_board));
     const struct { float x, y; std::string message; } refusals[] = {
         {541, 372, "It is not your turn to play a card. AI"},
         {56, 302, "It is not your turn to play a card. AI"},
@@ -166,8 +166,8 @@ TEST_F(GameScreenTest, WhileTheComputerIsToMoveClicksAreRefusedForEitherSide)
         m_game->m_status->m_text.clear();
         Click(refusal.x, refusal.y);
         EXPECT_EQ(m_game->m_status->m_text, refusal.message) << refusal.x;
-        EXPECT_EQ(m_game->m_state.m_current, White) << refusal.x;
-        EXPECT_EQ(std::vector<int>(std::begin(m_game->m_state.m_board), std::end(m_game->m_state.m_board)), board)
+        EXPECT_EQ(m_game->m_match.m_state.m_current, White) << refusal.x;
+        EXPECT_EQ(std::vector<int>(std::begin(m_game->m_match.m_state.m_board), std::end(m_game->m_match.m_state.m_board)), board)
             << refusal.x;
     }
 }

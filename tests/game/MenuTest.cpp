@@ -26,7 +26,7 @@ typedef std::vector<int> Ints;
 TEST_F(MenuTest, TheMainMenuPicturesAndTextsFitTheWindow)
 {
     const std::vector<GUI::IBaseWidget*>& children = m_menu->m_children;
-    ASSERT_EQ(children.size(), 9u);
+    ASSERT_EQ(children.size(), 10u);
     EXPECT_EQ(Edges({children[0], children[1]}), Ints({128, -32, 600, 480, 0, 353, 480, 481}));
     const GUI::IBaseWidget* notice = children.back();
     EXPECT_EQ(Ints({notice->m_left, notice->m_bottom}), Ints({490, 5}));
@@ -39,14 +39,14 @@ TEST_F(MenuTest, TheMenusStartTheChosenGameAndNoOther)
 {
     Click(74, 186);                         // "1 Player", then "Easy"
     Click(74, 186);
-    ASSERT_NE(m_game->m_ai, nullptr);
+    ASSERT_EQ(m_game->m_match.ComputerLevel(), 1);
     Click(74, 26);                          // the game's "Quit": no card played, so no question
     ASSERT_TRUE(m_menu->m_visible);
 
     Click(74, 151);                         // "2 Players" after a game against the computer
-    EXPECT_EQ(m_game->m_ai, nullptr);
-    EXPECT_EQ(m_game->m_state.m_controller[White], Human);
-    m_game->PlayCard(Red, 0);
+    EXPECT_EQ(m_game->m_match.ComputerLevel(), PersonLevel);
+    EXPECT_EQ(m_game->m_match.m_state.m_controller[White], Human);
+    m_game->HumanPlayCard(Red, 0);
     EXPECT_EQ(m_handler.QueuedCount(), 0u);
 }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "engine/TaskHandler.h"
@@ -23,8 +26,15 @@
 class ScreenFixture : public ::testing::Test
 {
 protected:
+    // Each test starts with no saved game, settings or results, in player's
+    // folders inside the test's temporary one, never in the real home.
     void SetUp() override
     {
+        const char* temporary = std::getenv("TEST_TMPDIR");
+        const std::string players = std::string(temporary ? temporary : "/tmp/") + "players";
+        std::filesystem::remove_all(players);
+        for (const char* folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+            setenv(folder, (players + "/" + folder).c_str(), 1);
         ASSERT_TRUE(OpenTestContext(600, 480));
         g_windowWidth = 600;
         g_windowHeight = 480;

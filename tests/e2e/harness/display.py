@@ -66,6 +66,12 @@ class VirtualDisplay:
         name); loaded up front, the renderer stays until the process ends."""
         env = dict(os.environ)
         env["DISPLAY"] = self.name
+        # The game keeps its settings, saves and results in the player's
+        # folders: every display gets empty ones of its own, shared by the
+        # runs of one test and by no other test.
+        for variable, name in (("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
+                               ("XDG_STATE_HOME", "state")):
+            env[variable] = os.path.join(self._folder, name)
         env["LIBGL_ALWAYS_SOFTWARE"] = "1"
         env.pop("XAUTHORITY", None)
         drivers = sorted(glob.glob("/usr/lib/*/dri/swrast_dri.so"))

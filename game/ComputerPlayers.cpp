@@ -1,0 +1,8 @@
+#include "game/ComputerPlayers.h"
+
+#include "ai/TreeAI.h"
+
+IBaseAI* NewComputerPlayer(int level)
+{
+    return new CTreeAI(level);
+}

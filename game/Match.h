@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "game/rules/GameObserver.h"
+#include "game/rules/GameRecord.h"
+#include "game/rules/GameState.h"
+#include "game/rules/GameTable.h"
+
+class CGameArchive;
+class IBaseAI;
+
+// The game at the table, apart from how it is shown: who sits on each side,
+// the record of every action, the computer's pending turn, take-back and
+// redo, and the save after every action. Every position, whether reached by
+// play, taken back, resumed or reviewed, is the record replayed through the
+// rules. The rules report to this match, which passes their reports on to
+// the view, holding back the computer's turn and the end of the game while
+// a position is being rebuilt.
+class CMatch : public IGameTable, public IGameObserver
+{
+public:
+    CMatch(IGameObserver* view, ShuffleClock clock);
+    ~CMatch() override;
+
+    // The seats. A new computer replaces (and deletes) the one before.
+    void SeatComputer(IBaseAI* ai, int level);
+    void SeatPeople();
+    int  ComputerLevel() const;             // PersonLevel when two people play
+
+    // Where the game in progress is saved after every action and finished
+    // games and results are kept; the match owns it. Without one nothing is kept.
+    void                KeepIn(CGameArchive* archive);
+    CGameArchive*       Archive() const;    // null when nothing is kept
+
+    void NewGame();
+    // Takes the game on from the record, seats and all; false (nothing
+    // changed) when the record's game is over or cannot be replayed.
+    bool Resume(const GameRecord& record);
+    // Shows the record for review from its first position: nothing can be
+    // played, and the computer never moves.
+    void Review(const GameRecord& record);
+
+    // A person's action: refused while the computer is to move or in review.
+    void PersonActs(GameAction action);
+    // Ctrl+Z: back to the last position where the person who is to move (or,
+    // against the computer, the person) moved; in review, one move back.
+    void TakeBack();
+    // Ctrl+Y: the actions taken back, in the same steps; in review, one move on.
+    void PutBack();
+    void ReviewStep(int moves);             // in review: moves on (or back when negative), within the record
+    void ReviewEnd(bool last);              // in review: to the first or the last position
+
+    // The screen was left: the computer's pending turn is dropped and none
+    // is taken until the next game, resume or review.
+    void Halt();
+
+    bool Reviewing() const;
+    bool ComputerToMove() const override;
+
+    // The table the computer sits at.
+    const CGameState& Position() const override;
+    void              QueuePlayCard(PlayerID player, int slot) override;
+    void              QueueDrawCard() override;
+    void              QueueSkipTurn() override;
+
+    // The computer's turn, due a pause after the move that handed it over;
+    // a turn that a later one or a take-back replaced does nothing.
+    void ComputerTurn(unsigned turn);
+    // The computer's decided action, one tick after it was made.
+    void ComputerActs(unsigned turn, GameAction action);
+
+    // The rules' reports, passed on to the view.
+    void OnStatus(const std::string& text) override;
+    void OnKnightsShown() override;
+    void OnScoresChanged(int red, int white) override;
+    void OnCardDealt(PlayerID player, int card, int slot) override;
+    void OnKnightSpent(PlayerID player, int knight) override;
+    void OnCardPlayed(PlayerID player, int slot) override;
+    void OnComputerToMove() override;
+    void OnTurnPassed(PlayerID toMove) override;
+    void OnGameOver(const std::string& question) override;
+    void OnHandsShaded(bool newGame) override;
+
+    CGameState              m_state;        // the position and the rules
+    GameRecord              m_record;       // the game up to the position shown (in review: the whole game)
+    std::vector<GameAction> m_redo;         // actions taken back, the next to put back last
+
+private:
+    void Seat();
+    void Act(GameAction action);
+    void Rebuild(std::size_t actions);
+    void QueueComputerAction(const GameAction& action);
+    void Save();
+    void ShowReviewPosition();
+
+    IGameObserver*          m_view;         // the screen; not owned
+    CGameArchive*           m_archive;      // where games are kept; owned, may be null
+    IBaseAI*                m_ai;           // White's computer player or null; owned
+    int                     m_level;        // its level; PersonLevel without one
+    unsigned                m_computerTurns;    // computer turns begun; numbers the latest
+    bool                    m_rebuilding;   // the computer's turn and the end wait while set
+    bool                    m_halted;       // the screen was left; no computer turn until a new start
+    bool                    m_reviewing;    // a record is shown for review
+    std::size_t             m_reviewShown;  // in review: actions played up to the position shown
+    std::string             m_heldQuestion; // the end question a rebuild held back; "" if none
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Where a player's own files live, and how they are read and written:
+// settings under $XDG_CONFIG_HOME, finished games and results under
+// $XDG_DATA_HOME, the game in progress under $XDG_STATE_HOME, each in a
+// "valdmoor" folder, with the usual defaults under the home folder. Writes
+// are atomic: a program killed at any moment leaves the old file or the new
+// one, never a mix.
+
+enum PlayerFolder
+{
+    ConfigFolder,
+    DataFolder,
+    StateFolder
+};
+
+// The folder's path, made if missing; "" when there is no home folder to
+// put it in (the files are then neither read nor written).
+std::string PlayerFolderPath(PlayerFolder folder);
+
+enum ReadResult
+{
+    FileRead,
+    FileMissing,
+    FileRefused                             // not a regular file, too large or unreadable: error says why
+};
+
+// Reads a whole file of at most limit bytes. Only regular files are read,
+// and the size is checked before anything is read.
+ReadResult ReadPlayerFile(const std::string& path, std::size_t limit, std::string& text, std::string& error);
+
+// Writes a temporary file beside path, flushes it to the disk and renames it
+// over path. False with the cause on failure; path is then unchanged.
+bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error);
+
+// A file that cannot be used: one error line in the general log naming the
+// file, the line (0 for the file as a whole) and the cause, and the file
+// renamed aside so that nothing is lost and the next start does not meet it
+// again. Returns the same sentence for the screen.
+std::string RefusePlayerFile(const std::string& path, int line, const std::string& cause);
+
+// One log line for a file that could not be written or removed.
+void LogFileTrouble(const std::string& path, const std::string& cause);

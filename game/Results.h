@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "game/rules/GameRecord.h"
+
+// Games won, lost and drawn, counted per difficulty from the person's side
+// and, for games between two people, from Red's, with the widest margin of
+// a win. Kept as a small versioned text file in the player's data folder.
+struct ResultCount
+{
+    int m_won;                              // against the computer: the person's wins; two people: Red's
+    int m_lost;                             // the computer's wins; two people: White's
+    int m_drawn;
+    int m_bestMargin;                       // the widest win, in points, by the person (or by either side)
+};
+
+const int LevelCount = 5;                   // PersonLevel (two people) and the computer's levels 1..4
+
+class CResults
+{
+public:
+    CResults();
+
+    // An unreadable file is refused (logged and moved aside) and counting
+    // starts afresh; message says so.
+    void Load(const std::string& path, std::string& message);
+    void Count(int level, int redScore, int whiteScore);
+    bool Save(std::string& error) const;
+    // One line for a menu, "" before the first game of that kind.
+    std::string Summary(int level) const;
+
+    std::string Text() const;
+    bool        Parse(const std::string& text, int& line, std::string& cause);
+
+    ResultCount m_counts[LevelCount];       // by level; PersonLevel for games between two people
+    std::string m_path;                     // the file; "" keeps nothing
+};
