@@ -54,8 +54,13 @@ std::string KeptName(const std::string& folder, unsigned long number)
 CGameArchive::CGameArchive(const std::string& stateFolder, const std::string& dataFolder)
     : m_stateFolder(stateFolder), m_dataFolder(dataFolder)
 {
-    if (!m_dataFolder.empty())
-        m_results.Load(m_dataFolder + kResultsName, m_loadMessage);
+    if (!m_stateFolder.empty())
+        RemoveUnfinishedWrites(m_stateFolder);
+    if (m_dataFolder.empty())
+        return;
+    RemoveUnfinishedWrites(m_dataFolder);
+    RemoveUnfinishedWrites(GamesFolder());
+    m_results.Load(m_dataFolder + kResultsName, m_loadMessage);
 }
 
 void CGameArchive::SaveCurrent(const GameRecord& record)

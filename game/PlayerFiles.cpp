@@ -1,7 +1,9 @@
 #include "game/PlayerFiles.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +18,7 @@ namespace
 {
 
 const int kMaxAsideNames = 1000;            // numbered names tried for a refused file
+const char* const kUnfinished = ".new-";    // marks a write's temporary file, before the writer's number
 
 // A path only counts when it is absolute, as the XDG base directory rules say.
 std::string AbsoluteVariable(const char* name)
@@ -148,7 +151,7 @@ ReadResult ReadPlayerFile(const std::string& path, std::size_t limit, std::strin
 
 bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error)
 {
-    const std::string temporary = path + ".new-" + std::to_string(getpid());
+    const std::string temporary = path + kUnfinished + std::to_string(getpid());
     const int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (descriptor < 0)
     {
@@ -166,6 +169,24 @@ bool WriteFileAtomically(const std::string& path, const std::string& text, std::
     }
     FlushFolder(path);
     return true;
+}
+
+void RemoveUnfinishedWrites(const std::string& folder)
+{
+    DIR* directory = opendir(folder.c_str());
+    if (!directory)
+        return;
+    while (const dirent* entry = readdir(directory))
+    {
+        const char* mark = std::strstr(entry->d_name, kUnfinished);
+        if (!mark)
+            continue;
+        // A writer still running (a second copy of the program) keeps its file.
+        const long writer = std::strtol(mark + std::strlen(kUnfinished), nullptr, 10);
+        if (writer <= 0 || (kill(static_cast<pid_t>(writer), 0) != 0 && errno == ESRCH))
+            unlink((folder + "/" + entry->d_name).c_str());
+    }
+    closedir(directory);
 }
 
 std::string RefusePlayerFile(const std::string& path, int line, const std::string& cause)

@@ -35,6 +35,8 @@ ReadResult ReadPlayerFile(const std::string& path, std::size_t limit, std::strin
 // Writes a temporary file beside path, flushes it to the disk and renames it
 // over path. False with the cause on failure; path is then unchanged.
 bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error);
+// Removes the temporary files of writes that a killed program never finished.
+void RemoveUnfinishedWrites(const std::string& folder);
 
 // A file that cannot be used: one error line in the general log naming the
 // file, the line (0 for the file as a whole) and the cause, and the file

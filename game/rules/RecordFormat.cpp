@@ -227,10 +227,14 @@ bool ParseRecord(const std::string& text, GameRecord& record, RecordError& error
                      std::string("the record ends before ") + header[part]};
             return false;
         }
+        const NumberedLine& line = lines[part];
+        const bool read = part == 0   ? ParseVersion(line, error)
+                          : part == 1 ? ParseSeat(line, Red, record, error)
+                          : part == 2 ? ParseSeat(line, White, record, error)
+                                      : ParseDeal(line, record, error);
+        if (!read)
+            return false;
     }
-    if (!ParseVersion(lines[0], error) || !ParseSeat(lines[1], Red, record, error) ||
-        !ParseSeat(lines[2], White, record, error) || !ParseDeal(lines[3], record, error))
-        return false;
 
     for (std::size_t index = 4; index < lines.size(); ++index)
     {

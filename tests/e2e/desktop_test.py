@@ -9,7 +9,7 @@ from harness import layout
 from harness.match import SLOT_KEYS, Match
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
-from harness.session import open_main_menu
+from harness.session import open_main_menu, open_unfinished_game
 
 SCREEN = (1280, 1024)
 BAR = (20, 20, 20)                          # the colour of the bars beside the scene
@@ -110,7 +110,7 @@ def body(scenario):
 
     with scenario.step('in a window of 1200 by 960, a click on the scaled "2 Players" starts a game'):
         game.kill()
-        second = open_main_menu(scenario)
+        second, _ = open_unfinished_game(scenario, yes=False)
         second.resize(1200, 960)
         second.click(*layout.centre(layout.MAIN_MENU["2 Players"]))
         second.sync()

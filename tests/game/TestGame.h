@@ -80,3 +80,24 @@ inline void SetUpLastDraw(CGameState& game, const std::vector<std::pair<int, std
     game.m_deck.m_drawPile = { 19, 15 };
     Settle(game);
 }
+
+// Everything a player can see of a position and everything the next action
+// depends on, in one list, to compare two positions whole.
+inline std::vector<int> WholePosition(const CGameState& game)
+{
+    std::vector<int> whole(std::begin(game.m_board), std::end(game.m_board));
+    for (const PlayerState& player : game.m_players)
+    {
+        whole.insert(whole.end(), std::begin(player.m_hand), std::end(player.m_hand));
+        whole.insert(whole.end(), std::begin(player.m_playable), std::end(player.m_playable));
+        whole.insert(whole.end(), { player.m_knights, player.m_score });
+    }
+    whole.insert(whole.end(), game.m_deck.m_drawPile.begin(), game.m_deck.m_drawPile.end());
+    whole.push_back(-1);
+    whole.insert(whole.end(), game.m_deck.m_discardPile.begin(), game.m_deck.m_discardPile.end());
+    whole.insert(whole.end(), { game.m_kingRow, game.m_kingCol, game.m_current, game.m_currentController,
+                                game.m_controller[Red], game.m_controller[White], game.m_lastMove.m_made,
+                                game.m_lastMove.m_mover, game.m_lastMove.m_from, game.m_lastMove.m_to,
+                                game.IsOver() });
+    return whole;
+}

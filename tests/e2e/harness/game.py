@@ -7,6 +7,7 @@ import time
 from harness import marker
 from harness.frame import Frame, read_window
 from harness.xinput import XInput
+from harness.xlib import Connection
 
 WINDOW_WIDTH = 600                          # pixels; the size the game's window opens at
 WINDOW_HEIGHT = 480
@@ -95,14 +96,23 @@ class Game:
 
     # ---- the window --------------------------------------------------------
 
-    def wait_window(self, timeout=60):
+    def wait_window(self, timeout=60, size=(WINDOW_WIDTH, WINDOW_HEIGHT)):
         windows = self.wait_until(lambda: self.input.find_window("Valdmoor"), timeout, 'the window "Valdmoor"')
         self.window = windows[0]
         self.left, self.top, width, height = self.input.geometry(self.window)
-        if (width, height) != (WINDOW_WIDTH, WINDOW_HEIGHT):
-            raise AssertionError(f"the window is {width} by {height}, not {WINDOW_WIDTH} by {WINDOW_HEIGHT}")
+        if (width, height) != size:
+            raise AssertionError(f"the window is {width} by {height}, not {size[0]} by {size[1]}")
+        self.size = size
         self.input.focus(self.window)
         self.wait_until(lambda: self.input.focused() == self.window, 10, "the window to have the focus")
+
+    def close_window(self):
+        """Clicks the window's close button, as a window manager passes it on."""
+        connection = Connection(self.display.name)
+        try:
+            connection.ask_to_close(int(self.window))
+        finally:
+            connection.close()
 
     def capture(self):
         """The whole window as the screen shows it."""

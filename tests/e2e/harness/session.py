@@ -4,6 +4,7 @@ menu, click the buttons of a screen, answer its questions."""
 from harness import layout
 
 QUIT_QUESTION = "Are you sure you want to quit?"
+RESUME_QUESTION = "Do you want to continue your unfinished game?"
 
 
 def open_main_menu(scenario, command=None, workdir=None, environment=None, logdir=None):
@@ -12,6 +13,20 @@ def open_main_menu(scenario, command=None, workdir=None, environment=None, logdi
     game.wait_window()
     game.wait_frame(lambda frame: scenario.look.screen(frame) == "main", 60, "the main menu")
     return game
+
+
+def open_unfinished_game(scenario, yes):
+    """Starts the program over a game left unfinished, waits for the question
+    whether to continue it and answers; returns the program and the frame
+    that follows: the game screen after "Yes", the main menu after "No"."""
+    game = scenario.start_game()
+    game.wait_window()
+    look = scenario.look
+    game.wait_frame(lambda f: look.dialog_asks(f, RESUME_QUESTION), 60, "the question whether to continue")
+    screen = "game" if yes else "main"
+    frame = answer(scenario, game, yes, lambda f: look.screen(f) == screen and not look.dialog_open(f),
+                   f"the {screen} screen")
+    return game, frame
 
 
 def open_two_player_game(scenario):
