@@ -340,6 +340,8 @@ void CMatch::Rebuild(std::size_t actions)
     RecordError error;
     Replay(m_record, actions, m_state, error);
     m_rebuilding = false;
+    // A new game hands no turn over, so the view learns who moves now here.
+    m_view->OnTurnPassed(m_state.m_current);
     if (m_reviewing)
         return;
     if (!m_heldQuestion.empty())

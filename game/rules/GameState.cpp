@@ -37,7 +37,7 @@ CGameState::CGameState(IGameObserver* observer, ShuffleClock clock)
 void CGameState::NewGame()
 {
     m_observer->OnStatus("");
-    m_lastMove.m_made = false;
+    m_lastMove = KingMove{false, Red, 0, 0};
     m_kingRow = g_kingStart;
     m_kingCol = g_kingStart;
     for (int& cell : m_board)
