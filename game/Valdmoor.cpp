@@ -21,6 +21,25 @@ namespace
 {
 
 typedef GUI::CActionButton<Functor0<CValdmoor>> ScreenButton;
+
+// A button narrower than the menus' 128 pixels, whose caption is centred on
+// its own width rather than on theirs.
+class CNarrowButton : public ScreenButton
+{
+public:
+    using ScreenButton::ScreenButton;
+
+    void Layout() override
+    {
+        ScreenButton::Layout();
+        if (m_children.size() != 1)
+            return;
+        GUI::IBaseWidget* caption = m_children.front();
+        const int width = caption->GetWidth();
+        caption->m_left = (m_left + m_right - width) / 2;
+        caption->m_right = caption->m_left + width;
+    }
+};
 typedef GUI::CYesNoModalDialog<Functor1<CValdmoor, bool>> Question;
 
 const char* const kButtonOut = "Assets/buttonOut.tga";
@@ -538,8 +557,10 @@ void CValdmoor::AddRecordButtons()
 
 void CValdmoor::AddButton(int x, int y, int width, const char* caption, void (CValdmoor::*action)())
 {
-    ScreenButton* button =
-        new ScreenButton(x, y, width, kButtonHeight, kButtonOut, kButtonOver, Functor0<CValdmoor>(this, action));
+    const Functor0<CValdmoor> click(this, action);
+    ScreenButton* button = width == kButtonWidth
+                               ? new ScreenButton(x, y, width, kButtonHeight, kButtonOut, kButtonOver, click)
+                               : new CNarrowButton(x, y, width, kButtonHeight, kButtonOut, kButtonOver, click);
     button->AddChild(new GUI::CLabel(caption));
     AddChild(button);
 }
