@@ -25,10 +25,34 @@ const char* const kComputersTurn[] = {
     "It is not your turn to skip.",
 };
 
+// Everything the rules report goes on to the view as it is, but for the two
+// reports the match itself acts on.
+class CRulesReports : public IGameObserver
+{
+public:
+    CRulesReports(CMatch* match, IGameObserver* view) : m_match(match), m_view(view) {}
+
+    void OnStatus(const std::string& text) override { m_view->OnStatus(text); }
+    void OnKnightsShown() override { m_view->OnKnightsShown(); }
+    void OnScoresChanged(int red, int white) override { m_view->OnScoresChanged(red, white); }
+    void OnCardDealt(PlayerID player, int card, int slot) override { m_view->OnCardDealt(player, card, slot); }
+    void OnKnightSpent(PlayerID player, int knight) override { m_view->OnKnightSpent(player, knight); }
+    void OnCardPlayed(PlayerID player, int slot) override { m_view->OnCardPlayed(player, slot); }
+    void OnComputerToMove() override { m_match->ComputerGetsTheMove(); }
+    void OnTurnPassed(PlayerID toMove) override { m_view->OnTurnPassed(toMove); }
+    void OnGameOver(const std::string& question) override { m_match->GameEnds(question); }
+    void OnHandsShaded(bool newGame) override { m_view->OnHandsShaded(newGame); }
+
+private:
+    CMatch*        m_match;                 // the match these reports belong to; owns this
+    IGameObserver* m_view;                  // the screen; not owned
+};
+
 } // namespace
 
 CMatch::CMatch(IGameObserver* view, ShuffleClock clock)
-    : m_state(this, clock), m_record(NewRecord(PersonLevel, PersonLevel, 0)), m_view(view), m_archive(nullptr),
+    : m_reports(new CRulesReports(this, view)), m_state(m_reports, clock),
+      m_record(NewRecord(PersonLevel, PersonLevel, 0)), m_view(view), m_archive(nullptr),
       m_ai(nullptr), m_level(PersonLevel), m_computerTurns(0), m_rebuilding(false), m_halted(false), m_reviewing(false),
       m_reviewShown(0)
 {
@@ -38,6 +62,7 @@ CMatch::~CMatch()
 {
     delete m_ai;
     delete m_archive;
+    delete m_reports;
 }
 
 void CMatch::SeatComputer(IBaseAI* ai, int level)
@@ -122,7 +147,7 @@ void CMatch::PersonActs(GameAction action)
         return;
     if (m_state.m_currentController == Computer)
     {
-        m_view->OnStatus(kComputersTurn[action.m_kind]);
+        m_reports->OnStatus(kComputersTurn[action.m_kind]);
         return;
     }
     Act(action);
@@ -235,37 +260,7 @@ void CMatch::ComputerActs(unsigned turn, GameAction action)
         Act(action);
 }
 
-void CMatch::OnStatus(const std::string& text)
-{
-    m_view->OnStatus(text);
-}
-
-void CMatch::OnKnightsShown()
-{
-    m_view->OnKnightsShown();
-}
-
-void CMatch::OnScoresChanged(int red, int white)
-{
-    m_view->OnScoresChanged(red, white);
-}
-
-void CMatch::OnCardDealt(PlayerID player, int card, int slot)
-{
-    m_view->OnCardDealt(player, card, slot);
-}
-
-void CMatch::OnKnightSpent(PlayerID player, int knight)
-{
-    m_view->OnKnightSpent(player, knight);
-}
-
-void CMatch::OnCardPlayed(PlayerID player, int slot)
-{
-    m_view->OnCardPlayed(player, slot);
-}
-
-void CMatch::OnComputerToMove()
+void CMatch::ComputerGetsTheMove()
 {
     if (m_rebuilding)
         return;
@@ -275,22 +270,12 @@ void CMatch::OnComputerToMove()
     m_view->OnComputerToMove();
 }
 
-void CMatch::OnTurnPassed(PlayerID toMove)
-{
-    m_view->OnTurnPassed(toMove);
-}
-
-void CMatch::OnGameOver(const std::string& question)
+void CMatch::GameEnds(const std::string& question)
 {
     if (m_rebuilding)
         m_heldQuestion = question;
     else
         m_view->OnGameOver(question);
-}
-
-void CMatch::OnHandsShaded(bool newGame)
-{
-    m_view->OnHandsShaded(newGame);
 }
 
 // White is the computer exactly while one is seated. The mover's controller
@@ -347,7 +332,7 @@ void CMatch::Rebuild(std::size_t actions)
     if (!m_heldQuestion.empty())
         m_view->OnGameOver(m_heldQuestion);
     if (ComputerToMove())
-        OnComputerToMove();
+        ComputerGetsTheMove();
 }
 
 void CMatch::QueueComputerAction(const GameAction& action)
@@ -368,6 +353,6 @@ void CMatch::Save()
 
 void CMatch::ShowReviewPosition()
 {
-    m_view->OnStatus("Review: move " + std::to_string(m_reviewShown) + " of " +
+    m_reports->OnStatus("Review: move " + std::to_string(m_reviewShown) + " of " +
                      std::to_string(m_record.m_actions.size()) + ". Left and Right step, Escape leaves.");
 }

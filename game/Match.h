@@ -16,11 +16,13 @@ class IBaseAI;
 // the record of every action, the computer's pending turn, take-back and
 // redo, and the save after every action. Every position, whether reached by
 // play, taken back, resumed or reviewed, is the record replayed through the
-// rules. The rules report to this match, which passes their reports on to
-// the view, holding back the computer's turn and the end of the game while
-// a position is being rebuilt.
-class CMatch : public IGameTable, public IGameObserver
+// rules. The rules' reports reach the view through the match, which holds
+// back the computer's turn and the end of the game while a position is
+// being rebuilt.
+class CMatch : public IGameTable
 {
+    IGameObserver*          m_reports;      // passes the rules' reports on; owned; made before m_state
+
 public:
     CMatch(IGameObserver* view, ShuffleClock clock);
     ~CMatch() override;
@@ -72,17 +74,10 @@ public:
     // The computer's decided action, one tick after it was made.
     void ComputerActs(unsigned turn, GameAction action);
 
-    // The rules' reports, passed on to the view.
-    void OnStatus(const std::string& text) override;
-    void OnKnightsShown() override;
-    void OnScoresChanged(int red, int white) override;
-    void OnCardDealt(PlayerID player, int card, int slot) override;
-    void OnKnightSpent(PlayerID player, int knight) override;
-    void OnCardPlayed(PlayerID player, int slot) override;
-    void OnComputerToMove() override;
-    void OnTurnPassed(PlayerID toMove) override;
-    void OnGameOver(const std::string& question) override;
-    void OnHandsShaded(bool newGame) override;
+    // The two reports of the rules the match acts on before the view hears
+    // them: the move went to the computer, and nobody can act any more.
+    void ComputerGetsTheMove();
+    void GameEnds(const std::string& question);
 
     CGameState              m_state;        // the position and the rules
     GameRecord              m_record;       // the game up to the position shown (in review: the whole game)

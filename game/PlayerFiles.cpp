@@ -19,6 +19,7 @@ namespace
 
 const int kMaxAsideNames = 1000;            // numbered names tried for a refused file
 const char* const kUnfinished = ".new-";    // marks a write's temporary file, before the writer's number
+const std::size_t kMaxKeptFile = 4096;      // bytes; the settings and the results hold a few short lines
 
 // A path only counts when it is absolute, as the XDG base directory rules say.
 std::string AbsoluteVariable(const char* name)
@@ -187,6 +188,47 @@ void RemoveUnfinishedWrites(const std::string& folder)
             unlink((folder + "/" + entry->d_name).c_str());
     }
     closedir(directory);
+}
+
+bool LoadKeptFile(const std::string& path, const char* kind, const KeptFileParser& parse, std::string& message)
+{
+    std::string text;
+    std::string cause;
+    const ReadResult read = ReadPlayerFile(path, kMaxKeptFile, text, cause);
+    if (read == FileMissing)
+        return true;
+    int line = 0;
+    if (read == FileRead)
+    {
+        std::istringstream stream(text);
+        std::vector<std::string> lines;
+        for (std::string content; std::getline(stream, content);)
+        {
+            if (!content.empty() && content.back() == '\r')
+                content.pop_back();
+            lines.push_back(content);
+        }
+        const std::string header = std::string(kind) + " 1";
+        line = 1;
+        if (lines.empty())
+            cause = "empty";
+        else if (lines[0] != header)
+            cause = lines[0].rfind(std::string(kind) + " ", 0) == 0 ? "written by a newer Valdmoor"
+                                                                   : "not a file of Valdmoor's (" + header + ")";
+        else if (parse(std::vector<std::string>(lines.begin() + 1, lines.end()), line, cause))
+            return true;
+    }
+    message = RefusePlayerFile(path, line, cause);
+    return false;
+}
+
+bool ReadWholeNumber(std::istringstream& words, int lowest, int highest, int& value)
+{
+    std::string word;
+    if (!(words >> word) || word.size() > 9 || word.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::stoi(word);
+    return value >= lowest && value <= highest;
 }
 
 std::string RefusePlayerFile(const std::string& path, int line, const std::string& cause)

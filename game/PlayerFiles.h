@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 // Where a player's own files live, and how they are read and written:
 // settings under $XDG_CONFIG_HOME, finished games and results under
@@ -37,6 +40,16 @@ ReadResult ReadPlayerFile(const std::string& path, std::size_t limit, std::strin
 bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error);
 // Removes the temporary files of writes that a killed program never finished.
 void RemoveUnfinishedWrites(const std::string& folder);
+
+// A small file of the program's own, first line "<kind> 1" (the settings,
+// the results), read and handed to parse, which takes its lines after that
+// one and sets the line and cause of a mistake. A file that cannot be read or
+// parsed is refused as below and message says why; false then.
+typedef std::function<bool(const std::vector<std::string>& lines, int& line, std::string& cause)> KeptFileParser;
+bool LoadKeptFile(const std::string& path, const char* kind, const KeptFileParser& parse, std::string& message);
+
+// The next word as a plain decimal number from lowest to highest.
+bool ReadWholeNumber(std::istringstream& words, int lowest, int highest, int& value);
 
 // A file that cannot be used: one error line in the general log naming the
 // file, the line (0 for the file as a whole) and the cause, and the file

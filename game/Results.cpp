@@ -9,18 +9,8 @@
 namespace
 {
 
-const char* const kHeader = "valdmoor-results 1";
-const std::size_t kMaxBytes = 4096;         // the file holds five short lines
+const char* const kKind = "valdmoor-results";
 const int kMaxCount = 100000000;            // games; keeps the sums far from overflowing
-
-bool ReadCount(std::istringstream& words, int& value)
-{
-    std::string word;
-    if (!(words >> word) || word.empty() || word.size() > 9 || word.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    value = std::stoi(word);
-    return value <= kMaxCount;
-}
 
 } // namespace
 
@@ -29,20 +19,12 @@ CResults::CResults() : m_counts() {}
 void CResults::Load(const std::string& path, std::string& message)
 {
     m_path = path;
-    std::string text;
-    std::string error;
-    const ReadResult read = ReadPlayerFile(path, kMaxBytes, text, error);
-    if (read == FileMissing)
+    if (LoadKeptFile(path, kKind, [this](const std::vector<std::string>& lines, int& line, std::string& cause)
+                     { return Parse(lines, line, cause); }, message))
         return;
-    int line = 0;
-    if (read == FileRefused || !Parse(text, line, error))
-    {
-        *this = CResults();
-        m_path = path;
-        message = RefusePlayerFile(path, line, error);
-    }
+    *this = CResults();
+    m_path = path;
 }
-
 void CResults::Count(int level, int redScore, int whiteScore)
 {
     if (level < 0 || level >= LevelCount)
@@ -77,7 +59,7 @@ std::string CResults::Summary(int level) const
 
 std::string CResults::Text() const
 {
-    std::string text = std::string(kHeader) + "\n";
+    std::string text = std::string(kKind) + " 1\n";
     for (int level = 0; level < LevelCount; ++level)
     {
         const ResultCount& count = m_counts[level];
@@ -90,34 +72,24 @@ std::string CResults::Text() const
 
 // Every line but the header is "level L won W lost L drawn D best B", each
 // level at most once.
-bool CResults::Parse(const std::string& text, int& line, std::string& cause)
+bool CResults::Parse(const std::vector<std::string>& lines, int& line, std::string& cause)
 {
-    std::istringstream lines(text);
-    std::string content;
     bool seen[LevelCount] = {};
-    for (line = 1; std::getline(lines, content); ++line)
+    for (std::size_t index = 0; index < lines.size(); ++index)
     {
-        if (!content.empty() && content.back() == '\r')
-            content.pop_back();
-        if (line == 1)
-        {
-            if (content == kHeader)
-                continue;
-            cause = content.rfind("valdmoor-results ", 0) == 0 ? "written by a newer Valdmoor"
-                                                               : "not a Valdmoor results file";
-            return false;
-        }
-        std::istringstream words(content);
+        line = static_cast<int>(index) + 2;
+        std::istringstream words(lines[index]);
         std::string label[5];
         int level = 0;
         ResultCount count = {};
         std::string rest;
-        const bool read = (words >> label[0]) && label[0] == "level" && ReadCount(words, level) &&
-                          level < LevelCount && (words >> label[1]) && label[1] == "won" &&
-                          ReadCount(words, count.m_won) && (words >> label[2]) && label[2] == "lost" &&
-                          ReadCount(words, count.m_lost) && (words >> label[3]) && label[3] == "drawn" &&
-                          ReadCount(words, count.m_drawn) && (words >> label[4]) && label[4] == "best" &&
-                          ReadCount(words, count.m_bestMargin) && !(words >> rest);
+        const bool read = (words >> label[0]) && label[0] == "level" && ReadWholeNumber(words, 0, LevelCount - 1, level) &&
+                          (words >> label[1]) && label[1] == "won" && ReadWholeNumber(words, 0, kMaxCount, count.m_won) &&
+                          (words >> label[2]) && label[2] == "lost" && ReadWholeNumber(words, 0, kMaxCount, count.m_lost) &&
+                          (words >> label[3]) && label[3] == "drawn" &&
+                          ReadWholeNumber(words, 0, kMaxCount, count.m_drawn) && (words >> label[4]) &&
+                          label[4] == "best" && ReadWholeNumber(words, 0, kMaxCount, count.m_bestMargin) &&
+                          !(words >> rest);
         if (!read || seen[level])
         {
             cause = read ? "a level counted twice" : "expected \"level <0-4> won <n> lost <n> drawn <n> best <n>\"";
@@ -125,11 +97,6 @@ bool CResults::Parse(const std::string& text, int& line, std::string& cause)
         }
         seen[level] = true;
         m_counts[level] = count;
-    }
-    if (line == 1)
-    {
-        cause = "empty";
-        return false;
     }
     return true;
 }

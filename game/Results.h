@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "game/rules/GameRecord.h"
 
@@ -31,7 +32,7 @@ public:
     std::string Summary(int level) const;
 
     std::string Text() const;
-    bool        Parse(const std::string& text, int& line, std::string& cause);
+    bool        Parse(const std::vector<std::string>& lines, int& line, std::string& cause);   // after the header
 
     ResultCount m_counts[LevelCount];       // by level; PersonLevel for games between two people
     std::string m_path;                     // the file; "" keeps nothing

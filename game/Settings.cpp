@@ -10,20 +10,10 @@ CSettings g_settings;
 namespace
 {
 
-const char* const kHeader = "valdmoor-settings 1";
-const std::size_t kMaxBytes = 4096;         // the file holds four short lines
+const char* const kKind = "valdmoor-settings";
 const int kMinWindow = 100;                 // screen units; a remembered size outside these is refused
 const int kMaxWindow = 16384;
 const int kHighestLevel = 4;
-
-bool ReadNumber(std::istringstream& words, int lowest, int highest, int& value)
-{
-    std::string word;
-    if (!(words >> word) || word.empty() || word.size() > 5 || word.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    value = std::stoi(word);
-    return value >= lowest && value <= highest;
-}
 
 bool AtEnd(std::istringstream& words)
 {
@@ -38,18 +28,13 @@ CSettings::CSettings() : m_windowWidth(0), m_windowHeight(0), m_fullScreen(false
 void CSettings::Load(const std::string& path)
 {
     m_path = path;
-    std::string text;
-    std::string error;
-    const ReadResult read = ReadPlayerFile(path, kMaxBytes, text, error);
-    if (read == FileMissing)
+    std::string message;
+    if (LoadKeptFile(path, kKind, [this](const std::vector<std::string>& lines, int& line, std::string& cause)
+                     { return Parse(lines, line, cause); }, message))
         return;
-    int line = 0;
-    if (read == FileRefused || !Parse(text, line, error))
-    {
-        *this = CSettings();
-        m_path = path;
-        m_loadMessage = RefusePlayerFile(path, line, error);
-    }
+    *this = CSettings();
+    m_path = path;
+    m_loadMessage = message;
 }
 
 bool CSettings::Save(std::string& error) const
@@ -59,7 +44,7 @@ bool CSettings::Save(std::string& error) const
 
 std::string CSettings::Text() const
 {
-    std::string text = std::string(kHeader) + "\n";
+    std::string text = std::string(kKind) + " 1\n";
     if (m_windowWidth > 0)
         text += "window " + std::to_string(m_windowWidth) + " " + std::to_string(m_windowHeight) + "\n";
     text += std::string("fullscreen ") + (m_fullScreen ? "yes" : "no") + "\n";
@@ -68,35 +53,24 @@ std::string CSettings::Text() const
     return text;
 }
 
-bool CSettings::Parse(const std::string& text, int& line, std::string& cause)
+bool CSettings::Parse(const std::vector<std::string>& lines, int& line, std::string& cause)
 {
-    std::istringstream lines(text);
-    std::string content;
-    for (line = 1; std::getline(lines, content); ++line)
+    for (std::size_t index = 0; index < lines.size(); ++index)
     {
-        if (!content.empty() && content.back() == '\r')
-            content.pop_back();
-        if (line == 1)
-        {
-            if (content == kHeader)
-                continue;
-            cause = content.rfind("valdmoor-settings ", 0) == 0 ? "written by a newer Valdmoor"
-                                                                : "not a Valdmoor settings file";
-            return false;
-        }
-        std::istringstream words(content);
+        line = static_cast<int>(index) + 2;
+        std::istringstream words(lines[index]);
         std::string key;
         std::string answer;
         if (!(words >> key))
             continue;
         bool read = false;
         if (key == "window")
-            read = ReadNumber(words, kMinWindow, kMaxWindow, m_windowWidth) &&
-                   ReadNumber(words, kMinWindow, kMaxWindow, m_windowHeight) && AtEnd(words);
+            read = ReadWholeNumber(words, kMinWindow, kMaxWindow, m_windowWidth) &&
+                   ReadWholeNumber(words, kMinWindow, kMaxWindow, m_windowHeight) && AtEnd(words);
         else if (key == "fullscreen")
             read = (words >> answer) && (answer == "yes" || answer == "no") && AtEnd(words);
         else if (key == "difficulty")
-            read = ReadNumber(words, 1, kHighestLevel, m_difficulty) && AtEnd(words);
+            read = ReadWholeNumber(words, 1, kHighestLevel, m_difficulty) && AtEnd(words);
         if (!read)
         {
             cause = "expected \"window <width> <height>\", \"fullscreen yes\" or \"no\", or \"difficulty <1-4>\"";
@@ -104,11 +78,6 @@ bool CSettings::Parse(const std::string& text, int& line, std::string& cause)
         }
         if (key == "fullscreen")
             m_fullScreen = answer == "yes";
-    }
-    if (line == 1)
-    {
-        cause = "empty";
-        return false;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What the program remembers between runs: the window as it was left and
 // the last difficulty chosen. Kept as a small versioned text file in the
@@ -16,7 +17,7 @@ public:
     bool Save(std::string& error) const;
 
     std::string Text() const;
-    bool        Parse(const std::string& text, int& line, std::string& cause);
+    bool        Parse(const std::vector<std::string>& lines, int& line, std::string& cause);   // after the header
 
     int         m_windowWidth;              // screen units of the window out of full screen; 0 when never seen
     int         m_windowHeight;
