@@ -157,8 +157,6 @@ CValdmoor::CValdmoor(GUI::CScreen* menu)
     m_background = new GUI::CImage(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
                                    g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga");
     m_stone = new GUI::CImage(0, 0, kPieceSize, kPieceSize, "Assets/rose.tga");
-    m_knightMarks[Red] = new GUI::CImage(0, 0, kKnightSize, kKnightSize, "Assets/knight1.tga");
-    m_knightMarks[White] = new GUI::CImage(0, 0, kKnightSize, kKnightSize, "Assets/knight2.tga");
     AddScreenButtons();
     LoadCardTextures();
 
@@ -178,6 +176,10 @@ CValdmoor::CValdmoor(GUI::CScreen* menu)
     AddKnights(Red, "Assets/knight1.tga");
     AddSlotNumbers(White);
     AddKnights(White, "Assets/knight2.tga");
+    // After the knights themselves, so the pictures load in the order the
+    // screen's parts are built.
+    m_knightMarks[Red] = new GUI::CImage(0, 0, kKnightSize, kKnightSize, "Assets/knight1.tga");
+    m_knightMarks[White] = new GUI::CImage(0, 0, kKnightSize, kKnightSize, "Assets/knight2.tga");
     AddRecordButtons();
 }
 
@@ -571,7 +573,7 @@ void CValdmoor::LoadCardTextures()
     {
         const std::string name = "Assets/card" + std::to_string(CardDistance(card)) + "_" +
                                  std::to_string(CardDirection(card) + 1) + ".tga";
-        m_cardTextures[card].Load(name.c_str(), TextureOptions{false});
+        m_cardTextures[card].Load(name.c_str(), TextureOptions{true});
     }
 }
 

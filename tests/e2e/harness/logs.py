@@ -32,10 +32,13 @@ SHUTDOWN = [
     STAMP + r" Korvex Engine shutdown complete\.<br>",
     r"</body></html>",
 ]
-PICTURES = (["mainBackground", "valdmoor", "buttonOut", "buttonOver", "rose", "king", "knight1", "knight2",
-             "tabvisible", "tabhidden", "tabhiddenover", "kingexample", "knightss", "knightexample",
-             "scoringexample1", "scoringexample2"]
-            + [f"card{distance}_{direction}" for distance in (1, 2, 3) for direction in range(1, 9)])
+# In the order the screens load them: the game screen's background, stone
+# and buttons, its cards, king and knights, then the logo of the menus and
+# the pictures of the instructions.
+PICTURES = (["mainBackground", "rose", "buttonOut", "buttonOver"]
+            + [f"card{distance}_{direction}" for distance in (1, 2, 3) for direction in range(1, 9)]
+            + ["king", "knight1", "knight2", "valdmoor", "tabhidden", "tabhiddenover", "tabvisible",
+               "kingexample", "knightss", "knightexample", "scoringexample1", "scoringexample2"])
 REPORT = [
     r"System Info: ",
     r"============ ",
@@ -90,13 +93,14 @@ def check_quiet_run(engine_log):
 
 
 def check_general_log(general_log):
-    """First one " loaded succesfully." line per picture, each picture once,
-    then the system report and the empty line that ends it; nothing else."""
+    """First one " loaded succesfully." line per picture, each picture once
+    and in the order the screens are built, then the system report and the
+    empty line that ends it; nothing else."""
     lines = general_log.split("\n")
     loaded = lines[:len(PICTURES)]
-    expected = sorted(f"Assets/{name}.tga loaded succesfully." for name in PICTURES)
-    if sorted(loaded) != expected:
-        raise AssertionError("the general log does not open with each picture loaded once:\n" + general_log)
+    expected = [f"Assets/{name}.tga loaded succesfully." for name in PICTURES]
+    if loaded != expected:
+        raise AssertionError("the general log does not open with each picture loaded once, in order:\n" + general_log)
     # The file's last line end leaves one more empty piece after the split.
     report = lines[len(PICTURES):]
     if len(report) != len(REPORT) + 1 or report[-1] != "":
