@@ -47,6 +47,8 @@ if ! command -v debootstrap >/dev/null; then
 fi
 
 root="$(mktemp -d /var/tmp/valdmoor-costs.XXXXXX)"
+# A system root that only root may enter would shut its users out.
+chmod 755 "$root"
 log="$root.log"
 mounted=()
 
