@@ -13,7 +13,7 @@
 # turns; the fetches stay outside it. The test command runs without a network
 # of its own, so that its virtual displays cannot meet the machine's.
 #
-# Needs root and Debian's mirror; writes about 4 GB to a folder under
+# Needs root and Debian's mirror; writes a few GB to a folder under
 # /var/tmp, removed at the end (--keep keeps it).
 # Usage: scripts/measure-costs.sh [--lock FILE] [--mirror URL] [--keep] [play|test|both]
 set -euo pipefail
