@@ -55,7 +55,12 @@ mounted=()
 # The bind mounts come off before anything is removed: a folder removed
 # through a mount would take the machine's own /dev with it.
 cleanup() {
-    local index
+    local status=$? index
+    # To the terminal's error stream even when a signal came in the middle
+    # of a step whose output goes to the log.
+    if [ "$status" != 0 ]; then
+        echo "The measurement failed (exit status $status); its log: $log" >&3
+    fi
     for ((index = ${#mounted[@]} - 1; index >= 0; index--)); do
         umount -R "${mounted[index]}" || umount -R -l "${mounted[index]}" || true
     done
@@ -67,7 +72,10 @@ cleanup() {
         rm -rf --one-file-system "$root"
     fi
 }
+exec 3>&2
 trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 
 mount_into() {
     mkdir -p "$root$2"
