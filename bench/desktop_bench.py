@@ -14,10 +14,15 @@ software renderer):
     median and worst of 20.
 
 A benchmark, not a test: it judges nothing. Run it on an otherwise quiet
-machine; other work on the same cores shows in every figure.
+machine; other work on the same cores shows in every figure. It needs the
+test command's packages (`bash scripts/install-deps.sh test`) and its build
+folder, which holds the loop (the play command's build/ has no benchmarks):
 
-  python3 bench/desktop_bench.py --game build/valdmoor \\
-      --loop build/bench/clear_swap_loop --assets build/Assets
+  python3 bench/desktop_bench.py --game build-test/valdmoor \\
+      --loop build-test/bench/clear_swap_loop --assets build-test/Assets
+
+Whatever fails, and on an interrupt or a terminate signal, the displays and
+programs it started are stopped and its temporary folders removed.
 """
 
 import argparse
@@ -25,6 +30,8 @@ import ctypes
 import ctypes.util
 import math
 import os
+import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -46,6 +53,14 @@ KEY_SAMPLES = 20
 WINDOW = (600, 480)
 TICKS = os.sysconf("SC_CLK_TCK")
 
+# The X library's handlers: an error, and the loss of the connection.
+ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+IO_ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p)
+
+# What the benchmark runs and loads itself, with the Debian package of each.
+PROGRAMS = {"Xvfb": "xvfb", "xdotool": "xdotool"}
+LIBRARIES = {"libX11.so.6": "libx11-6", "libXtst.so.6": "libxtst6", "libXdamage.so.1": "libxdamage1"}
+
 
 class X:
     """The few calls of the X library, its test and damage extensions needed here."""
@@ -59,6 +74,10 @@ class X:
         for function in (self.lib.XFlush, self.lib.XPending, self.lib.XCloseDisplay):
             function.argtypes = [ctypes.c_void_p]
         self.lib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        self.lib.XSetErrorHandler.restype = ctypes.c_void_p
+        self.lib.XSetErrorHandler.argtypes = [ERROR_HANDLER]
+        self.lib.XSetIOErrorHandler.restype = ctypes.c_void_p
+        self.lib.XSetIOErrorHandler.argtypes = [IO_ERROR_HANDLER]
         self.lib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
         self.lib.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
         self.lib.XStringToKeysym.restype = ctypes.c_ulong
@@ -72,6 +91,15 @@ class X:
         self.damage.XDamageCreate.restype = ctypes.c_ulong
         self.damage.XDamageCreate.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int]
         self.damage.XDamageDestroy.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        # The library's own handlers end the process at once, which would
+        # leave the displays and programs running: an error is noted and
+        # raised at the next check instead, and a lost connection stops them
+        # all before the library ends the process.
+        self.errors = 0
+        self._on_error = ERROR_HANDLER(self._note_error)
+        self._on_lost = IO_ERROR_HANDLER(connection_lost)
+        self.lib.XSetErrorHandler(self._on_error)
+        self.lib.XSetIOErrorHandler(self._on_lost)
         self.display = self.lib.XOpenDisplay(name.encode())
         if not self.display:
             raise RuntimeError(f"cannot open the display {name}")
@@ -81,15 +109,25 @@ class X:
         self.damage_event = event_base.value    # XDamageNotify is the extension's first event
         self._event = ctypes.create_string_buffer(192)
 
+    def _note_error(self, display, event):
+        self.errors += 1
+        return 0
+
+    def check(self):
+        """Raises the errors the display reported for the requests made so far."""
+        self.lib.XSync(self.display, 0)
+        if self.errors:
+            raise RuntimeError("the display refused a request: the window is gone")
+
     def watch(self, window):
         """Has every drawing operation on the window reported as one event
         (raw rectangles) until `unwatch`."""
         self._damage = self.damage.XDamageCreate(self.display, int(window), 0)
-        self.lib.XSync(self.display, 0)
+        self.check()
 
     def unwatch(self):
         self.damage.XDamageDestroy(self.display, self._damage)
-        self.lib.XSync(self.display, 0)
+        self.check()
         self.count_swaps()
 
     def count_swaps(self):
@@ -101,6 +139,8 @@ class X:
             more = ctypes.c_int.from_buffer(self._event, 52).value
             if kind == self.damage_event and not more:
                 count += 1
+        if self.errors:
+            self.check()
         return count
 
     def key(self, name):
@@ -123,10 +163,31 @@ class X:
         self.lib.XCloseDisplay(self.display)
 
 
+RUNNING = []                                # every Program started and not yet stopped
+
+
+def connection_lost(display):
+    """The X library's last call before it ends the process: every program
+    and display started is stopped, with no word to the lost display."""
+    print("desktop_bench.py: the connection to a virtual display broke; stopping everything", file=sys.stderr)
+    for program in list(RUNNING):
+        program.stop(lost=True)
+    return 0
+
+
 class Program:
     """One program on a display of its own, its window found by title."""
 
-    def __init__(self, command, title, assets):
+    def __init__(self):
+        self.display = None                 # the program's own Xvfb, once started
+        self.folder = None                  # the program's working folder, removed at the end
+        self.process = None                 # the program, once started
+        self.x = None                       # the benchmark's own connection to the display
+
+    def start(self, command, title, assets):
+        """Starts the display and the program; `stop` ends whatever part of
+        them a failure here left running."""
+        RUNNING.append(self)
         self.display = VirtualDisplay(1024, 768)
         self.folder = tempfile.mkdtemp(prefix="valdmoor-bench-")
         if assets:
@@ -147,6 +208,9 @@ class Program:
     def _find(self, title, timeout=60):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
+            if self.process.poll() is not None:
+                raise RuntimeError(f"{self.process.args[0]} ended with exit code {self.process.returncode} "
+                                   f'before its window "{title}" appeared')
             found = self._xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()
             if found:
                 return found[0]
@@ -176,6 +240,8 @@ class Program:
             return int(fields[11]) + int(fields[12])
         before, start = used(), time.monotonic()
         time.sleep(seconds)
+        if self.process.poll() is not None:
+            raise RuntimeError(f"{self.process.args[0]} ended with exit code {self.process.returncode}")
         return 100.0 * (used() - before) / TICKS / (time.monotonic() - start)
 
     def frames_under_motion(self, seconds):
@@ -210,17 +276,31 @@ class Program:
             time.sleep(0.0002)
         return time.monotonic() - start
 
-    def stop(self):
-        self.process.terminate()
-        self.process.wait(timeout=30)
-        self.x.close()
-        self.display.stop()
+    def stop(self, lost=False):
+        """Ends the program and its display and removes its folder; `lost`
+        says the connection to the display broke."""
+        if self in RUNNING:
+            RUNNING.remove(self)
+        if self.process is not None and self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=30)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        if self.folder is not None:
+            shutil.rmtree(self.folder, ignore_errors=True)
+        if self.x is not None and not lost:
+            self.x.close()
+        if self.display is not None:
+            self.display.stop(lost)
 
 
 def game_figures(command, assets):
     look = Look(assets)
-    game = Program(command, "Valdmoor", assets)
+    game = Program()
     try:
+        game.start(command, "Valdmoor", assets)
         game.wait_frame(lambda f: look.screen(f) == "main")
         game.x.move(game.left + 700, game.top + 600)
         time.sleep(1.0)
@@ -254,8 +334,9 @@ def game_figures(command, assets):
 
 
 def loop_figures(command):
-    loop = Program(command, "Clear and swap", None)
+    loop = Program()
     try:
+        loop.start(command, "Clear and swap", None)
         time.sleep(1.0)
         idle = loop.cpu(IDLE_SECONDS)
         figures = {"idle menu": idle, "idle game": idle, "fps": loop.frames_under_motion(MOTION_SECONDS)}
@@ -269,12 +350,36 @@ def loop_figures(command):
         loop.stop()
 
 
+def missing_needs(arguments):
+    """What the benchmark needs and does not find, one line each."""
+    missing = [f"{name} (Debian package {package})" for name, package in PROGRAMS.items() if not shutil.which(name)]
+    for name, package in LIBRARIES.items():
+        try:
+            ctypes.CDLL(name)
+        except OSError:
+            missing.append(f"{name} (Debian package {package})")
+    for path, what in ((arguments.game, "the game"), (arguments.loop, "the loop")):
+        if not os.access(path, os.X_OK):
+            missing.append(f"{path}, {what}: the test command builds it into build-test/")
+    if not os.path.isfile(os.path.join(arguments.assets, "font.glf")):
+        missing.append(f"{arguments.assets}/font.glf: the build draws it with the game's pictures")
+    return missing
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--game", required=True, help="the valdmoor executable")
     parser.add_argument("--loop", required=True, help="the clear_swap_loop executable")
     parser.add_argument("--assets", required=True, help="the Assets folder the build generated")
     arguments = parser.parse_args()
+    missing = missing_needs(arguments)
+    if missing:
+        sys.exit("desktop_bench.py cannot run; missing:\n  " + "\n  ".join(missing) +
+                 "\nThe packages come with `bash scripts/install-deps.sh test`, run as root.")
+    # A terminate or hang-up signal unwinds like an interrupt, so the
+    # displays and programs started so far are stopped on the way out.
+    for number in (signal.SIGTERM, signal.SIGHUP):
+        signal.signal(number, lambda received, frame: sys.exit(128 + received))
     game = game_figures(arguments.game, arguments.assets)
     loop = loop_figures(arguments.loop)
 

@@ -4,14 +4,33 @@
 # 8.4 MB and 65535 by 65535 in 134 MB (every packet a run of 128 pixels).
 # Each is read by bench's tga_load under /usr/bin/time -v; a file must be
 # refused, and its peak resident memory stay under 200 MB.
-# Usage: bench/tga-peak-memory.sh [build folder, default build]
+# Needs python3 and /usr/bin/time (Debian packages python3 and time, both in
+# `bash scripts/install-deps.sh test`) and a build folder with the
+# benchmarks, as the test command's build-test/ (the play command's build/
+# has none).
+# Usage: bench/tga-peak-memory.sh [build folder, default build-test]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-loader="${1:-build}/bench/tga_load"
+build="${1:-build-test}"
+loader="$build/bench/tga_load"
 limit_kb=$((200 * 1024))
+
+missing=()
+[ -x /usr/bin/time ] || missing+=("/usr/bin/time (Debian package time)")
+command -v python3 >/dev/null || missing+=("python3 (Debian package python3)")
+[ -x "$loader" ] || missing+=("$loader: the test command builds it into build-test/")
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "tga-peak-memory.sh cannot run; missing: ${missing[*]}" >&2
+    echo "The packages come with 'bash scripts/install-deps.sh test', run as root." >&2
+    exit 1
+fi
+
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# The files are large: an interrupt or a stop signal removes them too.
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 
 # The files are made here, at run time; they are too large to keep.
 python3 - "$work" <<'PYTHON'

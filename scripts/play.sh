@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh play
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALDMOOR_TESTS=OFF -DVALDMOOR_BENCH=OFF
 cmake --build build -j "$(nproc)" --target valdmoor assets
 cd build

@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 
 jobs="$(nproc)"
 fuzz_seconds="${VALDMOOR_FUZZ_SECONDS:-30}"

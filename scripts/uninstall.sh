@@ -18,6 +18,11 @@ if [ -z "$launcher" ]; then
     exit 1
 fi
 prefix="$(dirname "$(dirname "$launcher")")"
+if [ -e "$launcher" ] && [ ! -w "$(dirname "$launcher")" ]; then
+    echo "Only root may remove files from $prefix: run 'bash $(realpath "$0") $(realpath "$build")' as root" \
+        "(su -), or with sudo." >&2
+    exit 1
+fi
 
 kept() {
     case "${1#"$prefix"}" in

@@ -23,19 +23,28 @@ class VirtualDisplay:
         self.width = width                  # pixels of the virtual screen
         self.height = height
         self.name = None                    # ":N" once the server accepts clients
+        self._connection = None             # the harness's own, made on the first read of the screen
+        self._server = None                 # the Xvfb process, once started
         self._folder = tempfile.mkdtemp(prefix="valdmoor-xvfb-")
         self.framebuffer = os.path.join(self._folder, "Xvfb_screen0")   # the screen, as an XWD file
         read_end, write_end = os.pipe()
-        self._server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
-             "-fbdir", self._folder, "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        self._connection = None             # the harness's own, made on the first read of the screen
+        # A server that fails to start is stopped here, with its folder: the
+        # caller never got an object to stop.
         try:
+            self._server = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+                 "-fbdir", self._folder, "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(write_end)
+            write_end = None
             self.name = ":" + self._read_number(read_end, timeout)
+        except BaseException:
+            self.stop()
+            raise
         finally:
             os.close(read_end)
+            if write_end is not None:
+                os.close(write_end)
 
     def _read_number(self, read_end, timeout):
         deadline = time.monotonic() + timeout
@@ -97,10 +106,13 @@ class VirtualDisplay:
             x.XUngrabServer(display)
             self._connection.sync()
 
-    def stop(self):
-        if self._connection is not None:
+    def stop(self, lost=False):
+        """Stops the server and removes its folder; `lost` says the
+        connection to it broke, so it is dropped without a word to the server."""
+        if self._connection is not None and not lost:
             self._connection.close()
-        if self._server.poll() is None:
+        self._connection = None
+        if self._server is not None and self._server.poll() is None:
             self._server.terminate()
             try:
                 self._server.wait(timeout=10)
