@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "engine/Window.h"
+#include "engine/startup/CommandLine.h"
 #include "game/BackScreen.h"
 #include "game/GameArchive.h"
 #include "game/PlayerFiles.h"
@@ -25,12 +26,21 @@ const int kNoticeY = 210;
 const int kNoticeWidth = 442;               // to 10 from the right edge
 const int kNoticeHeight = 120;
 
-// A game the last run left unfinished is offered again over the main menu;
-// files that could not be read are named there.
-void OfferSavedGame(GUI::CScreen* menu, CValdmoor* game)
+// A record named on the command line is opened for review; otherwise a game
+// the last run left unfinished is offered again over the main menu. Files
+// that could not be read are named there. The player's own record is left
+// where it is, refused or not.
+void OpenStartingGame(GUI::CScreen* menu, CValdmoor* game)
 {
     std::string refusal;
-    game->OfferSavedGame(menu, refusal);
+    GameRecord record;
+    int line = 0;
+    if (g_commandLineFile.empty())
+        game->OfferSavedGame(menu, refusal);
+    else if (ReadRecordFile(g_commandLineFile, record, refusal, line))
+        game->ReviewGame(record);
+    else
+        LogRefusedFile(refusal);
     std::string notice;
     for (const std::string& message : {g_settings.m_loadMessage, game->m_match.Archive()->m_loadMessage, refusal})
         if (!message.empty())
@@ -70,5 +80,5 @@ void BuildMenus()
     GUI::g_rootWidget.Layout();
 
     game->m_match.KeepIn(new CGameArchive(PlayerFolderPath(StateFolder), PlayerFolderPath(DataFolder)));
-    OfferSavedGame(menu, game);
+    OpenStartingGame(menu, game);
 }

@@ -237,10 +237,15 @@ std::string RefusePlayerFile(const std::string& path, int line, const std::strin
     const std::string aside = AsideName(path);
     if (!aside.empty() && std::rename(path.c_str(), aside.c_str()) == 0)
         sentence += "; kept as " + aside;
+    LogRefusedFile(sentence);
+    return sentence;
+}
+
+void LogRefusedFile(const std::string& sentence)
+{
     g_generalLog.SetLevel(Error);
     g_generalLog << sentence;
     g_generalLog.Commit();
-    return sentence;
 }
 
 void LogFileTrouble(const std::string& path, const std::string& cause)

@@ -57,5 +57,8 @@ bool ReadWholeNumber(std::istringstream& words, int lowest, int highest, int& va
 // again. Returns the same sentence for the screen.
 std::string RefusePlayerFile(const std::string& path, int line, const std::string& cause);
 
+// The general log's error line for a file refused, sentence naming it.
+void LogRefusedFile(const std::string& sentence);
+
 // One log line for a file that could not be written or removed.
 void LogFileTrouble(const std::string& path, const std::string& cause);
