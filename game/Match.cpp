@@ -299,18 +299,22 @@ void CMatch::Act(GameAction action)
         m_redo.pop_back();
     else
         m_redo.clear();
-    if (m_state.IsOver() && !m_record.m_finished)
-    {
-        m_record.m_finished = true;
-        m_record.m_scores[Red] = m_state.m_players[Red].m_score;
-        m_record.m_scores[White] = m_state.m_players[White].m_score;
-        if (m_archive)
-        {
-            m_archive->Keep(m_record);
-            m_archive->CountResult(m_level, m_record.m_scores[Red], m_record.m_scores[White]);
-        }
-    }
+    FinishIfOver();
     Save();
+}
+
+// The game is kept and its result counted once, when it ends.
+void CMatch::FinishIfOver()
+{
+    if (!m_state.IsOver() || m_record.m_finished)
+        return;
+    m_record.m_finished = true;
+    m_record.m_scores[Red] = m_state.m_players[Red].m_score;
+    m_record.m_scores[White] = m_state.m_players[White].m_score;
+    if (!m_archive)
+        return;
+    m_archive->Keep(m_record);
+    m_archive->CountResult(m_level, m_record.m_scores[Red], m_record.m_scores[White]);
 }
 
 // The position is dealt and played again from the record; what the view
@@ -329,6 +333,7 @@ void CMatch::Rebuild(std::size_t actions)
     m_view->OnTurnPassed(m_state.m_current);
     if (m_reviewing)
         return;
+    FinishIfOver();
     if (!m_heldQuestion.empty())
         m_view->OnGameOver(m_heldQuestion);
     if (ComputerToMove())

@@ -86,6 +86,7 @@ public:
 private:
     void Seat();
     void Act(GameAction action);
+    void FinishIfOver();
     void Rebuild(std::size_t actions);
     void QueueComputerAction(const GameAction& action);
     void Save();
