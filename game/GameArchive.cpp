@@ -52,7 +52,7 @@ std::string KeptName(const std::string& folder, unsigned long number)
 } // namespace
 
 CGameArchive::CGameArchive(const std::string& stateFolder, const std::string& dataFolder)
-    : m_stateFolder(stateFolder), m_dataFolder(dataFolder)
+    : m_stateFolder(stateFolder), m_claimed(false), m_dataFolder(dataFolder)
 {
     if (!m_stateFolder.empty())
         RemoveUnfinishedWrites(m_stateFolder);
@@ -65,6 +65,7 @@ CGameArchive::CGameArchive(const std::string& stateFolder, const std::string& da
 
 void CGameArchive::SaveCurrent(const GameRecord& record)
 {
+    ClaimCurrent();
     std::string error;
     if (!m_stateFolder.empty() && !WriteFileAtomically(CurrentPath(), RecordText(record), error))
         LogFileTrouble(CurrentPath(), "could not save the game in progress (" + error + ")");
@@ -72,6 +73,7 @@ void CGameArchive::SaveCurrent(const GameRecord& record)
 
 void CGameArchive::ForgetCurrent()
 {
+    ClaimCurrent();
     if (!m_stateFolder.empty() && unlink(CurrentPath().c_str()) != 0 && errno != ENOENT)
         LogFileTrouble(CurrentPath(), std::string("could not remove the finished game's save (") +
                                           std::strerror(errno) + ")");
@@ -79,6 +81,7 @@ void CGameArchive::ForgetCurrent()
 
 bool CGameArchive::LoadCurrent(GameRecord& record, std::string& message)
 {
+    m_claimed = true;
     if (m_stateFolder.empty())
         return false;
     std::string text;
@@ -123,6 +126,19 @@ void CGameArchive::CountResult(int level, int redScore, int whiteScore)
     std::string error;
     if (!m_results.Save(error))
         LogFileTrouble(m_results.m_path, "could not save the results (" + error + ")");
+}
+
+// A run that opened a record for review never offered the last run's
+// unfinished game; it goes with the kept games before this run's own game
+// takes its place.
+void CGameArchive::ClaimCurrent()
+{
+    if (m_claimed)
+        return;
+    GameRecord unfinished;
+    std::string message;
+    if (LoadCurrent(unfinished, message))
+        Keep(unfinished);
 }
 
 std::string CGameArchive::CurrentPath() const

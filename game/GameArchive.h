@@ -33,7 +33,11 @@ public:
     std::string m_loadMessage;              // why the results file was refused, if it was
 
 private:
+    void ClaimCurrent();
+
     std::string m_stateFolder;              // "" keeps no game in progress
+    bool        m_claimed;                  // the save on the disk was offered to the player or written by
+                                            // this run; one never offered is kept before it is replaced
     std::string m_dataFolder;               // "" keeps no finished games and no results
 };
 

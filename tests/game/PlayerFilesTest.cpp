@@ -129,6 +129,20 @@ TEST_F(PlayerFilesTest, ASavedGameReadsBackAndFinishedGamesKeepTheLastHundred)
     EXPECT_TRUE(fs::exists(archive.GamesFolder() + "/000103.record"));
 }
 
+// A run that opened a record for review never offered the saved game; its
+// own first game must not write over that one.
+TEST_F(PlayerFilesTest, ASaveNeverOfferedIsKeptBeforeItIsReplaced)
+{
+    GameRecord left = NewRecord(PersonLevel, 1, 7);
+    left.m_actions.push_back(GameAction{Red, PlayAction, 2, false, 0});
+    CGameArchive(m_folder + "/state", m_folder + "/data").SaveCurrent(left);
+
+    CGameArchive archive(m_folder + "/state", m_folder + "/data");
+    archive.ForgetCurrent();
+    EXPECT_EQ(ReadAll(archive.GamesFolder() + "/000001.record"), RecordText(left));
+    EXPECT_FALSE(fs::exists(Save()));
+}
+
 // The file is rewritten whole after every game, and a broken one only costs
 // the counts it held.
 TEST_F(PlayerFilesTest, ResultsAreCountedPerLevelAndABrokenFileStartsThemAfresh)
