@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/DisplayLoss.h"
 #include "engine/KeyCodes.h"
 
 int           g_windowWidth  = 0;
@@ -149,9 +150,12 @@ bool InitWindowSystem()
     return glfwInit() == GLFW_TRUE;
 }
 
+// Over a lost display, taking the window down would only talk to a dead
+// connection; the system takes what is left with the process.
 void TerminateWindowSystem()
 {
-    glfwTerminate();
+    if (!DisplayLost())
+        glfwTerminate();
     g_window = nullptr;
 }
 
@@ -186,6 +190,7 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
     if (!g_window)
         return false;
     glfwMakeContextCurrent(g_window);
+    WatchForDisplayLoss();
     glfwSetInputMode(g_window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
     glfwSetFramebufferSizeCallback(g_window, NoteEvent<int, int>);
     glfwSetWindowPosCallback(g_window, NoteEvent<int, int>);
