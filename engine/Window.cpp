@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/DisplayLoss.h"
+#include "engine/DisplayWatch.h"
 #include "engine/KeyCodes.h"
 
 int           g_windowWidth  = 0;
@@ -190,7 +190,7 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
     if (!g_window)
         return false;
     glfwMakeContextCurrent(g_window);
-    WatchForDisplayLoss();
+    WatchDisplay();
     glfwSetInputMode(g_window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
     glfwSetFramebufferSizeCallback(g_window, NoteEvent<int, int>);
     glfwSetWindowPosCallback(g_window, NoteEvent<int, int>);
@@ -213,11 +213,12 @@ void SetWindowTitle(const char* title)
 
 bool IsWindowOpen()
 {
-    return g_window && !glfwWindowShouldClose(g_window);
+    return g_window && !glfwWindowShouldClose(g_window) && !WindowDestroyed();
 }
 
 bool PollWindowEvents()
 {
+    ReadWindowDestruction();
     glfwPollEvents();
     const bool arrived = g_eventsArrived;
     g_eventsArrived = false;

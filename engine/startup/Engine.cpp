@@ -8,7 +8,7 @@
 #include "engine/Callables.h"
 #include "engine/Clock.h"
 #include "engine/Deadline.h"
-#include "engine/DisplayLoss.h"
+#include "engine/DisplayWatch.h"
 #include "engine/startup/Frame.h"
 #include "engine/Log.h"
 #include "engine/StandardStreams.h"

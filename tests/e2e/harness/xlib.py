@@ -16,6 +16,16 @@ class WindowAttributes(ctypes.Structure):
                 ("cursor", ctypes.c_ulong)]
 
 
+class ClientMessage(ctypes.Structure):
+    """XClientMessageEvent with 32-bit data, padded to the size of an XEvent."""
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+
+CLIENT_MESSAGE = 33                         # the event type
+
+
 def library():
     xlib = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
     xlib.XOpenDisplay.restype = ctypes.c_void_p
@@ -28,12 +38,16 @@ def library():
                                          ctypes.c_ulong]
     xlib.XChangeWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong,
                                              ctypes.POINTER(WindowAttributes)]
-    for name in ("XMapRaised", "XUnmapWindow"):
+    for name in ("XMapRaised", "XUnmapWindow", "XDestroyWindow"):
         getattr(xlib, name).argtypes = [ctypes.c_void_p, ctypes.c_ulong]
     xlib.XMoveWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int]
     for name in ("XGrabServer", "XUngrabServer", "XCloseDisplay"):
         getattr(xlib, name).argtypes = [ctypes.c_void_p]
     xlib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    xlib.XInternAtom.restype = ctypes.c_ulong
+    xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                ctypes.POINTER(ClientMessage)]
     return xlib
 
 
@@ -48,6 +62,20 @@ class Connection:
 
     def sync(self):
         self.x.XSync(self.display, 0)
+
+    def ask_to_close(self, window):
+        """What a window manager's close button sends: WM_DELETE_WINDOW
+        under WM_PROTOCOLS, straight to the window's own client."""
+        protocols = self.x.XInternAtom(self.display, b"WM_PROTOCOLS", 0)
+        message = ClientMessage(type=CLIENT_MESSAGE, window=window, message_type=protocols, format=32)
+        message.data[0] = self.x.XInternAtom(self.display, b"WM_DELETE_WINDOW", 0)
+        self.x.XSendEvent(self.display, window, 0, 0, ctypes.byref(message))
+        self.sync()
+
+    def destroy(self, window):
+        """Takes another client's window away, as a tool that kills windows does."""
+        self.x.XDestroyWindow(self.display, window)
+        self.sync()
 
     def close(self):
         if self.display:
