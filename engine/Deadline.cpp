@@ -11,7 +11,7 @@ namespace
 
 std::string g_logLines;                     // prepared for the engine log, its end included
 std::string g_errorLine;                    // prepared for standard error
-int         g_exitCode = 1;
+int         g_exitCode = 1;              // what the program ends with when the time passes
 
 extern "C" void OnDeadline(int)
 {
