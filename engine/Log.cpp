@@ -1,5 +1,8 @@
 #include "engine/Log.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace
 {
 
@@ -33,6 +36,7 @@ void CLog::Open(const char* fileName)
         m_stream.close();
     m_stream.clear();
     m_stream.open(fileName, std::ios::out | std::ios::trunc);
+    m_path = m_stream.is_open() ? fileName : "";
     if (m_kind == Html && m_stream.is_open())
         m_stream << kHtmlHead << std::endl;
 }
@@ -73,34 +77,47 @@ CLog& CLog::operator<<(std::uint32_t number)
 
 void CLog::Commit()
 {
-    if (m_enabled)
-    {
-        if (m_kind == Html)
-            FormatHtml();
-        else
-            FormatText();
-        if (m_stream.is_open())
-            m_stream << m_pending << std::endl;
-    }
+    if (m_enabled && m_stream.is_open())
+        m_stream << Formatted(m_level, m_pending) << std::flush;
     m_pending.clear();
 }
 
 // Nothing else is escaped: markup inside a message reaches the page as it is.
-void CLog::FormatHtml()
+std::string CLog::Formatted(int level, const std::string& text) const
 {
-    if (m_level == Error)
-        m_pending = "<div style='color: red; background-color: #EAAD98'>" + m_pending + "</div>";
-    else if (m_level == Warning)
-        m_pending = "<div style='color: blue; background-color: #94A5FC'>" + m_pending + "</div>";
-    ReplaceAll(m_pending, "\n", "<br>");
-    ReplaceAll(m_pending, "\t", "&nbsp;&nbsp;&nbsp;&nbsp;");
-    m_pending += "<br>";
+    std::string line = text;
+    if (m_kind == Text)
+    {
+        if (level == Error)
+            line = "Error: " + line;
+        else if (level == Warning)
+            line = "Warning: " + line;
+        return line + "\n";
+    }
+    if (level == Error)
+        line = "<div style='color: red; background-color: #EAAD98'>" + line + "</div>";
+    else if (level == Warning)
+        line = "<div style='color: blue; background-color: #94A5FC'>" + line + "</div>";
+    ReplaceAll(line, "\n", "<br>");
+    ReplaceAll(line, "\t", "&nbsp;&nbsp;&nbsp;&nbsp;");
+    return line + "<br>\n";
 }
 
-void CLog::FormatText()
+std::string CLog::Closing() const
 {
-    if (m_level == Error)
-        m_pending = "Error: " + m_pending;
-    else if (m_level == Warning)
-        m_pending = "Warning: " + m_pending;
+    return m_kind == Html ? std::string(kHtmlTail) + "\n" : std::string();
+}
+
+// Opened afresh, as the stream's descriptor is not to be had; whatever the
+// stream holds was flushed at its last commit.
+void CLog::WriteNow(const std::string& bytes) const
+{
+    if (m_path.empty())
+        return;
+    const int descriptor = open(m_path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    const ssize_t written = write(descriptor, bytes.data(), bytes.size());
+    static_cast<void>(written);
+    close(descriptor);
 }

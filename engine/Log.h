@@ -37,11 +37,17 @@ public:
 
     void Commit();
 
-private:
-    void FormatHtml();
-    void FormatText();
+    // For a program that must end inside a signal handler, where the stream
+    // cannot be used: a message as Commit would write it, line end included,
+    // and the closing lines that the destructor would add; prepared before
+    // the handler runs, then appended with WriteNow.
+    std::string Formatted(int level, const std::string& text) const;
+    std::string Closing() const;
+    void        WriteNow(const std::string& bytes) const;   // one write(2) to the file; safe in a signal handler
 
+private:
     std::ofstream m_stream;                 // not open until Open succeeds
+    std::string   m_path;                   // the file last opened, for WriteNow
     int           m_level;                  // LogLevel of the message being built
     bool          m_enabled;                // pieces are collected only while set
     std::string   m_pending;                // the message being built

@@ -1,6 +1,9 @@
 #pragma once
 
 // Interrupt, terminate and hang-up end the main loop as closing the window
-// does. The handler only raises a flag, which the loop reads.
+// does: the first only raises a flag, which start-up and the loop read. A
+// second one, which comes when the first was not acted on or its shutdown
+// hangs, ends the program at once with exit code 128 + its number, after one
+// line in the engine log saying so.
 void CatchStopSignals();
 bool StopSignalled();

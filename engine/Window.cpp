@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/DisplayWatch.h"
 #include "engine/KeyCodes.h"
 
 int           g_windowWidth  = 0;
@@ -151,9 +152,12 @@ bool InitWindowSystem()
     return glfwInit() == GLFW_TRUE;
 }
 
+// Over a lost display, taking the window down would only talk to a dead
+// connection; the system takes what is left with the process.
 void TerminateWindowSystem()
 {
-    glfwTerminate();
+    if (!DisplayLost())
+        glfwTerminate();
     g_window = nullptr;
 }
 
@@ -203,6 +207,7 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
     if (!g_window)
         return false;
     glfwMakeContextCurrent(g_window);
+    WatchDisplay();
     glfwSetInputMode(g_window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
     glfwSetFramebufferSizeCallback(g_window, NoteEvent<int, int>);
     glfwSetWindowPosCallback(g_window, NoteEvent<int, int>);
@@ -240,11 +245,12 @@ bool GetWindowShape(int& width, int& height, bool& fullscreen)
 
 bool IsWindowOpen()
 {
-    return g_window && !glfwWindowShouldClose(g_window);
+    return g_window && !glfwWindowShouldClose(g_window) && !WindowDestroyed();
 }
 
 bool PollWindowEvents()
 {
+    ReadWindowDestruction();
     glfwPollEvents();
     const bool arrived = g_eventsArrived;
     g_eventsArrived = false;

@@ -2,18 +2,25 @@
 
 #include <GL/gl.h>
 
-CFont::CFont() : m_fontTexture(0) {}
+CFont::CFont() : m_font(nullptr) {}
+
+CFont::~CFont()
+{
+    if (m_font)
+        m_font->Release();
+}
 
 void CFont::Init()
 {
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    m_fontTexture = name;
-    m_glFont.Create(FileName, m_fontTexture);
+    if (!m_font)
+        m_font = CSharedFont::Acquire(FileName);
 }
 
 void CFont::DrawText(int x, int y, const char* text) const
 {
+    if (!m_font)
+        throw GLFontError::InvalidFont();
+
     glColor3f(1, 1, 1);
     glPushMatrix();
     glTranslatef(static_cast<GLfloat>(x), static_cast<GLfloat>(y), 0);
@@ -21,36 +28,22 @@ void CFont::DrawText(int x, int y, const char* text) const
     glEnable(GL_TEXTURE_2D);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
-    glBindTexture(GL_TEXTURE_2D, m_fontTexture);
+    glBindTexture(GL_TEXTURE_2D, m_font->Texture());
 
-    // A font that never loaded throws; the state set up above is undone
-    // first, so that the caller's matrix stack stays balanced.
-    try
-    {
-        m_glFont.Begin();
-        m_glFont.DrawString(text ? text : "", 0, 0, 0);
-    }
-    catch (const GLFontError::InvalidFont&)
-    {
-        RestoreState();
-        throw;
-    }
-    RestoreState();
+    m_font->Glyphs().Begin();
+    m_font->Glyphs().DrawString(text ? text : "", 0, 0, 0);
+
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glPopMatrix();
 }
 
 int CFont::TextWidth(const char* text) const
 {
-    return m_glFont.GetStringWidth(text ? text : "");
+    return m_font ? m_font->Glyphs().GetStringWidth(text ? text : "") : 0;
 }
 
 int CFont::TextHeight(const char* text) const
 {
-    return m_glFont.GetStringHeight(text && *text ? text : "1");
-}
-
-void CFont::RestoreState() const
-{
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glPopMatrix();
+    return m_font ? m_font->Glyphs().GetStringHeight(text && *text ? text : "1") : 0;
 }

@@ -5,7 +5,9 @@
 
 #include <GL/gl.h>
 
+#include "engine/Log.h"
 #include "resources/File.h"
+#include "resources/PictureLimits.h"
 
 namespace
 {
@@ -52,6 +54,22 @@ std::unique_ptr<GLFontChar[]> ReadCharTable(CFile& file, std::uint64_t recordCou
         table[i].ty2 = Float32(record + 20);
     }
     return table;
+}
+
+// Empty when the atlas is one the pictures' ceiling and the graphics card
+// allow, otherwise why not.
+std::string AtlasTooLarge(std::int32_t width, std::int32_t height)
+{
+    const std::string size = "an atlas of " + std::to_string(width) + " by " + std::to_string(height) + " texels";
+    if (static_cast<std::uint32_t>(width) > kLargestPictureSide ||
+        static_cast<std::uint32_t>(height) > kLargestPictureSide ||
+        static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kLargestPicturePixels)
+        return size + " is larger than the " + std::to_string(kLargestPictureSide) + " a side and " +
+               std::to_string(kLargestPicturePixels) + " in all that are allowed";
+    const std::int32_t largest = LargestTextureSide();
+    if (largest > 0 && (width > largest || height > largest))
+        return size + " is more than the graphics card holds (" + std::to_string(largest) + " a side)";
+    return std::string();
 }
 
 } // namespace
@@ -108,6 +126,14 @@ void GLFontBase::Read(CFile& file, std::vector<std::uint8_t>& atlas)
     const std::int32_t last = Signed32(header + 16);
     if (last < first || width <= 0 || height <= 0)
         throw GLFontError::InvalidFile();
+    const std::string tooLarge = AtlasTooLarge(width, height);
+    if (!tooLarge.empty())
+    {
+        g_engineLog.SetLevel(Error);
+        g_engineLog << file.Name() << ": " << tooLarge;
+        g_engineLog.Commit();
+        throw GLFontError::InvalidFile();
+    }
 
     const std::uint64_t recordCount = static_cast<std::uint64_t>(static_cast<std::int64_t>(last) - first + 1);
     const std::uint64_t texelBytes = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * kTexelSize;

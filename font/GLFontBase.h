@@ -36,7 +36,9 @@ struct GLFontChar
 // A file is rejected with GLFontError::InvalidFile, as a missing one is,
 // when it is shorter than its header promises, when endChar is below
 // startChar, when the atlas has no texels, or when its table or atlas needs
-// more memory than the system gives. The font is then left empty.
+// more memory than the system gives. An atlas larger than the pictures may
+// be, or than the graphics card holds, is rejected the same way, after a
+// line in the engine log saying so. The font is then left empty.
 class GLFontBase
 {
 public:

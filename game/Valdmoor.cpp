@@ -620,7 +620,10 @@ void CValdmoor::AddKnights(PlayerID player, const char* texture)
 // text stays on it; the status line's font is the one questions are drawn in.
 void CValdmoor::AskQuestion(GUI::IBaseWidget* owner, const std::string& question, void (CValdmoor::*answer)(bool))
 {
-    const int width = std::max(kQuestionWidth, m_status->m_font.TextWidth(question.c_str()) + kQuestionMargins);
+    // No panel need be wider than the window; the cap also keeps a font's
+    // glyph sizes, which may be as large as an int holds, from overflowing.
+    const int width = std::max(kQuestionWidth,
+                               std::min(m_status->m_font.TextWidth(question.c_str()), g_windowWidth) + kQuestionMargins);
     GUI::OpenDialog<Question>(owner, Functor1<CValdmoor, bool>(this, answer), question, (g_windowWidth - width) / 2,
                               (g_windowHeight - kQuestionHeight) / 2, width, kQuestionHeight);
 }

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "gui/TextLayout.h"
 #include "gui/WidgetEvent.h"
 
 namespace GUI
@@ -23,7 +24,8 @@ CButton::CButton(int x, int y, int width, int height, const char* outTexture, co
 }
 
 // The divisions truncate toward zero: a caption wider than the box starts
-// left of the button by half the excess, rounded toward the button.
+// left of the button by half the excess, rounded toward the button. A
+// caption too large for the int range ends at its edge.
 void CButton::Layout()
 {
     if (m_children.size() != 1)
@@ -31,10 +33,10 @@ void CButton::Layout()
     IBaseWidget* caption = m_children.front();
     const int width = caption->GetWidth();
     const int height = caption->GetHeight();
-    caption->m_left = m_left + (kCaptionBoxWidth - width) / 2;
-    caption->m_bottom = m_bottom + (kCaptionBoxHeight - height) / 2;
-    caption->m_right = caption->m_left + width;
-    caption->m_top = caption->m_bottom + height;
+    caption->m_left = CentredIn(m_left, kCaptionBoxWidth, width);
+    caption->m_bottom = CentredIn(m_bottom, kCaptionBoxHeight, height);
+    caption->m_right = Beyond(caption->m_left, width);
+    caption->m_top = Beyond(caption->m_bottom, height);
 }
 
 // Without its current texture the button draws nothing, caption included.

@@ -9,7 +9,7 @@ namespace GUI
 {
 
 // One line of white text with its lower-left corner at (m_left, m_bottom),
-// drawn with a font of its own; never the target of mouse events. Its size
+// drawn with the shared game font; never the target of mouse events. Its size
 // is the measured size of its text.
 class CLabel : public IBaseWidget
 {
@@ -23,7 +23,7 @@ public:
     bool Contains(const MouseState& mouse) const override;
 
     std::string m_text;                     // owners assign it; the next frame shows it
-    CFont       m_font;                     // loaded from "Assets/font.glf" into a texture of its own
+    CFont       m_font;                     // "Assets/font.glf", shared with every other text
 };
 
 } // namespace GUI

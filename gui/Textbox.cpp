@@ -1,5 +1,6 @@
 #include "gui/Textbox.h"
 
+#include "gui/TextLayout.h"
 #include "gui/TextWrap.h"
 
 namespace GUI
@@ -19,7 +20,7 @@ bool CTextbox::Draw()
     int y = m_top;
     for (const std::string& line : m_lines)
     {
-        y -= m_font.TextHeight(line.c_str());
+        y = Below(y, m_font.TextHeight(line.c_str()));
         m_font.DrawText(m_left, y, line.c_str());
     }
     return m_visible;

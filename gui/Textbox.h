@@ -21,7 +21,7 @@ public:
     bool Contains(const MouseState& mouse) const override;
 
     std::vector<std::string> m_lines;       // the wrapped lines, top line first
-    CFont                    m_font;        // loaded from "Assets/font.glf" into a texture of its own
+    CFont                    m_font;        // "Assets/font.glf", shared with every other text
 };
 
 } // namespace GUI

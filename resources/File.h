@@ -1,10 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
-// A whole file read into memory on Open, then served by byte reads and seeks.
-// Every decoder reads through this class, never through the C library.
+// A data file opened for byte reads and seeks. Only regular files are data:
+// a named pipe, a device, a folder or a socket is refused on Open, with a
+// line of its own, before a byte is read. The size comes from the system,
+// not from reading, and bytes are read as the decoder asks for them, a block
+// at a time, so a decoder that refuses a header has read little more than
+// the header. Every decoder reads through this class, never through the C
+// library.
 class CFile
 {
 public:
@@ -24,12 +30,18 @@ public:
     std::uint32_t Size() const;
 
 private:
-    void Discard();
+    static const std::uint32_t BlockSize = 64 * 1024;  // bytes read from the system at a time
 
-    std::uint8_t*  m_data;                  // the file's bytes, owned; null before a good Open
-    std::uint8_t*  m_cursor;                // m_data + m_position
-    std::uint32_t  m_position;              // bytes from the start; never beyond m_size
-    std::uint32_t  m_size;                  // bytes in m_data
-    std::string    m_name;                  // as last passed to Open; quoted by the loaders
-    char*          m_delimiters;            // owned copy; " \r\t\n" after construction
+    void Discard();
+    bool Refuse(const char* why);           // logs why the file is not read; false
+    bool FillBlock();                       // the block holding m_position; false at the end
+
+    int                             m_descriptor;   // the open file, or -1
+    std::uint32_t                   m_position;     // bytes from the start; never beyond m_size
+    std::uint32_t                   m_size;         // bytes in the file when it was opened
+    std::unique_ptr<std::uint8_t[]> m_block;        // BlockSize bytes, made on the first read
+    std::uint32_t                   m_blockStart;   // offset of m_block's first byte in the file
+    std::uint32_t                   m_blockLength;  // bytes of m_block that hold the file
+    std::string                     m_name;         // as last passed to Open; quoted by the loaders
+    char*                           m_delimiters;   // owned copy; " \r\t\n" after construction
 };

@@ -2,8 +2,10 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <GL/glx.h>
 
 #include "engine/Log.h"
+#include "resources/PictureLimits.h"
 
 namespace
 {
@@ -18,12 +20,20 @@ bool Refuse(const std::string& fileName, const std::string& why)
 
 } // namespace
 
+std::int32_t LargestTextureSide()
+{
+    if (!glXGetCurrentContext())
+        return 0;
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    return largest;
+}
+
 bool CTextureObject::Create(const TextureOptions& options, const std::string& fileName)
 {
     // A picture beyond the card's limit would upload as nothing and draw as
     // a white box, so it is refused before a name is taken.
-    GLint largest = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    const std::int32_t largest = LargestTextureSide();
     if (largest > 0 && (width > largest || height > largest))
         return Refuse(fileName, std::to_string(width) + " by " + std::to_string(height) +
                                     " pixels is more than the graphics card holds (" + std::to_string(largest) +

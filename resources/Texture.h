@@ -47,6 +47,7 @@ public:
 // must still be empty. False, with the data left empty and an Error line in
 // the general log saying why, for anything that cannot be decoded whole:
 // colour-mapped or greyscale pictures, another depth, a file that ends inside
-// the header or the pixels, packets that run past the picture, or a
-// run-length picture above 16384 pixels a side or 32 M pixels in all.
+// the header or the pixels, packets that run past the picture, a
+// run-length picture above 16384 pixels a side or 32 M pixels in all, or,
+// with a current context, a picture wider or taller than the card holds.
 bool ReadTGA(CFile& file, CTextureData& data);

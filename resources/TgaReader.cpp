@@ -6,6 +6,7 @@
 
 #include "engine/Log.h"
 #include "resources/File.h"
+#include "resources/PictureLimits.h"
 #include "resources/Texture.h"
 
 namespace
@@ -20,13 +21,6 @@ const std::uint8_t  kGreyscale = 3;
 const std::uint8_t  kGreyscaleRunLength = 11;
 const std::uint8_t  kTopRowFirst = 0x20;    // image descriptor bit 5
 const std::uint32_t kLongestPacket = 128;   // pixels
-
-// A run-length file of a few megabytes can claim 65535 by 65535 pixels, far
-// more than it could honestly hold or the machine could give; beyond these
-// it is refused before anything is allocated. The largest picture allowed
-// takes 128 MB at four bytes a pixel.
-const std::uint32_t kLargestRunLengthSide = 16384;          // pixels
-const std::uint64_t kLargestRunLengthPicture = 32u << 20;   // pixels in all
 
 struct TgaHeader
 {
@@ -177,10 +171,10 @@ std::string LayOutPixels(const TgaHeader& header, std::uint64_t pixelCount, Pixe
     }
     if (header.depth != 24 && header.depth != 32)
         return "run-length pictures of " + depth + " are not supported";
-    if (header.width > kLargestRunLengthSide || header.height > kLargestRunLengthSide ||
-        pixelCount > kLargestRunLengthPicture)
+    if (header.width > kLargestPictureSide || header.height > kLargestPictureSide ||
+        pixelCount > kLargestPicturePixels)
         return "a run-length picture of " + Size(header) + " is larger than the " +
-               std::to_string(kLargestRunLengthSide) + " a side and " + std::to_string(kLargestRunLengthPicture) +
+               std::to_string(kLargestPictureSide) + " a side and " + std::to_string(kLargestPicturePixels) +
                " in all that are allowed";
     layout.bytesPerPixel = fileBytesPerPixel;
     layout.leastFileBytes = (pixelCount + kLongestPacket - 1) / kLongestPacket * (1 + fileBytesPerPixel);
@@ -224,6 +218,11 @@ bool ReadTGA(CFile& file, CTextureData& data)
     const std::uint64_t pixelCount = static_cast<std::uint64_t>(header.width) * header.height;
     if (pixelCount == 0)
         return Refuse(file, "the picture has no pixels (" + Size(header) + ")");
+    // Refused here as the upload would refuse it, before it is decoded.
+    const std::int32_t largest = LargestTextureSide();
+    if (largest > 0 && (header.width > largest || header.height > largest))
+        return Refuse(file, Size(header) + " is more than the graphics card holds (" + std::to_string(largest) +
+                                " a side)");
     PixelLayout layout = {0, 0};
     std::string why = LayOutPixels(header, pixelCount, layout);
     if (why.empty())

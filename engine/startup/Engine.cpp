@@ -1,13 +1,17 @@
 #include "engine/startup/Engine.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 
 #include "engine/Callables.h"
 #include "engine/Clock.h"
+#include "engine/Deadline.h"
+#include "engine/DisplayWatch.h"
 #include "engine/startup/Frame.h"
 #include "engine/Log.h"
+#include "engine/StandardStreams.h"
 #include "engine/StopSignals.h"
 #include "engine/TaskHandler.h"
 #include "engine/Time.h"
@@ -34,6 +38,12 @@ using RepeatTask = Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Rep
 
 // One sixtieth in single precision, widened: the scene steps at exactly that.
 const double kScenePeriod = static_cast<double>(1.0f / 60.0f);
+
+// A display that takes longer than this to answer the first connection is
+// taken for one that never will.
+const unsigned kDisplayAnswerSeconds = 10;
+
+int g_startArgument = 0;                    // EngineInit's, for the file-system step
 
 void Log(const char* text)
 {
@@ -102,10 +112,64 @@ void QueueRoutineTasks()
         Functor1<Scenegraph::IBase, double>(g_sceneRoot, &Scenegraph::IBase::UpdateTree), kScenePeriod));
 }
 
-bool OpenGameWindow()
+// The windowing library's initialisation waits on the display's answer
+// with no bound of its own, and no signal gets it out of that wait.
+int StartWindowSystem()
+{
+    const char* variable = std::getenv("DISPLAY");
+    const std::string late = "the display " + std::string(variable ? variable : "") + " did not answer within " +
+                             std::to_string(kDisplayAnswerSeconds) + " s";
+    SetDeadline(kDisplayAnswerSeconds,
+                g_engineLog.Formatted(Error, "GLFW initialization failed.") +
+                    g_engineLog.Formatted(Error, "The window system was refused: " + late + ".") +
+                    g_engineLog.Formatted(Message, "Error 1 during initialization, shutting down") +
+                    g_engineLog.Closing(),
+                "valdmoor: GLFW initialization failed. (" + late + ")\n", 1);
+    const bool started = InitWindowSystem();
+    ClearDeadline();
+    if (!started)
+        return Fail("GLFW initialization failed.", 1, WindowSystemError());
+    Stamp("] GLFW initialization succesfull.");
+    return 0;
+}
+
+int CreateTaskHandler()
+{
+    CTaskHandler::Create();
+    Stamp("] Task Handler created.");
+    return 0;
+}
+
+int StartFileSystem()
+{
+    if (FileSystemInit(g_startArgument) != 0)
+        return 1;
+    Stamp("] File system initialised.");
+    return 0;
+}
+
+int CreateResourceManager()
+{
+    InitClocks();
+    CResourceManager::Create();
+    Stamp("] Resource Manager created.");
+    g_sceneRoot = new Scenegraph::IBase();
+    QueueRoutineTasks();
+    return 0;
+}
+
+int StartUser()
+{
+    if (const int result = UserInit())
+        return Fail("User initialization failed.", result);
+    Stamp("] User initialization succesfull.");
+    return 0;
+}
+
+int OpenGameWindow()
 {
     if (!OpenWindow(g_windowWidth, g_windowHeight, g_fullscreen == 1))
-        return false;
+        return Fail("Could not open window.", 1, WindowSystemError());
     Stamp("] Window Created");
     StartFrames();
     SetWindowTitle("Valdmoor");
@@ -113,51 +177,66 @@ bool OpenGameWindow()
 
     InitAdvancedGL();
     Stamp("] OpenGL Advanced Init complete");
-    return true;
+    return 0;
+}
+
+int StartKeyboard()
+{
+    if (const int result = Input::Keyboard::InitKeyboard())
+        return Fail("Keyboard initialization failed.", result);
+    Stamp("] Keyboard initialized");
+    return 0;
+}
+
+int SetUpCamera()
+{
+    Scenegraph::g_camera.LookAt(0, 0, 15, 0, 0, 0, 0, 1, 0);
+    Scenegraph::g_camera.SetOrthographic(40, 30, 10, 50);
+    Stamp("] Read data");
+    return 0;
+}
+
+typedef int (*StartStep)();             // 0, or the error number start-up ends with
+
+// In order; each logs its own line, and a failure its own error.
+const StartStep kStartSteps[] = {StartWindowSystem, CreateTaskHandler, StartFileSystem, CreateResourceManager,
+                                 StartUser,         OpenGameWindow,    StartKeyboard,   SetUpCamera};
+
+// A lost display ends as a failed frame does: the cause in the engine log
+// and on standard error, then the shutdown.
+int DisplayFailed()
+{
+    const char* const cause = "The connection to the display was lost.";
+    g_engineLog.SetLevel(Error);
+    g_engineLog << cause;
+    g_engineLog.Commit();
+    std::fprintf(stderr, "valdmoor: %s\n", cause);
+    return 1;
 }
 
 } // namespace
 
+// A stop signal during start-up ends it between two steps, with a line
+// saying so; the caller then shuts down what was started.
 int EngineInit(int argument)
 {
+    g_startArgument = argument;
     g_startTime = WindowTimer();
     g_engineLog.Open("log_engine.html");
     LogStartLine();
     Log("[ - ] Korvex Engine startup ...");
     g_generalLog.Open("log_general.log");
 
-    if (!InitWindowSystem())
-        return Fail("GLFW initialization failed.", 1, WindowSystemError());
-    Stamp("] GLFW initialization succesfull.");
-
-    CTaskHandler::Create();
-    Stamp("] Task Handler created.");
-
-    if (FileSystemInit(argument) != 0)
-        return 1;
-    Stamp("] File system initialised.");
-
-    InitClocks();
-    CResourceManager::Create();
-    Stamp("] Resource Manager created.");
-
-    g_sceneRoot = new Scenegraph::IBase();
-    QueueRoutineTasks();
-
-    if (const int result = UserInit())
-        return Fail("User initialization failed.", result);
-    Stamp("] User initialization succesfull.");
-
-    if (!OpenGameWindow())
-        return Fail("Could not open window.", 1, WindowSystemError());
-
-    if (const int result = Input::Keyboard::InitKeyboard())
-        return Fail("Keyboard initialization failed.", result);
-    Stamp("] Keyboard initialized");
-
-    Scenegraph::g_camera.LookAt(0, 0, 15, 0, 0, 0, 0, 1, 0);
-    Scenegraph::g_camera.SetOrthographic(40, 30, 10, 50);
-    Stamp("] Read data");
+    for (const StartStep step : kStartSteps)
+    {
+        if (StopSignalled())
+        {
+            Log("Start-up stopped by a stop signal.");
+            return 0;
+        }
+        if (const int result = step())
+            return result;
+    }
 
     CTaskHandler::Instance()->SetTime(ElapsedTime());
     Stamp("] Korvex Engine startup complete.\n\n");
@@ -191,6 +270,7 @@ void EngineShutdown()
 
 int RunEngine()
 {
+    GuardStandardStreams();
     CatchStopSignals();
     if (const int result = EngineInit(0))
     {
@@ -200,14 +280,21 @@ int RunEngine()
         return result;
     }
 
-    CTaskHandler* handler = CTaskHandler::Instance();
-    handler->Start();
+    // Start-up stopped by a signal leaves the loop out, and maybe the handler.
     int result = 0;
+    CTaskHandler* handler = CTaskHandler::Instance();
+    if (handler && !StopSignalled())
+        handler->Start();
     try
     {
-        while (handler->IsRunning())
+        while (handler && handler->IsRunning())
         {
             handler->Tick();
+            if (DisplayLost())
+            {
+                result = DisplayFailed();
+                break;
+            }
             if (!IsWindowOpen() || StopSignalled())
                 handler->Stop();
         }

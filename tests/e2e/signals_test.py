@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Interrupt and terminate during a game end the program as closing its
 window does: exit code 0, the whole shutdown sequence in the engine log and
-the log closed with its tag; a second signal while it shuts down changes
-nothing."""
+the log closed with its tag. (A second signal ends it at once; the hang
+test sends one while the first is still pending.)"""
 
 import signal
 
@@ -15,7 +15,6 @@ def body(scenario):
     for name, number in (("SIGTERM", signal.SIGTERM), ("SIGINT", signal.SIGINT)):
         with scenario.step(f"{name} during a game"):
             game = open_two_player_game(scenario)
-            game.process.send_signal(number)
             game.process.send_signal(number)
             code = game.wait_exit(60)
             expect(code == 0, f"the program ended with exit code {code} after {name}")

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <tuple>
 
+#include "engine/Log.h"
 #include "font/Font.h"
 #include "resources/File.h"
 #include "support/GLContext.h"
@@ -185,4 +186,59 @@ TEST_F(FontTest, FontThatDidNotLoadThrowsInvalidFontAndKeepsTheMatrixStack)
     EXPECT_THROW(reloaded.Create(truncated.Write(CFont::FileName), 1), GLFontError::InvalidFile);
     EXPECT_EQ(reloaded.GetStringWidth("A"), 0);
     EXPECT_THROW(reloaded.Begin(), GLFontError::InvalidFont);
+}
+
+// Every label and text box holds a font: read once and shared, it costs one
+// read and one texture however many there are, and the texture goes with
+// the last of them.
+TEST_F(FontTest, FontsShareOneReadAndOneTextureThatGoesWithTheLastOfThem)
+{
+    GlfFile().Write(CFont::FileName);
+    GLint texture = 0;
+    {
+        CFont first;
+        first.Init();
+        std::remove(CFont::FileName);
+        {
+            CFont second;
+            second.Init();
+            EXPECT_EQ(second.TextWidth("AB"), 24);
+            second.DrawText(0, 0, "A");
+            glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+        }
+        first.DrawText(0, 0, "B");
+        GLint firstTexture = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &firstTexture);
+        EXPECT_EQ(firstTexture, texture);
+        EXPECT_TRUE(glIsTexture(static_cast<GLuint>(texture)));
+    }
+    EXPECT_FALSE(glIsTexture(static_cast<GLuint>(texture)));
+    CFont afterwards;
+    EXPECT_THROW(afterwards.Init(), GLFontError::InvalidFile);
+}
+
+// Refused before anything is allocated, as a picture beyond the ceiling is,
+// with a line saying why; then the failure the font always had.
+TEST_F(FontTest, AtlasLargerThanThePicturesCeilingIsRefusedWithItsReason)
+{
+    g_engineLog.Open("engine.html");
+    GlfFile glf;
+    glf.texWidth = 16400;
+    glf.texHeight = 128;
+    glf.atlasBytes = 2 * 16400 * 128;
+    glf.Write(CFont::FileName);
+    CFont font;
+    EXPECT_THROW(font.Init(), GLFontError::InvalidFile);
+    glf.texWidth = 4096;
+    glf.texHeight = 8193;
+    glf.atlasBytes = 0;
+    glf.Write(CFont::FileName);
+    EXPECT_THROW(font.Init(), GLFontError::InvalidFile);
+    g_engineLog.Open("/dev/null");
+    const std::string error = "<div style='color: red; background-color: #EAAD98'>Assets/font.glf: an atlas of ";
+    EXPECT_EQ(ReadFile("engine.html"),
+              "<html><body style=\"font: 12px Verdana, sans-serif;\">\n" + error +
+                  "16400 by 128 texels is larger than the 16384 a side and 33554432 in all that are allowed</div><br>\n" +
+                  error +
+                  "4096 by 8193 texels is larger than the 16384 a side and 33554432 in all that are allowed</div><br>\n");
 }

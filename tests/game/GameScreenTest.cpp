@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -173,3 +180,80 @@ TEST_F(GameScreenTest, WhileTheComputerIsToMoveClicksAreRefusedForEitherSide)
 }
 
 } // namespace
+
+// Each question makes three labels. The font they draw with is the one all
+// text shares, so a thousand questions leave the heap, the graphics
+// driver's textures included, where ten did.
+TEST_F(GameScreenTest, AThousandQuestionsOpenedAndAnsweredLeaveTheHeapWhereTenDid)
+{
+    const auto heapInUse = [] {
+        const struct mallinfo2 heap = mallinfo2();
+        return static_cast<long long>(heap.uordblks + heap.hblkhd);
+    };
+    if (heapInUse() == 0)
+        GTEST_SKIP() << "the allocator in use does not report its heap";
+    m_game->Show();
+    m_game->m_state.m_players[Red].m_score = 1;
+    long long afterTen = 0;
+    for (int question = 1; question <= 1000; ++question)
+    {
+        m_game->QuitGame();
+        ASSERT_EQ(Questions(), Strings{"Are you sure you want to quit?"}) << question;
+        Answer(1);
+        if (question == 10)
+            afterTen = heapInUse();
+    }
+    EXPECT_TRUE(Questions().empty());
+    EXPECT_LE(heapInUse() - afterTen, 1 << 20) << "bytes more after 1000 questions than after 10";
+}
+
+namespace
+{
+
+// The game's screens built beside the build's own pictures with a font
+// whose every glyph is as wide as an int holds.
+class ExtremeFontGameTest : public GameScreenTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(getcwd(m_buildDir, sizeof m_buildDir), nullptr);
+        const std::string folder = ::testing::TempDir() + "extreme-font";
+        ASSERT_EQ(std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "/Assets' && ln -s '" +
+                               m_buildDir + "'/Assets/*.tga '" + folder + "/Assets/'").c_str()),
+                  0);
+        ASSERT_EQ(chdir(folder.c_str()), 0);
+        std::ofstream font("Assets/font.glf", std::ios::binary);
+        const auto write = [&font](const auto& value) { font.write(reinterpret_cast<const char*>(&value), 4); };
+        for (const std::int32_t field : {0, 16, 16, 32, 126, 0})
+            write(field);
+        for (int code = 32; code <= 126; ++code)
+            for (const float value : {0.0f, 0.0f, 0.0f, 0.0f, 1e10f, 1.0f})
+                write(value);
+        font << std::string(2 * 16 * 16, static_cast<char>(255));
+        font.close();
+        GameScreenTest::SetUp();
+    }
+
+    void TearDown() override
+    {
+        GameScreenTest::TearDown();
+        ASSERT_EQ(chdir(m_buildDir), 0);
+    }
+
+    char m_buildDir[PATH_MAX];              // the working folder the test started in
+};
+
+} // namespace
+
+// The question's text measures as wide as an int holds; its panel is as
+// wide as the window and its margins, not wrapped round to a narrow one.
+TEST_F(ExtremeFontGameTest, QuestionPanelForTextOfExtremeWidthIsAsWideAsTheWindow)
+{
+    m_game->Show();
+    SetUpLastDraw(m_game->m_state);
+    m_game->DrawCard();
+    ASSERT_EQ(Dialogs(m_game).size(), 1u);
+    const GUI::CModalDialog* end = Dialogs(m_game)[0];
+    EXPECT_EQ(std::vector<int>({end->m_left, end->m_right}), std::vector<int>({-10, 610}));
+}

@@ -1,5 +1,7 @@
 #include "WidgetFixture.h"
 
+#include <vector>
+
 #include "gui/Image.h"
 #include "gui/Label.h"
 
@@ -24,4 +26,16 @@ TEST_F(LabelButtonTest, DimmedButtonLeavesItsGreyToTheNextImageUnlessALabelComes
     EXPECT_NEAR(RedAt(48, 16), 128, 1);
     EXPECT_NEAR(RedAt(16, 48), 128, 1);
     EXPECT_EQ(RedAt(48, 48), 255);
+}
+
+// A caption as narrow as an int holds would push its left edge past the
+// int range; its edges are worked out wide and end inside the range.
+TEST_F(LabelButtonTest, CaptionOfExtremeGlyphSizesIsPlacedWithoutWrappingRound)
+{
+    WriteExtremeFont();
+    CButton* button = AddButton(-100, 0);
+    button->AddChild(new CLabel("B"));
+    button->Layout();
+    const IBaseWidget* caption = button->m_children[0];
+    EXPECT_EQ(std::vector<int>({caption->m_left, caption->m_right}), std::vector<int>({1073741788, -1073741860}));
 }

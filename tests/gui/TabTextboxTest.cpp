@@ -90,3 +90,14 @@ TEST_F(TextboxTest, WrapsByTheWidthsOfItsFontAndDrawsDownFromTheTop)
     EXPECT_EQ(std::vector<int>({RedAt(3, 56), RedAt(3, 40), RedAt(3, 24), RedAt(3, 8)}),
               std::vector<int>({255, 0, 255, 0}));
 }
+
+// Lines as tall as an int holds: the second starts below the int range's
+// floor and is not seen, rather than wrapping round to just above the box.
+TEST_F(TextboxTest, LinesOfExtremeHeightStackDownWithoutWrappingRound)
+{
+    WriteExtremeFont();
+    CTextbox* box = new CTextbox(0, 0, 64, 30, "C\nC");
+    m_screen->AddChild(box);
+    EXPECT_EQ(box->m_lines, (Lines{"C", "C"}));
+    EXPECT_EQ(RedAt(3, 40), 0);
+}

@@ -42,6 +42,21 @@ inline void WriteTestAssets()
     }
 }
 
+// Replaces the test font by one whose 'A' is as wide as an int holds and 'B'
+// as narrow (its rectangle runs backwards), and whose 'C' is 8 wide and as
+// tall as an int holds; the rest of the range is empty.
+inline void WriteExtremeFont()
+{
+    std::ofstream font("Assets/font.glf", std::ios::binary);
+    const auto write = [&font](const auto& value) { font.write(reinterpret_cast<const char*>(&value), sizeof value); };
+    for (const std::int32_t field : {0, 256, 16, std::int32_t{'A'}, std::int32_t{'C'}, 0})
+        write(field);
+    for (const float value : {0.0f, 0.0f, 0.0f, 0.0f, 1e10f, 1.0f, 0.0f, 0.0f, 1e10f, 0.0f, 0.0f, 1.0f,
+                              0.0f, 0.0f, 0.0f, 0.0f, 8.0f / 256, 1e10f})
+        write(value);
+    font << std::string(2 * 256 * 16, static_cast<char>(255));
+}
+
 inline int g_clicks = 0;                    // clicks the fixture's buttons ran, this test
 inline void CountClick() { ++g_clicks; }
 typedef GUI::CActionButton<void (*)()> CountingButton;

@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
+#include "engine/Log.h"
 #include "resources/File.h"
 #include "tests/resources/TestFiles.h"
 
@@ -69,4 +77,68 @@ TEST(FileLookupTest, RelativeNameIsLookedForInTheWorkingFolderThenBesideTheProgr
     std::remove(besideProgram.c_str());
     std::remove(name.c_str());
     EXPECT_EQ(chdir(start.c_str()), 0);
+}
+
+// Only regular files are data. Opening a named pipe with no writer, or a
+// device that never ends, would otherwise wait or read for ever; each is
+// refused at once, with a line naming what it is.
+TEST(FileTest, SpecialFilesAreRefusedWithALineNamingWhatTheyAre)
+{
+    const std::string dir = ::testing::TempDir() + "special/";
+    ASSERT_EQ(std::system(("rm -rf '" + dir + "' && mkdir -p '" + dir + "folder'").c_str()), 0);
+    ASSERT_EQ(mkfifo((dir + "pipe").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("/dev/zero", (dir + "zero").c_str()), 0);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = dir + "socket";
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::strcpy(address.sun_path, socketPath.c_str());
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+
+    g_engineLog.Open((dir + "engine.html").c_str());
+    CFile file;
+    for (const char* name : {"pipe", "zero", "folder", "socket"})
+    {
+        EXPECT_FALSE(file.Open(dir + name)) << name;
+        EXPECT_EQ(file.Size(), 0u);
+        EXPECT_TRUE(file.IsEOF());
+    }
+    g_engineLog.Open("/dev/null");
+    close(listener);
+    const std::string error = "<div style='color: red; background-color: #EAAD98'>File " + dir;
+    EXPECT_EQ(ReadFile(dir + "engine.html"),
+              "<html><body style=\"font: 12px Verdana, sans-serif;\">\n" +
+              error + "pipe is a named pipe, not a regular file.</div><br>\n" +
+              error + "zero is a character device, not a regular file.</div><br>\n" +
+              error + "folder is a folder, not a regular file.</div><br>\n" +
+              error + "socket is a socket, not a regular file.</div><br>\n");
+}
+
+// A gigabyte file (sparse, so it costs no disk) opens with its size from the
+// system and no more read of it than the reader asks for.
+TEST(FileTest, OpeningALargeFileReadsOnlyWhatIsAskedFor)
+{
+    const std::string path = ::testing::TempDir() + "large";
+    const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(descriptor, 0);
+    ASSERT_EQ(ftruncate(descriptor, 1 << 30), 0);
+    ASSERT_EQ(pwrite(descriptor, "head", 4, 0), 4);
+    close(descriptor);
+
+    rusage before = {};
+    getrusage(RUSAGE_SELF, &before);
+    CFile file;
+    ASSERT_TRUE(file.Open(path));
+    char head[4];
+    EXPECT_EQ(file.Read(head, 4), 4u);
+    EXPECT_EQ(std::string(head, 4), "head");
+    EXPECT_EQ(file.Size(), 1u << 30);
+    EXPECT_TRUE(file.Seek(1, 2));
+    EXPECT_EQ(file.Read(head, 4), 1u);
+    EXPECT_EQ(head[0], '\0');
+    rusage after = {};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024) << "kB more at the peak";
+    std::remove(path.c_str());
 }

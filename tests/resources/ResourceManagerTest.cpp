@@ -113,7 +113,7 @@ TEST_F(ResourceManagerTest, FailedLoadsLogTheirCauseAndLeaveNothingBehind)
                                 "\nError: " + wide + ": " + std::to_string(largest + 1) +
                                 " by 1 pixels is more than the graphics card holds (" + std::to_string(largest) +
                                 " a side)"
-                                "\nError: Couldn't create resource from " + wide +
+                                "\nError: Couldn't load resource data from " + wide +
                                 "\nError: " + wide + " could not be created.\n");
     delete CResourceManager::Instance();
     EXPECT_EQ(EngineLog(), kHtmlHead + "<div style='color: red; background-color: #EAAD98'>File " + missing +

@@ -23,7 +23,7 @@ class ClientMessage(ctypes.Structure):
                 ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
 
 
-CLIENT_MESSAGE = 33                         # the X protocol's event code
+CLIENT_MESSAGE = 33                         # the event type
 
 
 def library():
@@ -38,7 +38,7 @@ def library():
                                          ctypes.c_ulong]
     xlib.XChangeWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong,
                                              ctypes.POINTER(WindowAttributes)]
-    for name in ("XMapRaised", "XUnmapWindow"):
+    for name in ("XMapRaised", "XUnmapWindow", "XDestroyWindow"):
         getattr(xlib, name).argtypes = [ctypes.c_void_p, ctypes.c_ulong]
     xlib.XMoveWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int]
     for name in ("XGrabServer", "XUngrabServer", "XCloseDisplay"):
@@ -64,11 +64,17 @@ class Connection:
         self.x.XSync(self.display, 0)
 
     def ask_to_close(self, window):
-        """What a window manager's close button sends: WM_DELETE_WINDOW."""
-        message = ClientMessage(type=CLIENT_MESSAGE, window=window, format=32,
-                                message_type=self.x.XInternAtom(self.display, b"WM_PROTOCOLS", 0))
+        """What a window manager's close button sends: WM_DELETE_WINDOW
+        under WM_PROTOCOLS, straight to the window's own client."""
+        protocols = self.x.XInternAtom(self.display, b"WM_PROTOCOLS", 0)
+        message = ClientMessage(type=CLIENT_MESSAGE, window=window, message_type=protocols, format=32)
         message.data[0] = self.x.XInternAtom(self.display, b"WM_DELETE_WINDOW", 0)
         self.x.XSendEvent(self.display, window, 0, 0, ctypes.byref(message))
+        self.sync()
+
+    def destroy(self, window):
+        """Takes another client's window away, as a tool that kills windows does."""
+        self.x.XDestroyWindow(self.display, window)
         self.sync()
 
     def close(self):
