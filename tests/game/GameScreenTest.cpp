@@ -193,7 +193,7 @@ TEST_F(GameScreenTest, AThousandQuestionsOpenedAndAnsweredLeaveTheHeapWhereTenDi
     if (heapInUse() == 0)
         GTEST_SKIP() << "the allocator in use does not report its heap";
     m_game->Show();
-    m_game->m_state.m_players[Red].m_score = 1;
+    m_game->m_match.m_state.m_players[Red].m_score = 1;
     long long afterTen = 0;
     for (int question = 1; question <= 1000; ++question)
     {
@@ -251,8 +251,8 @@ protected:
 TEST_F(ExtremeFontGameTest, QuestionPanelForTextOfExtremeWidthIsAsWideAsTheWindow)
 {
     m_game->Show();
-    SetUpLastDraw(m_game->m_state);
-    m_game->DrawCard();
+    SetUpLastDraw(m_game->m_match.m_state);
+    m_game->HumanDrawCard();
     ASSERT_EQ(Dialogs(m_game).size(), 1u);
     const GUI::CModalDialog* end = Dialogs(m_game)[0];
     EXPECT_EQ(std::vector<int>({end->m_left, end->m_right}), std::vector<int>({-10, 610}));
