@@ -1,5 +1,6 @@
 #include "game/SinglePlayerMenu.h"
 
+#include "ai/ExpertAI.h"
 #include "ai/TreeAI.h"
 #include "engine/Callables.h"
 #include "game/MenuWidgets.h"
@@ -12,10 +13,14 @@ CSinglePlayerMenu::CSinglePlayerMenu(GUI::CScreen* menu, CValdmoor* game) : CBac
     AddMenuButton(this, 10, 170, "Easy", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 1));
     AddMenuButton(this, 10, 135, "Medium", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 2));
     AddMenuButton(this, 10, 100, "Hard", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 3));
+    AddMenuButton(this, 10, 65, "Expert",
+                  Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, ExpertLevel));
 }
 
 void CSinglePlayerMenu::StartGame(int level)
 {
-    m_game->AttachAI(new CTreeAI(level));
+    // One fixed seed: each decision's stream is that seed mixed with the visible position.
+    IBaseAI* ai = level == ExpertLevel ? static_cast<IBaseAI*>(new CExpertAI(0)) : new CTreeAI(level);
+    m_game->AttachAI(ai);
     m_game->Show();
 }
