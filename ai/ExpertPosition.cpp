@@ -55,7 +55,6 @@ void ExpertPosition::SetUp(const CGameState& game)
     }
     for (int cell = 0; cell < CellCount; ++cell)
         m_node.m_cells[cell] = game.m_board[cell] == Red ? RedStone : game.m_board[cell] == White ? WhiteStone : NoStone;
-    m_node.m_difference = static_cast<std::int16_t>(game.m_players[White].m_score - game.m_players[Red].m_score);
     m_node.m_kingRow = game.m_kingRow;
     m_node.m_kingCol = game.m_kingCol;
 
@@ -130,6 +129,16 @@ bool ExpertPosition::CanAct(PlayerID player) const
     return false;
 }
 
+bool ExpertPosition::TakesStone(int move) const
+{
+    if (move >= ExpertDraw)
+        return false;
+    const int card = m_hands[Mover()][move];
+    const int row = m_node.m_kingRow + g_steps.m_row[card];
+    const int column = m_node.m_kingCol + g_steps.m_column[card];
+    return m_node.m_cells[row * BoardSize + column] != NoStone;
+}
+
 void ExpertPosition::Apply(int move, CExpertRandom& random)
 {
     const PlayerID mover = Mover();
@@ -138,9 +147,10 @@ void ExpertPosition::Apply(int move, CExpertRandom& random)
         const int card = m_hands[mover][move];
         m_node.m_kingRow += g_steps.m_row[card];
         m_node.m_kingCol += g_steps.m_column[card];
-        if (m_node.m_cells[m_node.m_kingRow * BoardSize + m_node.m_kingCol] != NoStone)
+        std::uint8_t& target = m_node.m_cells[m_node.m_kingRow * BoardSize + m_node.m_kingCol];
+        if (target != NoStone)
             --m_node.m_knights[mover];
-        m_node.m_difference = static_cast<std::int16_t>(m_node.m_difference + CTreeSearch::PlaceStone(m_node));
+        target = mover == White ? WhiteStone : RedStone;
         m_hands[mover][move] = NoCard;
         m_discards[m_discardSize++] = static_cast<std::int8_t>(card);
         // The mover now holds an empty slot, so the game goes on.
@@ -166,9 +176,26 @@ void ExpertPosition::Apply(int move, CExpertRandom& random)
     m_over = !CanAct(Red) && !CanAct(White);
 }
 
+// Groups are counted on a copy, whose cells keep the visit marks.
+int ExpertPosition::Difference() const
+{
+    SearchNode marked = m_node;
+    int difference = 0;
+    for (int cell = 0; cell < CellCount; ++cell)
+    {
+        // A marked stone belongs to a group already counted.
+        const std::uint8_t stone = marked.m_cells[cell];
+        if (stone != WhiteStone && stone != RedStone)
+            continue;
+        const int count = CTreeSearch::CountAndMark(marked, cell / BoardSize, cell % BoardSize, stone);
+        difference += stone == WhiteStone ? count * count : -count * count;
+    }
+    return difference;
+}
+
 int ExpertPosition::Value(int knightValue) const
 {
     if (m_over)
-        return m_node.m_difference;
-    return m_node.m_difference + knightValue * (m_node.m_knights[White] - m_node.m_knights[Red]);
+        return Difference();
+    return Difference() + knightValue * (m_node.m_knights[White] - m_node.m_knights[Red]);
 }

@@ -22,10 +22,11 @@ enum ExpertMove
 // order of the cards out of sight: those in neither hand nor the discard
 // pile. The pile is refilled from the discards and shuffled when its last
 // card is drawn, as the game's deck does, so the order only ever comes from
-// the random stream.
+// the random stream. A score is a function of the board alone, so a line is
+// played without scoring and only its last board is counted.
 struct ExpertPosition
 {
-    SearchNode   m_node;                    // board, king, side to move, knights, White's score minus Red's; hand mask and depth unused
+    SearchNode   m_node;                    // board, king, side to move and knights; the rest unused
     std::int8_t  m_hands[2][HandSize];      // Red's, then White's card per slot; NoCard for an empty slot
     std::int8_t  m_pile[CardCount];         // the imagined draw pile; its top is the last card
     std::int8_t  m_discards[CardCount];     // cards played since the last refill
@@ -42,6 +43,8 @@ struct ExpertPosition
     int      LegalMoves(std::uint8_t moves[ExpertMoves]) const;    // fills moves, returns how many
     bool     Playable(PlayerID player, int slot) const;
     bool     CanAct(PlayerID player) const;
+    bool     TakesStone(int move) const;    // a card onto the other side's stone, spending a knight
     void     Apply(int move, CExpertRandom& random);                // move must be legal
-    int      Value(int knightValue) const;  // White's score minus Red's, plus knightValue per knight more than Red's
+    int      Difference() const;            // White's score minus Red's
+    int      Value(int knightValue) const;  // Difference, plus knightValue per knight more than Red's until the game is over
 };

@@ -12,7 +12,7 @@ const int   g_deepest      = 64;            // moves from the root past which th
 const int   g_playoutPlies = 8;             // random moves after the tree's last node
 const int   g_knightValue  = 65;            // points of score a knight left is worth
 const float g_rewardScale  = 20.0f;         // points of value that move the reward from 0.5 to 0.73
-const float g_exploration  = 0.7f;          // weight of the upper confidence bound's bonus
+const float g_exploration  = 0.4f;          // weight of the upper confidence bound's bonus
 
 } // namespace
 
@@ -171,7 +171,13 @@ float CExpertSearch::Playout(ExpertPosition& position)
     for (int ply = 0; ply < g_playoutPlies && !position.m_over; ++ply)
     {
         const int count = position.LegalMoves(moves);
-        position.Apply(moves[m_random.Below(count)], m_random);
+        // A knight spent at random is mostly a knight thrown away, which
+        // would make every line look poorer in knights than it is: such a
+        // move is drawn a second time, and stays only if drawn again.
+        int move = moves[m_random.Below(count)];
+        if (position.TakesStone(move))
+            move = moves[m_random.Below(count)];
+        position.Apply(move, m_random);
     }
     const float lead = static_cast<float>(position.Value(g_knightValue) - m_rootValue) / g_rewardScale;
     return 1.0f / (1.0f + std::exp(-lead));

@@ -88,7 +88,7 @@ TEST(ExpertPositionTest, FollowsTheRulesMoveForMoveThroughWholeGames)
             Apply(game, chosen);
             position.Apply(MoveOf(chosen), stream);
             const std::string where = "seed " + std::to_string(seed) + " move " + std::to_string(move);
-            ASSERT_EQ(position.m_node.m_difference, game.m_players[White].m_score - game.m_players[Red].m_score) << where;
+            ASSERT_EQ(position.Difference(), game.m_players[White].m_score - game.m_players[Red].m_score) << where;
             ASSERT_EQ(position.m_over, game.IsOver()) << where;
             ASSERT_EQ(position.Mover(), game.m_current) << where;
             ASSERT_EQ(position.m_node.m_kingRow * BoardSize + position.m_node.m_kingCol,
