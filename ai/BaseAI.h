@@ -10,5 +10,5 @@ public:
     virtual ~IBaseAI() {}
     virtual void TakeTurn() = 0;            // play one turn for the game's player to move
 
-    IGameTable* m_game = nullptr;           // the game played in; outlives the AI, set by AttachAI
+    IGameTable* m_game = nullptr;           // the game played in; outlives the AI, set when it is seated
 };

@@ -1,5 +1,6 @@
 #include "ai/TreeAI.h"
 
+#include "ai/QueueDecision.h"
 #include "engine/Callables.h"
 #include "engine/Task.h"
 #include "game/rules/GameTable.h"
@@ -21,11 +22,5 @@ void CTreeAI::ChooseMove()
         return;
     const CGameState& game = m_game->Position();
 
-    const Decision decision = m_search.ChooseAction(game);
-    if (decision.m_kind == Decision::Play)
-        m_game->QueuePlayCard(game.m_current, decision.m_slot);
-    else if (decision.m_kind == Decision::Draw)
-        m_game->QueueDrawCard();
-    else
-        m_game->QueueSkipTurn();
+    QueueDecision(*m_game, m_search.ChooseAction(game));
 }

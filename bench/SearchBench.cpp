@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ai/ExpertSearch.h"
 #include "ai/TreeSearch.h"
 #include "game/rules/GameState.h"
 #include "game/rules/SilentGameObserver.h"
@@ -85,6 +86,21 @@ void Decide(benchmark::State& state, int difficulty, const RecordedPosition* pos
     state.counters["nodes_per_s"] = benchmark::Counter(nodes, benchmark::Counter::kIsRate);
 }
 
+// The Expert's pile is the fourteen cards in neither hand: none is played here.
+void DecideExpert(benchmark::State& state, const RecordedPosition* position)
+{
+    CGameState game(&g_observer, NoSeconds);
+    SetUp(*position, game);
+    CExpertSearch search(0);
+    double nodes = 0.0;
+    for (auto _ : state)
+    {
+        benchmark::DoNotOptimize(search.ChooseAction(game));
+        nodes += static_cast<double>(search.Nodes());
+    }
+    state.counters["nodes"] = benchmark::Counter(nodes, benchmark::Counter::kAvgIterations);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -97,6 +113,11 @@ int main(int argc, char** argv)
             const std::string name = std::string("ChooseAction/") + levels[difficulty - 1] + "/" + position.m_name;
             benchmark::RegisterBenchmark(name.c_str(), Decide, difficulty, &position)->Unit(benchmark::kMicrosecond);
         }
+    }
+    for (const RecordedPosition& position : g_positions)
+    {
+        const std::string name = std::string("ChooseAction/Expert/") + position.m_name;
+        benchmark::RegisterBenchmark(name.c_str(), DecideExpert, &position)->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

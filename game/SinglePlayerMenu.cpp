@@ -1,5 +1,6 @@
 #include "game/SinglePlayerMenu.h"
 
+#include "ai/ExpertSearch.h"
 #include "engine/Callables.h"
 #include "game/MenuWidgets.h"
 #include "game/PlayerFiles.h"
@@ -14,8 +15,10 @@ CSinglePlayerMenu::CSinglePlayerMenu(GUI::CScreen* menu, CValdmoor* game) : CBac
     AddMenuButton(this, 10, 170, "Easy", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 1));
     AddMenuButton(this, 10, 135, "Medium", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 2));
     AddMenuButton(this, 10, 100, "Hard", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 3));
-    const int buttonY[] = {170, 135, 100};
-    for (int level = 1; level <= 3; ++level)
+    AddMenuButton(this, 10, 65, "Expert",
+                  Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, ExpertLevel));
+    const int buttonY[] = {170, 135, 100, 65};
+    for (int level = 1; level <= ExpertLevel; ++level)
         AddChild(new CResultsLabel(kResultsX, buttonY[level - 1] + kResultsRise, &game->m_match, level));
 }
 

@@ -12,7 +12,7 @@ class CSinglePlayerMenu : public CBackScreen
 public:
     CSinglePlayerMenu(GUI::CScreen* menu, CValdmoor* game);    // hidden
 
-    void StartGame(int level);              // 1 Easy, 2 Medium, 3 Hard
+    void StartGame(int level);              // 1 Easy, 2 Medium, 3 Hard, 4 Expert
 
     CValdmoor* m_game;                      // the game screen; owned by the root
 };

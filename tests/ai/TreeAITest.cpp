@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ai/ExpertAI.h"
 #include "ai/TreeAI.h"
 #include "ai/TreeSearch.h"
 #include "game/rules/Card.h"
@@ -70,6 +71,22 @@ TEST_F(TreeAITest, ATurnTakenBackWhileTheComputerThinksIsLeftAlone)
     RunQueuedTasks();
     EXPECT_EQ(m_game->m_match.m_state.m_current, Red);
     EXPECT_TRUE(m_game->m_match.m_state.m_deck.m_discardPile.empty());
+}
+
+// The Expert waits out the same pause and plays through the same rules.
+TEST_F(TreeAITest, ExpertTakesItsTurnTheSameWay)
+{
+    m_game->m_match.SeatComputer(new CExpertAI(0), ExpertLevel);
+    PlayFirstPlayable(Red);
+    const CGameState& state = m_game->m_match.m_state;
+    PassTime(0.6);
+    const Decision expected = CExpertSearch(0).ChooseAction(state);
+    ASSERT_EQ(expected.m_kind, Decision::Play);
+    const int card = state.m_players[White].m_hand[expected.m_slot];
+    RunQueuedTasks();
+    EXPECT_EQ(state.m_current, Red);
+    EXPECT_EQ(state.m_players[White].m_hand[expected.m_slot], NoCard);
+    EXPECT_EQ(state.m_deck.m_discardPile.back(), card);
 }
 
 } // namespace

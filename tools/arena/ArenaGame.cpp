@@ -3,6 +3,7 @@
 #include <chrono>
 #include <utility>
 
+#include "ai/ExpertSearch.h"
 #include "ai/TreeSearch.h"
 #include "game/rules/Card.h"
 #include "game/rules/SilentGameObserver.h"
@@ -40,6 +41,23 @@ CGameState Exchanged(const CGameState& game)
     exchanged.m_current = Opponent(game.m_current);
     return exchanged;
 }
+
+// One side's computer: the reference search at levels 1 to 3, the Expert at 4.
+class CArenaPlayer
+{
+public:
+    CArenaPlayer(int level, std::uint32_t seed) : m_level(level), m_tree(level), m_expert(seed) {}
+
+    Decision ChooseAction(const CGameState& view)
+    {
+        return m_level == ExpertLevel ? m_expert.ChooseAction(view) : m_tree.ChooseAction(view);
+    }
+
+private:
+    int           m_level;                  // 1..4
+    CTreeSearch   m_tree;                   // plays levels 1 to 3
+    CExpertSearch m_expert;                 // plays level 4, its stream seeded by the game's seed
+};
 
 const char* SideName(PlayerID player)
 {
@@ -90,7 +108,7 @@ bool PlayArenaGame(int redLevel, int whiteLevel, std::uint32_t seed, bool trace,
     g_gameSeed = seed;
     CArenaObserver observer;
     CGameState state(&observer, GameSeed);
-    CTreeSearch searches[2] = { CTreeSearch(redLevel), CTreeSearch(whiteLevel) };
+    CArenaPlayer players[2] = { CArenaPlayer(redLevel, seed), CArenaPlayer(whiteLevel, seed) };
     game.m_decisions[Red].clear();
     game.m_decisions[White].clear();
 
@@ -100,7 +118,7 @@ bool PlayArenaGame(int redLevel, int whiteLevel, std::uint32_t seed, bool trace,
         const PlayerID player = state.m_current;
         const CGameState view = player == White ? state : Exchanged(state);
         const auto start = std::chrono::steady_clock::now();
-        const Decision decision = searches[player].ChooseAction(view);
+        const Decision decision = players[player].ChooseAction(view);
         const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
         game.m_decisions[player].push_back(took.count());
 

@@ -10,10 +10,11 @@ const char* const g_arenaUsage =
     "Plays complete games of Valdmoor between two computer players, with no\n"
     "window, and prints a table of the results.\n"
     "\n"
-    "  --red LEVEL    difficulty of the Red side: 1 Easy, 2 Medium, 3 Hard.\n"
+    "  --red LEVEL    difficulty of the Red side: 1 Easy, 2 Medium, 3 Hard,\n"
+    "                 4 Expert.\n"
     "                 Red moves first; it is played by the same search as\n"
     "                 White, on the position with the colours exchanged.\n"
-    "  --white LEVEL  difficulty of the White side: 1, 2 or 3.\n"
+    "  --white LEVEL  difficulty of the White side: 1, 2, 3 or 4.\n"
     "  --seed S       shuffle seed of the first game, 0..4294967295. Game i\n"
     "                 (counted from 0) uses S + i, modulo 2^32, for every\n"
     "                 shuffle it makes, the refills included, as if the\n"
@@ -51,7 +52,7 @@ bool ParseNumber(const char* text, unsigned long long limit, unsigned long long&
 bool ParseLevel(const char* text, int& level)
 {
     unsigned long long value = 0;
-    if (!ParseNumber(text, 3, value) || value < 1)
+    if (!ParseNumber(text, 4, value) || value < 1)
         return false;
     level = static_cast<int>(value);
     return true;
@@ -64,12 +65,12 @@ bool ParseValue(const std::string& name, const char* value, ArenaOptions& option
     unsigned long long number = 0;
     if (name == "--red" && !ParseLevel(value, options.m_red))
     {
-        error = "--red takes a level 1, 2 or 3, not '" + std::string(value) + "'";
+        error = "--red takes a level 1, 2, 3 or 4, not '" + std::string(value) + "'";
         return false;
     }
     if (name == "--white" && !ParseLevel(value, options.m_white))
     {
-        error = "--white takes a level 1, 2 or 3, not '" + std::string(value) + "'";
+        error = "--white takes a level 1, 2, 3 or 4, not '" + std::string(value) + "'";
         return false;
     }
     if (name == "--seed")

@@ -6,8 +6,8 @@
 // The arena's command line.
 struct ArenaOptions
 {
-    int           m_red;                    // difficulty of the Red side, 1..3
-    int           m_white;                  // difficulty of the White side, 1..3
+    int           m_red;                    // difficulty of the Red side, 1..4
+    int           m_white;                  // difficulty of the White side, 1..4
     std::uint32_t m_seed;                   // shuffle seed of the first game; game i uses m_seed + i
     int           m_games;                  // games to play, at least 1
     bool          m_trace;                  // print every action of every game
