@@ -12,11 +12,11 @@ import os
 import random
 import time
 
-from harness import layout, logs
+from harness import layout, logs, record
 from harness.match import Match
 from harness.rules import WHITE
 from harness.scenario import Scenario, expect
-from harness.session import choose, open_main_menu
+from harness.session import choose, open_main_menu, open_unfinished_game
 from harness.xlib import Connection
 
 DEFAULT_RUNS = 100
@@ -28,7 +28,11 @@ def close_after_reds_move(scenario, delay, close):
     after the move shows, `close` is done to the window; the program must
     end in order."""
     look = scenario.look
-    game = open_main_menu(scenario)
+    # The game the last run closed is offered again; "No" keeps it aside.
+    if os.path.exists(record.save_path(scenario.display_environment())):
+        game, _ = open_unfinished_game(scenario, yes=False)
+    else:
+        game = open_main_menu(scenario)
     choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
     choose(scenario, game, "Easy", layout.DIFFICULTY_MENU["Easy"], "game")
     match = Match(game, look, computer_white=True)
