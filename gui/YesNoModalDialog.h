@@ -4,6 +4,7 @@
 
 #include "engine/Callables.h"
 #include "gui/ActionButton.h"
+#include "gui/ButtonLook.h"
 #include "gui/Label.h"
 #include "gui/ModalDialog.h"
 
@@ -28,6 +29,9 @@ public:
 private:
     typedef CActionButton<Functor0<CYesNoModalDialog>> AnswerButton;
 
+    static constexpr int kMargin       = 10;    // pixels from the dialog's edges to the buttons and the question
+    static constexpr int kQuestionRise = 60;    // from the dialog's bottom edge to the question's, over the buttons
+
     void Answer(bool yes);
 };
 
@@ -37,17 +41,17 @@ CYesNoModalDialog<F>::CYesNoModalDialog(IBaseWidget* owner, const F& callback, c
                                         int x, int y, int width, int height)
     : CModalDialog(x, y, width, height, owner), m_callback(callback)
 {
-    AnswerButton* yes = new AnswerButton(x + 10, y + 10, 128, 32, "Assets/buttonOut.tga", "Assets/buttonOver.tga",
-                                         Functor0<CYesNoModalDialog>(this, &CYesNoModalDialog::OnYes));
+    AnswerButton* yes = new AnswerButton(x + kMargin, y + kMargin, kButtonWidth, kButtonHeight, kButtonOut,
+                                         kButtonOver, Functor0<CYesNoModalDialog>(this, &CYesNoModalDialog::OnYes));
     yes->AddChild(new CLabel("Yes"));
     AddChild(yes);
-    AnswerButton* no = new AnswerButton(m_right - 138, y + 10, 128, 32, "Assets/buttonOut.tga",
-                                        "Assets/buttonOver.tga",
+    AnswerButton* no = new AnswerButton(m_right - kMargin - kButtonWidth, y + kMargin, kButtonWidth, kButtonHeight,
+                                        kButtonOut, kButtonOver,
                                         Functor0<CYesNoModalDialog>(this, &CYesNoModalDialog::OnNo));
     no->AddChild(new CLabel("No"));
     AddChild(no);
     Layout();
-    AddChild(new CLabel(x + 10, y + 60, question));
+    AddChild(new CLabel(x + kMargin, y + kQuestionRise, question));
 }
 
 template <typename F>
