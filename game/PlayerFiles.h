@@ -13,21 +13,23 @@
 // are atomic: a program killed at any moment leaves the old file or the new
 // one, never a mix.
 
+// The three folders of a player's files.
 enum PlayerFolder
 {
-    ConfigFolder,
-    DataFolder,
-    StateFolder
+    ConfigFolder,                           // the settings
+    DataFolder,                             // the finished games and the results
+    StateFolder                             // the game in progress
 };
 
 // The folder's path, made if missing; "" when there is no home folder to
 // put it in (the files are then neither read nor written).
 std::string PlayerFolderPath(PlayerFolder folder);
 
+// What became of a read.
 enum ReadResult
 {
-    FileRead,
-    FileMissing,
+    FileRead,                               // text holds the whole file
+    FileMissing,                            // there is no such file
     FileRefused                             // not a regular file, too large or unreadable: error says why
 };
 
@@ -46,6 +48,7 @@ void RemoveUnfinishedWrites(const std::string& folder);
 // one and sets the line and cause of a mistake. A file that cannot be read or
 // parsed is refused as below and message says why; false then.
 typedef std::function<bool(const std::vector<std::string>& lines, int& line, std::string& cause)> KeptFileParser;
+// Reads, checks and parses such a file; true when parse accepted it.
 bool LoadKeptFile(const std::string& path, const char* kind, const KeptFileParser& parse, std::string& message);
 
 // The next word as a plain decimal number from lowest to highest.

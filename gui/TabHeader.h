@@ -17,6 +17,7 @@ public:
     CTabHeader(int x, int y, int width, int height, const char* activeTexture, const char* inactiveTexture,
                const char* inactiveOverTexture, const F& action);
 
+    // keeps the active texture under the pointer; a click activates
     void OnEvent(int event, const MouseState& mouse) override;
     void Activate();                        // this header active, its sibling headers inactive
 

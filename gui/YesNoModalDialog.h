@@ -21,8 +21,8 @@ public:
     CYesNoModalDialog(IBaseWidget* owner, const F& callback, const std::string& question, int x, int y,
                       int width, int height);
 
-    void OnYes();
-    void OnNo();
+    void OnYes();                           // "Yes" clicked: answers true
+    void OnNo();                            // "No" clicked: answers false
 
     F m_callback;                           // receives the answer; its target must outlive the dialog
 

@@ -9,11 +9,12 @@ template <typename T>
 class CResourceHandle
 {
 public:
-    CResourceHandle() : m_resource(nullptr), m_position() {}
-    ~CResourceHandle();
+    CResourceHandle() : m_resource(nullptr), m_position() {}    // empty
+    ~CResourceHandle();                     // gives its reference back to the manager
     CResourceHandle(const CResourceHandle&) = delete;
-    CResourceHandle& operator=(const CResourceHandle& other);
+    CResourceHandle& operator=(const CResourceHandle& other);    // shares other's entry; see below
 
+    // Gives up the entry held, then refers to the file's object, loading it once; empty on failure.
     template <typename Options>
     void Load(const char* fileName, const Options& options);
 

@@ -10,7 +10,7 @@
 class IResourceLoader
 {
 public:
-    virtual ~IResourceLoader() = default;
+    virtual ~IResourceLoader() = default;   // loaders are owned by the manager
 
     // The options point to the Options type of the derived loader; the
     // result is a new object of its Object type, or null.
@@ -34,10 +34,11 @@ template <typename Object, typename Data, typename Options>
 class IDerivedResourceLoader : public IResourceLoader
 {
 public:
-    using ReadData = bool (*)(CFile&, Data&);
+    using ReadData = bool (*)(CFile&, Data&);    // a decoder: false when the bytes are not a valid file
 
-    explicit IDerivedResourceLoader(ReadData readData) : m_readData(readData) {}
+    explicit IDerivedResourceLoader(ReadData readData) : m_readData(readData) {}    // readData decodes the files
 
+    // decodes, then Object::Create; null with a log line on failure
     void* Load(CFile& file, const void* options) override;
 
 private:

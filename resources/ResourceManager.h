@@ -16,20 +16,24 @@
 class CResourceManager : public ISingleton<CResourceManager>
 {
 public:
-    using ResourceMap = std::map<std::string, IBaseResourceWrapper*>;
-    using Position = ResourceMap::iterator;
+    using ResourceMap = std::map<std::string, IBaseResourceWrapper*>;    // the entries by file name
+    using Position = ResourceMap::iterator; // an entry, as handles keep it
 
-    CResourceManager();
-    ~CResourceManager() override;
+    CResourceManager();                     // the loaders of "tga" and "3ds" registered
+    ~CResourceManager() override;           // logs and deletes the entries left over, then the loaders
     CResourceManager(const CResourceManager&) = delete;
     CResourceManager& operator=(const CResourceManager&) = delete;
 
+    // takes ownership; the first of an extension stays
     void RegisterLoader(const char* extension, IResourceLoader* loader);
+    // The file's entry, with one more reference to it; the file is loaded on
+    // first use. False with a log line when it cannot be.
     template <typename T, typename Options>
     bool GetResource(const char* fileName, const Options& options, Position& position);
+    // The object of an entry got from GetResource<T>.
     template <typename T>
     void LookupResource(Position& position, T*& object);
-    void ReleaseResource(Position position);
+    void ReleaseResource(Position position);    // one reference less; the last one frees the object
 
 private:
     IResourceLoader* FindLoader(const std::string& fileName) const;
