@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cassert>
+
 #include "resources/ResourceManager.h"
 
 // A counted reference to one object of the resource manager. Handles are
@@ -25,6 +27,7 @@ public:
 template <typename T>
 CResourceHandle<T>::~CResourceHandle()
 {
+    assert(!m_resource || CResourceManager::Instance());
     if (m_resource)
         CResourceManager::Instance()->ReleaseResource(m_position);
 }

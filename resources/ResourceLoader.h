@@ -1,6 +1,7 @@
 #pragma once
 
 #include <type_traits>
+#include <typeinfo>
 
 #include "engine/Log.h"
 #include "resources/File.h"
@@ -15,6 +16,8 @@ public:
     // The options point to the Options type of the derived loader; the
     // result is a new object of its Object type, or null.
     virtual void* Load(CFile& file, const void* options) = 0;
+
+    virtual const std::type_info& ObjectType() const = 0;  // the type of what Load builds
 };
 
 // The part of an object that a data reader fills: the object itself when it
@@ -40,6 +43,7 @@ public:
 
     // decodes, then Object::Create; null with a log line on failure
     void* Load(CFile& file, const void* options) override;
+    const std::type_info& ObjectType() const override { return typeid(Object); }   // Object
 
 private:
     ReadData m_readData;                    // decodes the file's bytes into the Data part

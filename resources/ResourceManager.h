@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstring>
 #include <map>
 #include <string>
@@ -68,6 +69,7 @@ bool CResourceManager::GetResource(const char* fileName, const Options& options,
         return false;
     }
 
+    assert(loader->ObjectType() == typeid(T));
     CFile file;
     if (!file.Open(name))
     {
@@ -101,5 +103,6 @@ void CResourceManager::LookupResource(Position& position, T*& object)
     if (found == m_resources.end())
         return;
     position = found;
+    assert(dynamic_cast<IDerivedResourceWrapper<T>*>(found->second));
     object = static_cast<IDerivedResourceWrapper<T>*>(found->second)->m_object;
 }
