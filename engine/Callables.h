@@ -1,8 +1,17 @@
 #pragma once
 
+// Index of this file:
+//   Function0 - a free function
+//   Functor0  - a member function taking nothing
+//   Functor1  - a member function taking one argument at the call
+//   Closure1  - a member function with one bound argument
+//   Closure2  - a member function with two bound arguments
+
 // Small copyable values that name work to be run later: a free function, or
 // an object with one of its members and up to two bound arguments. They own
 // nothing; the target must outlive every copy.
+
+//------------------------------------------------------------------ Function0
 
 // A free function taking nothing.
 class Function0
@@ -16,6 +25,8 @@ public:
 private:
     Function m_function;                    // free function taking nothing
 };
+
+//------------------------------------------------------------------ Functor0
 
 // An object's member function taking nothing.
 template <typename T>
@@ -32,6 +43,8 @@ private:
     Method m_method;
 };
 
+//------------------------------------------------------------------ Functor1
+
 // An object's member function taking one argument, given at the call.
 template <typename T, typename A>
 class Functor1
@@ -46,6 +59,8 @@ private:
     T*     m_target;                        // not owned
     Method m_method;
 };
+
+//------------------------------------------------------------------ Closure1
 
 // An object's member function with its one argument bound when made.
 template <typename T, typename A>
@@ -63,6 +78,8 @@ private:
     Method m_method;
     A      m_arg1;                          // bound when the closure is made
 };
+
+//------------------------------------------------------------------ Closure2
 
 // An object's member function with its two arguments bound when made.
 template <typename T, typename A, typename B>

@@ -1,5 +1,9 @@
 #pragma once
 
+// Index of this file:
+//   CYesNoModalDialog - the class
+//   Definitions       - its members, defined here as a template's are
+
 #include <string>
 
 #include "engine/Callables.h"
@@ -10,6 +14,8 @@
 
 namespace GUI
 {
+
+//------------------------------------------------------------------ CYesNoModalDialog
 
 // A question with a "Yes" and a "No" button. The answer goes to the
 // callback, called with true or false, after which the dialog removes and
@@ -34,6 +40,8 @@ private:
 
     void Answer(bool yes);
 };
+
+//------------------------------------------------------------------ Definitions
 
 // Children in this order: "Yes", "No", the question.
 template <typename F>

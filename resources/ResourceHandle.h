@@ -1,8 +1,14 @@
 #pragma once
 
+// Index of this file:
+//   CResourceHandle - the class
+//   Definitions     - its members, defined here as a template's are
+
 #include <cassert>
 
 #include "resources/ResourceManager.h"
+
+//------------------------------------------------------------------ CResourceHandle
 
 // A counted reference to one object of the resource manager. Handles are
 // assigned, never copied: an assignment moves this handle's reference over
@@ -23,6 +29,8 @@ public:
     T*                          m_resource; // the shared object; null when empty or failed
     CResourceManager::Position  m_position; // the manager's entry; meaningful only with m_resource
 };
+
+//------------------------------------------------------------------ Definitions
 
 template <typename T>
 CResourceHandle<T>::~CResourceHandle()

@@ -1,10 +1,16 @@
 #pragma once
 
+// Index of this file:
+//   IResourceLoader        - what the manager calls
+//   IDerivedResourceLoader - the loader of one object type, from its data reader
+
 #include <type_traits>
 #include <typeinfo>
 
 #include "engine/Log.h"
 #include "resources/File.h"
+
+//------------------------------------------------------------------ IResourceLoader
 
 // Builds one kind of object from an open file. The manager picks the loader
 // by the file's extension and owns it.
@@ -19,6 +25,8 @@ public:
 
     virtual const std::type_info& ObjectType() const = 0;  // the type of what Load builds
 };
+
+//------------------------------------------------------------------ IDerivedResourceLoader
 
 // The part of an object that a data reader fills: the object itself when it
 // derives from its data (textures), its m_data member otherwise (meshes).

@@ -1,5 +1,9 @@
 #pragma once
 
+// Index of this file:
+//   CResourceManager - the class
+//   Definitions      - its template members
+
 #include <cassert>
 #include <cstring>
 #include <map>
@@ -10,6 +14,8 @@
 #include "resources/File.h"
 #include "resources/ResourceLoader.h"
 #include "resources/ResourceWrapper.h"
+
+//------------------------------------------------------------------ CResourceManager
 
 // Loads each file once, by its name, through the loader of its extension,
 // and keeps the object while handles count references to it. Users hold
@@ -42,6 +48,8 @@ private:
     ResourceMap                             m_resources;  // by file name, bytewise; wrappers owned
     std::map<std::string, IResourceLoader*> m_loaders;    // by extension, bytewise; loaders owned
 };
+
+//------------------------------------------------------------------ Definitions
 
 // The object's type must be the one that the extension's loader builds:
 // textures through "tga" names, meshes through "3ds" names.

@@ -1,5 +1,10 @@
 #pragma once
 
+// Index of this file:
+//   Board      - its size and squares
+//   KingMove   - the last card's move
+//   CGameState - one game and its actions
+
 #include <cstdint>
 #include <string>
 
@@ -7,6 +12,8 @@
 #include "game/rules/Player.h"
 
 class IGameObserver;
+
+//------------------------------------------------------------------ Board
 
 const int BoardSize = 9;                    // squares along each side of the board
 const int CellCount = BoardSize * BoardSize;
@@ -17,6 +24,8 @@ inline bool OnBoard(int row, int column)
     return row >= 0 && row < BoardSize && column >= 0 && column < BoardSize;
 }
 
+//------------------------------------------------------------------ KingMove
+
 // The king's move by the last card played in a game.
 struct KingMove
 {
@@ -25,6 +34,8 @@ struct KingMove
     int      m_from;                        // square the king left, row * 9 + column
     int      m_to;                          // square it reached, where the mover's stone now lies
 };
+
+//------------------------------------------------------------------ CGameState
 
 // One game of Valdmoor: the board with its shared king, the hands, knights,
 // scores and deck, and the three actions a player may take. Every action
