@@ -41,7 +41,7 @@ public:
     virtual FlushResult Flush(double now) = 0;      // after a run: what becomes of the task
     virtual double      StartTime() const = 0;      // when a waiting task becomes due
     virtual void        Execute(double now) = 0;    // the work; now is the handler's time in seconds
-    virtual ~IBaseTask() {}
+    virtual ~IBaseTask() {}                         // only the handler deletes a task
 };
 
 // Hands a task to the handler, which owns it from then on. Defined with the
