@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "gui/ButtonLook.h"
 #include "gui/WidgetEvent.h"
 
 namespace GUI
@@ -11,8 +12,8 @@ namespace
 {
 
 // Captions are centred in the menus' button size, whatever this button's.
-const int kCaptionBoxWidth = 128;
-const int kCaptionBoxHeight = 32;
+const int kCaptionBoxWidth = kButtonWidth;
+const int kCaptionBoxHeight = kButtonHeight;
 
 } // namespace
 
