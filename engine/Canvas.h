@@ -3,6 +3,7 @@
 // The game draws on a canvas of fixed size; the window shows it uniformly
 // scaled to the largest size that fits, centred, with bars on the free sides.
 
+// Where the canvas lies in an area such as the framebuffer.
 struct CanvasPlacement
 {
     int x;                                  // pixels from the area's left edge
@@ -11,6 +12,7 @@ struct CanvasPlacement
     int height;
 };
 
+// The largest uniform scaling of the canvas that fits the area, centred.
 CanvasPlacement PlaceCanvas(int canvasWidth, int canvasHeight, int areaWidth, int areaHeight);
 
 // A point of the area, counted from its top-left corner, in canvas pixels

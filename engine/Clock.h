@@ -11,14 +11,14 @@
 class CClock
 {
 public:
-    explicit CClock(float speed);
-    ~CClock();
+    explicit CClock(float speed);           // joins g_clocks and queues its task; speed scales real time
+    ~CClock();                              // leaves g_clocks and deletes its task
 
-    void OnTick();
-    void Advance(float frameDelta);
+    void OnTick();                          // the task's call; does nothing, time moves in Advance
+    void Advance(float frameDelta);         // moves the clock on by frameDelta seconds of real time, scaled
 
-    double Time() const;
-    float  Delta() const;
+    double Time() const;                    // seconds of scaled time so far
+    float  Delta() const;                   // seconds; the last scaled step
 
 private:
     double             m_time;              // seconds of scaled time so far
@@ -35,6 +35,7 @@ extern std::uint16_t       g_framesPerSecond;   // the count at the last mark
 extern std::list<CClock*>  g_clocks;            // every live clock, oldest first
 extern CClock*             g_mainClock;         // made by InitClocks
 
-void InitClocks();
-void UpdateTiming();
-void CleanupClocks();
+void InitClocks();                          // makes the main clock, at the speed of real time
+void UpdateTiming();                        // once per pass: the frame delta, frames per second, the
+                                            // handler's time, and every clock advanced
+void CleanupClocks();                       // deletes every clock, warning of all but the main one

@@ -5,14 +5,14 @@
 class CFramePacer
 {
 public:
-    explicit CFramePacer(double period);
+    explicit CFramePacer(double period);    // seconds between two frames
 
-    void   SetPeriod(double period);
+    void   SetPeriod(double period);        // seconds; once the display's rate is known
     // How long to wait before the frame that starts at `now`. `pending`: work
     // that changed the picture is waiting to be shown, and the frame before
     // drew nothing, so it may be shown at once.
     double Delay(double now, bool pending) const;
-    void   FrameStarted(double now);
+    void   FrameStarted(double now);        // the frame starts now
     void   Swapped(double seconds);         // the last frame's swap took this long
     void   Skipped();                       // the last frame drew and swapped nothing
 

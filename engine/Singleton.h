@@ -6,8 +6,8 @@ template <typename T>
 class ISingleton
 {
 public:
-    ISingleton() { s_instance = this; }
-    virtual ~ISingleton() { s_instance = nullptr; }
+    ISingleton() { s_instance = this; }     // publishes this object
+    virtual ~ISingleton() { s_instance = nullptr; }    // withdraws it
 
     // Cast on reading, not in the constructor: while the base is being
     // built the object is not a T yet.

@@ -11,18 +11,18 @@
 class CTaskHandler : public ISingleton<CTaskHandler>
 {
 public:
-    CTaskHandler();
-    ~CTaskHandler() override;
+    CTaskHandler();                         // stopped, no task, time 0
+    ~CTaskHandler() override;               // deletes every task still held
 
-    void AddTask(Tasks::IBaseTask* task, Tasks::InsertMode mode);
-    void RemoveTask(Tasks::IBaseTask* task);
-    void SetTime(double now);
-    void Tick();
-    void Stop();
-    void Start();
-    bool IsRunning() const;
+    void AddTask(Tasks::IBaseTask* task, Tasks::InsertMode mode);   // takes ownership; tasks call it as they are built
+    void RemoveTask(Tasks::IBaseTask* task);    // takes a task out of the run queue and deletes it
+    void SetTime(double now);               // seconds; the time the next ticks run with and wake by
+    void Tick();                            // runs the front task, flushes it, wakes the tasks due
+    void Stop();                            // the main loop ends after the current tick
+    void Start();                           // lets the main loop run
+    bool IsRunning() const;                 // whether the main loop goes on
 
-    void MarkRoutine(Tasks::IBaseTask* task);
+    void MarkRoutine(Tasks::IBaseTask* task);   // the task's runs count as no activity; see TakeActivity
     bool TakeActivity();                    // whether a task not marked routine ran, or a waiting
                                             // task fell due, since the last call
 
@@ -30,11 +30,11 @@ public:
     std::size_t WaitingCount() const;       // tasks in the wait list; for tests
 
 private:
-    typedef std::list<Tasks::IBaseTask*> TaskList;
+    typedef std::list<Tasks::IBaseTask*> TaskList;  // owned tasks, in running order
 
-    void InsertTimed(TaskList& holder, TaskList::iterator node);
+    void InsertTimed(TaskList& holder, TaskList::iterator node);   // moves the node into the wait list
     bool IsRoutine(const Tasks::IBaseTask* task) const;
-    void Forget(const Tasks::IBaseTask* task);
+    void Forget(const Tasks::IBaseTask* task);  // drops a task's routine mark before it is deleted
 
     double   m_now;                         // seconds; handed to every Execute and Flush
     TaskList m_runQueue;                    // front first

@@ -12,14 +12,15 @@ template <typename Callable>
 class CTimedTask : public IBaseTask
 {
 public:
+    // Goes to the wait list at once; start is in seconds.
     CTimedTask(const Callable& callable, double start) : m_start(start), m_callable(callable)
     {
         AddTask(this, InsertTimed);
     }
 
-    FlushResult Flush(double) override { return Delete; }
-    double      StartTime() const override { return m_start; }
-    void        Execute(double) override { m_callable(); }
+    FlushResult Flush(double) override { return Delete; }    // runs once
+    double      StartTime() const override { return m_start; }     // due once the handler's time is past it
+    void        Execute(double) override { m_callable(); }     // calls the callable
 
 private:
     double   m_start;                       // seconds; due once the handler's time is past it

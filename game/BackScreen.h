@@ -10,7 +10,7 @@ class CBackScreen : public GUI::CScreen
 public:
     explicit CBackScreen(GUI::CScreen* back);   // hidden; back is what Escape shows
 
-    void OnEvent(int event, const GUI::MouseState& mouse) override;
+    void OnEvent(int event, const GUI::MouseState& mouse) override;    // Show and Hide push and pop the key map
 
     Input::Keyboard::CKeyMap m_keyMap;      // Escape, bound to the Show of the screen behind
 };

@@ -15,8 +15,9 @@ public:
     // results; an empty folder keeps nothing.
     CGameArchive(const std::string& stateFolder, const std::string& dataFolder);
 
+    // Saves the game in progress over the last save; trouble is logged.
     void SaveCurrent(const GameRecord& record);
-    void ForgetCurrent();
+    void ForgetCurrent();                   // removes the save: no game is in progress
     // The game in progress when the last run ended. False when there is
     // none; a file that cannot be used is refused and message says why.
     bool LoadCurrent(GameRecord& record, std::string& message);
@@ -26,8 +27,8 @@ public:
     // Counts a finished game's result and saves the results.
     void CountResult(int level, int redScore, int whiteScore);
 
-    std::string CurrentPath() const;
-    std::string GamesFolder() const;
+    std::string CurrentPath() const;        // the file of the game in progress
+    std::string GamesFolder() const;        // the folder of the finished games
 
     CResults    m_results;                  // loaded with the archive
     std::string m_loadMessage;              // why the results file was refused, if it was

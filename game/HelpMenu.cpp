@@ -60,9 +60,52 @@ const char* const kS3 =
     "of two connected stones, and a single stone: 2*2 + 2*2 + 1*1 = 9 points. So the scores are "
     "equal, even though red has two more pieces on the board.";
 
-void AddText(GUI::IBaseWidget* page, int x, int y, int width, int height, const char* text)
+// The pages' places, in pixels from the window's bottom left. Text boxes
+// fill from their top edge down, so a box's top edge places its first line;
+// its bottom edge only bounds it. A box's width is what the window's width
+// leaves of it once its left edge and the room at its right are taken.
+const int kTabsEdge       = 10;             // the tabs' left and right edges from the window's
+const int kTabsBottom     = 38;             // over "Back"
+const int kTabsTopGap     = 12;             // from the tabs' top edge to the window's
+const int kTextLeft       = 20;             // the pages' text column
+const int kFirstLineTop   = 420;            // the first paragraph of every page
+const int kPictureRoom    = 25;             // between a picture at the right and the window's right edge
+const int kBesidePicture  = 5;              // from a picture at the left to the text right of it
+const int kCardSize[2]    = {32, 64};       // a card, as large as on the game screen
+const int kIconSize       = 64;             // the king and the knights
+const int kExampleSize    = 128;            // a board example
+
+// "Basics": four paragraphs; the card beside "Cards", the king beside "The
+// king" with the paragraphs beside it 3 pixels clear of it.
+const int kWideTextRoom   = 60;             // the paragraphs that have no picture beside them
+const int kBesideIconRoom = kPictureRoom + kIconSize + 3;
+const int kCardsTop       = 350;            // "Cards" and the card's top edge
+const int kKingTop        = 230;            // "The king" and the king's top edge
+const int kObjectiveTop   = 130;            // "Objective"
+const int kBasicsBottoms[4] = {200, 170, 150, 50};   // of the four paragraphs
+
+// "Knights": the knights at the right of the first paragraph, their top edge
+// level with its first line; the example below them at the left with its
+// text right of it.
+const int kKnightsTextRoom    = kPictureRoom + kIconSize + 1;   // 1 pixel clear of the knights
+const int kKnightExampleTop   = 330;        // the example's top edge and its text's
+const int kKnightExampleRoom  = 15;         // right of the example's text
+const int kKnightsBottoms[2]  = {200, 150}; // of the two paragraphs
+
+// "Scoring": the rule across the page, then the first example at the right
+// beside its text and the second at the left with its text right of it.
+const int kRuleRoom           = 20;         // right of the rule
+const int kExampleOneTop      = 320;        // the first example's picture and text
+const int kExampleOneRoom     = kPictureRoom + kExampleSize - 5;    // its text runs 5 pixels onto the picture
+const int kExampleTwoLeft     = 25;         // the second example's picture
+const int kExampleTwoBottom   = 50;         // the second example's picture and text; the text's top
+                                            // edge is level with the picture's
+const int kExampleTwoRoom     = 10;         // right of the second example's text
+const int kScoringBottoms[2]  = {200, 200}; // of the rule and the first example's text
+
+void AddText(GUI::IBaseWidget* page, int left, int bottom, int rightRoom, int top, const char* text)
 {
-    page->AddChild(new GUI::CTextbox(x, y, width, height, text));
+    page->AddChild(new GUI::CTextbox(left, bottom, g_windowWidth - left - rightRoom, top - bottom, text));
 }
 
 void AddPicture(GUI::IBaseWidget* page, int x, int y, int width, int height, const char* texture)
@@ -70,16 +113,18 @@ void AddPicture(GUI::IBaseWidget* page, int x, int y, int width, int height, con
     page->AddChild(new GUI::CImage(x, y, width, height, texture));
 }
 
+// A picture that ends kPictureRoom inside the window's right edge.
+void AddPictureAtRight(GUI::IBaseWidget* page, int y, int width, int height, const char* texture)
+{
+    AddPicture(page, g_windowWidth - kPictureRoom - width, y, width, height, texture);
+}
+
 } // namespace
 
-// Text boxes fill from their top edge down, so a box's height places its
-// first line, not its last.
 CHelpMenu::CHelpMenu(GUI::CScreen* menu) : CBackScreen(menu)
 {
-    const int width = g_windowWidth;
-    const int height = g_windowHeight;
-
-    GUI::CTabContainer* tabs = new GUI::CTabContainer(10, 38, width - 20, height - 50);
+    GUI::CTabContainer* tabs = new GUI::CTabContainer(kTabsEdge, kTabsBottom, g_windowWidth - 2 * kTabsEdge,
+                                                      g_windowHeight - kTabsBottom - kTabsTopGap);
     AddChild(tabs);
     GUI::CTabScreen* basics = new GUI::CTabScreen("Basics");
     GUI::CTabScreen* knights = new GUI::CTabScreen("Knights");
@@ -87,23 +132,26 @@ CHelpMenu::CHelpMenu(GUI::CScreen* menu) : CBackScreen(menu)
     tabs->AddTab(basics);
     tabs->AddTab(knights);
     tabs->AddTab(scoring);
-    AddMenuButton(this, width - 138, 3, "Back", Functor0<GUI::CScreen>(menu, &GUI::CScreen::Show));
+    AddBackButton(this, Functor0<GUI::CScreen>(menu, &GUI::CScreen::Show));
 
-    AddText(basics, 20, 200, width - 80, 220, kB1);
-    AddText(basics, 20, 170, width - 80, 180, kB2);
-    AddPicture(basics, width - 57, 286, 32, 64, "Assets/card2_4.tga");
-    AddText(basics, 20, 150, width - 112, 80, kB3);
-    AddPicture(basics, width - 89, 166, 64, 64, "Assets/kingexample.tga");
-    AddText(basics, 20, 50, width - 112, 80, kB4);
+    AddText(basics, kTextLeft, kBasicsBottoms[0], kWideTextRoom, kFirstLineTop, kB1);
+    AddText(basics, kTextLeft, kBasicsBottoms[1], kWideTextRoom, kCardsTop, kB2);
+    AddPictureAtRight(basics, kCardsTop - kCardSize[1], kCardSize[0], kCardSize[1], "Assets/card2_4.tga");
+    AddText(basics, kTextLeft, kBasicsBottoms[2], kBesideIconRoom, kKingTop, kB3);
+    AddPictureAtRight(basics, kKingTop - kIconSize, kIconSize, kIconSize, "Assets/kingexample.tga");
+    AddText(basics, kTextLeft, kBasicsBottoms[3], kBesideIconRoom, kObjectiveTop, kB4);
 
-    AddText(knights, 20, 200, width - 110, 220, kK1);
-    AddPicture(knights, width - 89, 356, 64, 64, "Assets/knightss.tga");
-    AddText(knights, 153, 150, width - 168, 180, kK2);
-    AddPicture(knights, 20, 202, 128, 128, "Assets/knightexample.tga");
+    AddText(knights, kTextLeft, kKnightsBottoms[0], kKnightsTextRoom, kFirstLineTop, kK1);
+    AddPictureAtRight(knights, kFirstLineTop - kIconSize, kIconSize, kIconSize, "Assets/knightss.tga");
+    AddText(knights, kTextLeft + kExampleSize + kBesidePicture, kKnightsBottoms[1], kKnightExampleRoom,
+            kKnightExampleTop, kK2);
+    AddPicture(knights, kTextLeft, kKnightExampleTop - kExampleSize, kExampleSize, kExampleSize,
+               "Assets/knightexample.tga");
 
-    AddText(scoring, 20, 200, width - 40, 220, kS1);
-    AddText(scoring, 20, 200, width - 168, 120, kS2);
-    AddPicture(scoring, width - 153, 192, 128, 128, "Assets/scoringexample1.tga");
-    AddText(scoring, 158, 50, width - 168, 128, kS3);
-    AddPicture(scoring, 25, 50, 128, 128, "Assets/scoringexample2.tga");
+    AddText(scoring, kTextLeft, kScoringBottoms[0], kRuleRoom, kFirstLineTop, kS1);
+    AddText(scoring, kTextLeft, kScoringBottoms[1], kExampleOneRoom, kExampleOneTop, kS2);
+    AddPictureAtRight(scoring, kExampleOneTop - kExampleSize, kExampleSize, kExampleSize, "Assets/scoringexample1.tga");
+    AddText(scoring, kExampleTwoLeft + kExampleSize + kBesidePicture, kExampleTwoBottom, kExampleTwoRoom,
+            kExampleTwoBottom + kExampleSize, kS3);
+    AddPicture(scoring, kExampleTwoLeft, kExampleTwoBottom, kExampleSize, kExampleSize, "Assets/scoringexample2.tga");
 }

@@ -11,6 +11,26 @@
 #include "gui/Screen.h"
 #include "gui/Textbox.h"
 
+namespace
+{
+
+// The main menu's rights notice, at the bottom right.
+const int kNoticeRoom = 110;                // from its left edge to the window's right one
+const int kNoticeY    = 5;                  // its bottom edge
+
+// The credits' text boxes, in pixels from the window's bottom left.
+const int kCreditsLeft     = 10;            // the captions and the notice
+const int kCreditsBottom   = 40;            // every box; over "Back"
+const int kCreditsTopGap   = 10;            // the captions' and names' first lines, under the window's top
+const int kCaptionsWidth   = 200;
+const int kNamesLeft       = 200;
+const int kNamesWidth      = 300;
+const int kNoticeTopGap    = 280;           // the notice's first line, under the window's top
+                                            // and below the names
+const int kNoticeRightRoom = 200;           // the notice's width is the window's less this
+
+} // namespace
+
 //------------------------------------------------------------------ Main menu
 
 void QuitProgram()
@@ -18,18 +38,21 @@ void QuitProgram()
     CTaskHandler::Instance()->Stop();
 }
 
-// One column of buttons at the left, each 3 pixels above the next.
+// One column of buttons at the left, the results of two-player games beside
+// "2 Players", and the rights notice at the bottom right.
 void FillMainMenu(GUI::CScreen* menu, CValdmoor* game, GUI::CScreen* help, GUI::CScreen* difficulty,
                   GUI::CScreen* credits)
 {
     AddDecoration(menu);
-    AddMenuButton(menu, 10, 170, "1 Player", Functor0<GUI::CScreen>(difficulty, &GUI::CScreen::Show));
-    AddMenuButton(menu, 10, 135, "2 Players", Functor0<CValdmoor>(game, &CValdmoor::StartTwoPlayerGame));
-    AddMenuButton(menu, 10, 100, "Instructions", Functor0<GUI::CScreen>(help, &GUI::CScreen::Show));
-    AddMenuButton(menu, 10, 65, "Credits", Functor0<GUI::CScreen>(credits, &GUI::CScreen::Show));
-    AddMenuButton(menu, 10, 30, "Quit", Function0(QuitProgram));
-    menu->AddChild(new CResultsLabel(kResultsX, 135 + kResultsRise, &game->m_match, PersonLevel));
-    menu->AddChild(new GUI::CLabel(g_windowWidth - 110, 5, kRightsNotice));
+    AddMenuButton(menu, kMenuColumnX, MenuRowY(0), "1 Player",
+                  Functor0<GUI::CScreen>(difficulty, &GUI::CScreen::Show));
+    AddMenuButton(menu, kMenuColumnX, MenuRowY(1), "2 Players",
+                  Functor0<CValdmoor>(game, &CValdmoor::StartTwoPlayerGame));
+    AddMenuButton(menu, kMenuColumnX, MenuRowY(2), "Instructions", Functor0<GUI::CScreen>(help, &GUI::CScreen::Show));
+    AddMenuButton(menu, kMenuColumnX, MenuRowY(3), "Credits", Functor0<GUI::CScreen>(credits, &GUI::CScreen::Show));
+    AddMenuButton(menu, kMenuColumnX, MenuRowY(4), "Quit", Function0(QuitProgram));
+    menu->AddChild(new CResultsLabel(kResultsX, MenuRowY(1) + kResultsRise, &game->m_match, PersonLevel));
+    menu->AddChild(new GUI::CLabel(g_windowWidth - kNoticeRoom, kNoticeY, kRightsNotice));
 }
 
 //------------------------------------------------------------------ Credits
@@ -39,11 +62,12 @@ void FillMainMenu(GUI::CScreen* menu, CValdmoor* game, GUI::CScreen* help, GUI::
 // from the same corner, under them.
 void FillCreditsScreen(GUI::CScreen* credits, GUI::CScreen* menu)
 {
-    const int width = g_windowWidth;
-    const int height = g_windowHeight;
+    const int namesHeight = g_windowHeight - kCreditsTopGap - kCreditsBottom;
+    const int noticeHeight = g_windowHeight - kNoticeTopGap - kCreditsBottom;
     AddBackground(credits);
-    AddMenuButton(credits, width - 138, 3, "Back", Functor0<GUI::CScreen>(menu, &GUI::CScreen::Show));
-    credits->AddChild(new GUI::CTextbox(10, 40, 200, height - 50, kCreditCaptions));
-    credits->AddChild(new GUI::CTextbox(200, 40, 300, height - 50, kCreditNames));
-    credits->AddChild(new GUI::CTextbox(10, 40, width - 200, height - 320, kCreditNotice));
+    AddBackButton(credits, Functor0<GUI::CScreen>(menu, &GUI::CScreen::Show));
+    credits->AddChild(new GUI::CTextbox(kCreditsLeft, kCreditsBottom, kCaptionsWidth, namesHeight, kCreditCaptions));
+    credits->AddChild(new GUI::CTextbox(kNamesLeft, kCreditsBottom, kNamesWidth, namesHeight, kCreditNames));
+    credits->AddChild(new GUI::CTextbox(kCreditsLeft, kCreditsBottom, g_windowWidth - kNoticeRightRoom, noticeHeight,
+                                        kCreditNotice));
 }

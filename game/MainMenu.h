@@ -15,9 +15,11 @@ class CValdmoor;
 // "Quit" ends the main loop after the current tick; the engine then shuts down.
 void QuitProgram();
 
+// Adds the main menu's widgets; each button leads to the screen named after it.
 void FillMainMenu(GUI::CScreen* menu, CValdmoor* game, GUI::CScreen* help, GUI::CScreen* difficulty,
                   GUI::CScreen* credits);
 
 //------------------------------------------------------------------ Credits
 
+// Adds the credits' widgets; "Back" leads to menu.
 void FillCreditsScreen(GUI::CScreen* credits, GUI::CScreen* menu);

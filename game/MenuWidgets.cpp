@@ -4,17 +4,37 @@
 #include "game/MenuTexts.h"
 #include "gui/Image.h"
 
-void AddBackground(GUI::IBaseWidget* screen)
+namespace
 {
-    screen->AddChild(new GUI::CImage(128, -32, g_windowWidth - 128, g_windowHeight + 32, "Assets/mainBackground.tga"));
-}
+
+// The background reaches from here to the window's right edge, and from
+// below the window's bottom up to its top.
+const int kBackgroundLeft = 128;            // pixels; the button column overlaps it by 10
+const int kBackgroundDrop = 32;             // pixels below the window
 
 // The logo scales with the window: 512 by 128 pixels on a 640 by 480 one.
+const int kLogoWidth      = 512;
+const int kLogoHeight     = 128;
+const int kLogoForWidth   = 640;
+const int kLogoForHeight  = 480;
+const int kLogoRise       = 1;              // its top edge one pixel above the window's
+
+const int kSubtitleX = 140;                 // just right of the background's left edge
+const int kSubtitleY = 340;                 // under the logo
+
+} // namespace
+
+void AddBackground(GUI::IBaseWidget* screen)
+{
+    screen->AddChild(new GUI::CImage(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
+                                     g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga"));
+}
+
 void AddDecoration(GUI::IBaseWidget* screen)
 {
     AddBackground(screen);
-    const int width = g_windowWidth * 512 / 640;
-    const int height = g_windowHeight * 128 / 480;
-    screen->AddChild(new GUI::CImage(0, g_windowHeight - height + 1, width, height, "Assets/valdmoor.tga"));
-    screen->AddChild(new GUI::CLabel(140, 340, kSubtitle));
+    const int width = g_windowWidth * kLogoWidth / kLogoForWidth;
+    const int height = g_windowHeight * kLogoHeight / kLogoForHeight;
+    screen->AddChild(new GUI::CImage(0, g_windowHeight - height + kLogoRise, width, height, "Assets/valdmoor.tga"));
+    screen->AddChild(new GUI::CLabel(kSubtitleX, kSubtitleY, kSubtitle));
 }

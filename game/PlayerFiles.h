@@ -1,5 +1,11 @@
 #pragma once
 
+// Index of this file:
+//   Folders             - where the files live
+//   Reading and writing - whole files, atomic writes
+//   Kept files          - the program's own small files, read and checked
+//   Refusals            - a file that cannot be used, set aside and logged
+
 #include <cstddef>
 #include <functional>
 #include <sstream>
@@ -13,21 +19,27 @@
 // are atomic: a program killed at any moment leaves the old file or the new
 // one, never a mix.
 
+//------------------------------------------------------------------ Folders
+
+// The three folders of a player's files.
 enum PlayerFolder
 {
-    ConfigFolder,
-    DataFolder,
-    StateFolder
+    ConfigFolder,                           // the settings
+    DataFolder,                             // the finished games and the results
+    StateFolder                             // the game in progress
 };
 
 // The folder's path, made if missing; "" when there is no home folder to
 // put it in (the files are then neither read nor written).
 std::string PlayerFolderPath(PlayerFolder folder);
 
+//------------------------------------------------------------------ Reading and writing
+
+// What became of a read.
 enum ReadResult
 {
-    FileRead,
-    FileMissing,
+    FileRead,                               // text holds the whole file
+    FileMissing,                            // there is no such file
     FileRefused                             // not a regular file, too large or unreadable: error says why
 };
 
@@ -41,15 +53,20 @@ bool WriteFileAtomically(const std::string& path, const std::string& text, std::
 // Removes the temporary files of writes that a killed program never finished.
 void RemoveUnfinishedWrites(const std::string& folder);
 
+//------------------------------------------------------------------ Kept files
+
 // A small file of the program's own, first line "<kind> 1" (the settings,
 // the results), read and handed to parse, which takes its lines after that
 // one and sets the line and cause of a mistake. A file that cannot be read or
 // parsed is refused as below and message says why; false then.
 typedef std::function<bool(const std::vector<std::string>& lines, int& line, std::string& cause)> KeptFileParser;
+// Reads, checks and parses such a file; true when parse accepted it.
 bool LoadKeptFile(const std::string& path, const char* kind, const KeptFileParser& parse, std::string& message);
 
 // The next word as a plain decimal number from lowest to highest.
 bool ReadWholeNumber(std::istringstream& words, int lowest, int highest, int& value);
+
+//------------------------------------------------------------------ Refusals
 
 // A file that cannot be used: one error line in the general log naming the
 // file, the line (0 for the file as a whole) and the cause, and the file

@@ -18,20 +18,22 @@ struct ResultCount
 
 const int LevelCount = 5;                   // PersonLevel (two people) and the computer's levels 1..4
 
+// Every kind of game's counts, and the file they are kept in.
 class CResults
 {
 public:
-    CResults();
+    CResults();                             // every count 0, no file
 
     // An unreadable file is refused (logged and moved aside) and counting
     // starts afresh; message says so.
     void Load(const std::string& path, std::string& message);
+    // Counts one finished game of the level.
     void Count(int level, int redScore, int whiteScore);
-    bool Save(std::string& error) const;
+    bool Save(std::string& error) const;    // writes m_path atomically; false with the cause
     // One line for a menu, "" before the first game of that kind.
     std::string Summary(int level) const;
 
-    std::string Text() const;
+    std::string Text() const;               // the file's whole text, header line included
     bool        Parse(const std::vector<std::string>& lines, int& line, std::string& cause);   // after the header
 
     ResultCount m_counts[LevelCount];       // by level; PersonLevel for games between two people

@@ -16,9 +16,9 @@ const int kResultsRise = 10;                // from the button's bottom edge
 class CResultsLabel : public GUI::CLabel
 {
 public:
-    CResultsLabel(int x, int y, const CMatch* match, int level);
+    CResultsLabel(int x, int y, const CMatch* match, int level);    // empty until drawn
 
-    bool Draw() override;
+    bool Draw() override;                   // takes the line afresh from the match's archive, then draws it
 
     const CMatch* m_match;                  // holds the results; the game screen owns it
     int           m_level;                  // PersonLevel for games between two people, else 1..4

@@ -9,14 +9,14 @@
 class CSettings
 {
 public:
-    CSettings();
+    CSettings();                            // the defaults, no file
 
     // An unreadable file is refused (logged and moved aside) and the
     // defaults stay; m_loadMessage says so.
     void Load(const std::string& path);
-    bool Save(std::string& error) const;
+    bool Save(std::string& error) const;    // writes m_path atomically; false with the cause
 
-    std::string Text() const;
+    std::string Text() const;               // the file's whole text, header line included
     bool        Parse(const std::vector<std::string>& lines, int& line, std::string& cause);   // after the header
 
     int         m_windowWidth;              // screen units of the window out of full screen; 0 when never seen

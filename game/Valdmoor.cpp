@@ -10,6 +10,7 @@
 #include "engine/Window.h"
 #include "game/ComputerPlayers.h"
 #include "game/GameArchive.h"
+#include "gui/ButtonLook.h"
 #include "gui/ModalDialog.h"
 #include "gui/Outline.h"
 #include "gui/RootWidget.h"
@@ -42,8 +43,8 @@ public:
 };
 typedef GUI::CYesNoModalDialog<Functor1<CValdmoor, bool>> Question;
 
-const char* const kButtonOut = "Assets/buttonOut.tga";
-const char* const kButtonOver = "Assets/buttonOver.tga";
+using GUI::kButtonOut;
+using GUI::kButtonOver;
 
 // The screen's layout, in pixels from the window's bottom left corner. The
 // board is centred across the window; everything else keeps its place
@@ -56,8 +57,8 @@ const int kSquare = 38;
 const int kBoardBottom = 60;
 const int kPieceSize = 32;                  // the stone and the king
 const int kPieceInset = 3;                  // from a square's corner to its piece's, centring it
-const int kButtonWidth = 128;               // Quit, Draw and Skip
-const int kButtonHeight = 32;
+using GUI::kButtonWidth;                    // Quit, Draw and Skip
+using GUI::kButtonHeight;
 const int kRecordButtonWidth = 64;          // Undo and Redo, half the others
 const int kRecordButtonGap = 8;
 const int kUndoX = 454;                     // Redo ends at 590, 10 from the right edge like Quit from the left

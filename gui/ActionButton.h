@@ -15,13 +15,14 @@ template <typename F>
 class CActionButton : public CButton
 {
 public:
+    // The textures as for CButton; action is copied.
     CActionButton(int x, int y, int width, int height, const char* outTexture, const char* overTexture,
                   const F& action)
         : CButton(x, y, width, height, outTexture, overTexture), m_action(action)
     {
     }
 
-    void OnEvent(int event, const MouseState& mouse) override;
+    void OnEvent(int event, const MouseState& mouse) override;    // a left release queues the action
 
     F m_action;                             // what a click queues; its target must outlive the task
 };

@@ -15,20 +15,20 @@ class IBaseWidget
 public:
     IBaseWidget();                          // visible, all edges 0
     IBaseWidget(int x, int y, int width, int height);   // visible
-    virtual ~IBaseWidget();
+    virtual ~IBaseWidget();                 // deletes the children
     IBaseWidget(const IBaseWidget&) = delete;
     IBaseWidget& operator=(const IBaseWidget&) = delete;
 
-    virtual void Layout();
-    virtual int  GetWidth() const;
-    virtual int  GetHeight() const;
+    virtual void Layout();                  // places what depends on sizes; the children's Layout by default
+    virtual int  GetWidth() const;          // pixels
+    virtual int  GetHeight() const;         // pixels
     virtual bool Draw();                    // true when the children are to be drawn
-    virtual bool Contains(const MouseState& mouse) const;
-    virtual void OnEvent(int event, const MouseState& mouse);
+    virtual bool Contains(const MouseState& mouse) const;    // the pointer strictly inside the rectangle
+    virtual void OnEvent(int event, const MouseState& mouse);    // a WidgetEvent; Show and Hide set m_visible
 
     void AddChild(IBaseWidget* child);      // takes ownership
     void RemoveChild(IBaseWidget* child);   // gives ownership back to the caller
-    void DeleteChildren();
+    void DeleteChildren();                  // deletes every child, last added first
 
     bool                      m_visible;    // Show sets it, Hide clears it
     int                       m_left;       // pixels

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "gui/ButtonLook.h"
 #include "gui/TextLayout.h"
 #include "gui/WidgetEvent.h"
 
@@ -12,8 +13,8 @@ namespace
 {
 
 // Captions are centred in the menus' button size, whatever this button's.
-const int kCaptionBoxWidth = 128;
-const int kCaptionBoxHeight = 32;
+const int kCaptionBoxWidth = kButtonWidth;
+const int kCaptionBoxHeight = kButtonHeight;
 
 } // namespace
 

@@ -13,8 +13,8 @@ class CImage : public IBaseWidget
 public:
     CImage(int x, int y, int width, int height, const char* texture);   // loaded without mipmaps
 
-    bool Draw() override;
-    bool Contains(const MouseState& mouse) const override;
+    bool Draw() override;                   // the texture over the rectangle, if it loaded
+    bool Contains(const MouseState& mouse) const override;    // always false: the mouse passes through
 
     CResourceHandle<CTextureObject> m_texture;  // empty when loading failed; owners may assign another
 

@@ -9,6 +9,15 @@
 namespace GUI
 {
 
+namespace
+{
+
+const GLubyte kDimming    = 100;            // of 255: how dark the window goes under the panel
+const GLubyte kPanelGrey  = 100;            // of 255
+const GLubyte kOutline[3] = {200, 190, 20}; // yellow
+
+} // namespace
+
 CModalDialog::CModalDialog(int x, int y, int width, int height, IBaseWidget* owner)
     : CWindow(x, y, width, height)
 {
@@ -29,15 +38,15 @@ bool CModalDialog::Draw()
 {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4ub(0, 0, 0, 100);
+    glColor4ub(0, 0, 0, kDimming);
     glRecti(0, 0, g_windowWidth, g_windowHeight);
     glDisable(GL_BLEND);
     if (!m_visible)
         return false;
 
-    glColor3ub(100, 100, 100);
+    glColor3ub(kPanelGrey, kPanelGrey, kPanelGrey);
     glRecti(m_left, m_bottom, m_right, m_top);
-    glColor3ub(200, 190, 20);
+    glColor3ubv(kOutline);
     DrawOutline(m_left, m_bottom, m_right, m_top);
     return true;
 }

@@ -15,10 +15,10 @@ class CModalDialog : public CWindow
 public:
     // Joins the screen that holds the owner as its last child, and takes the mouse.
     CModalDialog(int x, int y, int width, int height, IBaseWidget* owner);
-    ~CModalDialog() override;
+    ~CModalDialog() override;               // hands the mouse on (ReleaseMouse)
 
-    bool Draw() override;
-    bool Contains(const MouseState& mouse) const override;
+    bool Draw() override;                   // dims the whole window, then draws the panel
+    bool Contains(const MouseState& mouse) const override;    // always true: it keeps the mouse
 
 protected:
     void ReleaseMouse();                    // hands the mouse to the dialog below, or to the root

@@ -20,10 +20,12 @@ class CRootWidget : public IBaseWidget
 public:
     CRootWidget();                          // visible, edges 0, hovering itself
 
-    bool Contains(const MouseState& mouse) const override;
-    void OnEvent(int event, const MouseState& mouse) override;
+    bool Contains(const MouseState& mouse) const override;    // always true
+    void OnEvent(int event, const MouseState& mouse) override;    // ignores every event
 
-    void         DispatchMouse(const MouseState& mouse);
+    void         DispatchMouse(const MouseState& mouse);    // finds the hover widget and sends it the record's event
+    // The deepest widget under the pointer from start, climbing to the parents
+    // while start misses it; null when start misses it and climb is false.
     IBaseWidget* FindWidgetAt(IBaseWidget* start, const MouseState& mouse, bool climb);
 
     // Makes widget the hover widget at once, outside the mouse dispatch; the

@@ -12,11 +12,11 @@ class CScreen : public IBaseWidget
 public:
     CScreen();                              // hidden, edges 0, no children
 
-    bool Contains(const MouseState& mouse) const override;
-    void OnEvent(int event, const MouseState& mouse) override;
+    bool Contains(const MouseState& mouse) const override;    // while shown, anywhere
+    void OnEvent(int event, const MouseState& mouse) override;    // Show hides every sibling screen first
 
     void Show();                            // what buttons bind to switch screens
-    void Hide();
+    void Hide();                            // hides the screen
 };
 
 } // namespace GUI

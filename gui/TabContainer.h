@@ -15,8 +15,8 @@ class CTabScreen;
 class CTabContainer : public IBaseWidget
 {
 public:
-    CTabContainer(int x, int y, int width, int height);
-    ~CTabContainer() override;
+    CTabContainer(int x, int y, int width, int height);    // no page yet
+    ~CTabContainer() override;              // deletes the pages not shown, which are not children
 
     void AddTab(CTabScreen* page);          // takes ownership; the first page added is shown
     void SelectTab(unsigned short index);   // an index past the last page does nothing

@@ -1,10 +1,16 @@
 #pragma once
 
+// Index of this file:
+//   CTabHeader  - the class
+//   Definitions - its members, defined here as a template's are
+
 #include "gui/ActionButton.h"
 #include "gui/WidgetEvent.h"
 
 namespace GUI
 {
+
+//------------------------------------------------------------------ CTabHeader
 
 // The header button of one tab page. Headers of pages not shown swap
 // between their inactive textures under the pointer; the shown page's header
@@ -17,12 +23,15 @@ public:
     CTabHeader(int x, int y, int width, int height, const char* activeTexture, const char* inactiveTexture,
                const char* inactiveOverTexture, const F& action);
 
+    // keeps the active texture under the pointer; a click activates
     void OnEvent(int event, const MouseState& mouse) override;
     void Activate();                        // this header active, its sibling headers inactive
 
     CResourceHandle<CTextureObject> m_activeTexture;    // shown while its page is shown
     bool                            m_inactive;         // its page is not the one shown
 };
+
+//------------------------------------------------------------------ Definitions
 
 template <typename F>
 CTabHeader<F>::CTabHeader(int x, int y, int width, int height, const char* activeTexture,

@@ -12,9 +12,9 @@ namespace GUI
 class CTabScreen : public IBaseWidget
 {
 public:
-    explicit CTabScreen(const std::string& title);
+    explicit CTabScreen(const std::string& title);    // edges 0 until the container places it
 
-    bool Draw() override;
+    bool Draw() override;                   // the grey panel with its outline
 
     std::string m_title;                    // the caption of the page's header
 };

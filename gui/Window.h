@@ -9,7 +9,7 @@ namespace GUI
 class CWindow : public IBaseWidget
 {
 public:
-    CWindow(int x, int y, int width, int height) : IBaseWidget(x, y, width, height) {}
+    CWindow(int x, int y, int width, int height) : IBaseWidget(x, y, width, height) {}    // visible
 };
 
 } // namespace GUI

@@ -17,6 +17,7 @@ namespace Keyboard
 
 //------------------------------------------------------------------ KeyMode
 
+// When a bound key fires, judged once per key pass.
 enum KeyMode
 {
     Pressed  = 0,                           // the pass that first sees the key down
@@ -42,18 +43,21 @@ enum Modifiers
 class CKeyMap
 {
 public:
+    // A binding's action, whatever its callable's type.
     class IBaseActionWrapper
     {
     public:
-        virtual ~IBaseActionWrapper() {}
-        virtual void Invoke() = 0;
+        virtual ~IBaseActionWrapper() {}    // owned by its key map
+        virtual void Invoke() = 0;          // queues the action as a task
     };
 
+    // The wrapper of one callable type.
     template <typename F>
     class CActionWrapper : public IBaseActionWrapper
     {
     public:
-        explicit CActionWrapper(const F& action) : m_action(action) {}
+        explicit CActionWrapper(const F& action) : m_action(action) {}    // action copied
+        // A one-shot task at the front of the run queue, with a copy of the action.
         void Invoke() override
         {
             Tasks::Queue<Tasks::CTask<Tasks::Starters::Immediate, Tasks::Flushers::Once, F>>(m_action);
@@ -63,6 +67,7 @@ public:
         F m_action;                         // copied into every task it queues
     };
 
+    // One key, when it fires, and what it does then.
     struct Binding
     {
         std::uint16_t       key;            // engine key code
@@ -71,12 +76,13 @@ public:
         std::uint32_t       modifiers = AnyModifiers;   // the Modifiers held, exactly, for it to fire
     };
 
-    CKeyMap() {}
-    ~CKeyMap();
+    CKeyMap() {}                            // no binding
+    ~CKeyMap();                             // deletes the bindings' actions
     CKeyMap(const CKeyMap&) = delete;
     CKeyMap& operator=(const CKeyMap&) = delete;
 
     void AddBinding(const Binding& binding);    // takes ownership of the action
+    // Binds the key to a copy of action, fired in mode (a KeyMode) with exactly these modifiers.
     template <typename F>
     void BindKey(std::uint16_t key, const F& action, std::uint32_t mode, std::uint32_t modifiers = AnyModifiers);
 

@@ -1,6 +1,7 @@
 #include "input/Keyboard.h"
 
 #include <bitset>
+#include <cassert>
 #include <deque>
 
 #include "engine/KeyCodes.h"
@@ -99,6 +100,7 @@ void ProcessKeys()
 
 void PushKeyMap(CKeyMap* map)
 {
+    assert(map);
     g_keyMaps.push_back(map);
 }
 

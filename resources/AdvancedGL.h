@@ -17,7 +17,7 @@ extern PFNGLDELETEBUFFERSARBPROC g_glDeleteBuffersARB;  // likewise
 // 1 when the swap interval was set (to 1 if g_vsync is non-zero, else 0);
 // 0 when the display reports no swap control.
 int  InitAdvancedGL();
-void ShutdownAdvancedGL();
+void ShutdownAdvancedGL();                  // frees the marker mesh; before the context goes
 
 bool IsExtensionSupported(const char* name);                // a whole word of GL_EXTENSIONS
 bool IsExtensionInList(const char* list, const char* name); // a whole word of a space-separated list

@@ -15,11 +15,12 @@ class CFile;
 const std::uint8_t kMeshHasVertices = 1;    // CMeshData::flags: a vertex list was read
 const std::uint8_t kMeshHasNormals  = 2;    // CMeshData::flags: normals were computed
 
+// The arrays of one mesh, owned.
 class CMeshData
 {
 public:
-    CMeshData();
-    ~CMeshData();
+    CMeshData();                            // empty: null arrays, counts and flags 0
+    ~CMeshData();                           // frees the arrays
     CMeshData(const CMeshData&) = delete;
     CMeshData& operator=(const CMeshData&) = delete;
 
@@ -40,14 +41,16 @@ public:
 
 // ---- Options -----------------------------------------------------------------
 
+// How a mesh is handed to OpenGL.
 enum MeshMode : std::uint32_t
 {
-    MeshDisplayList   = 0,
+    MeshDisplayList   = 0,                  // compiled into a display list
     MeshVertexBuffers = 1,                  // needs GL_ARB_vertex_buffer_object, else client arrays
-    MeshClientArrays  = 2,
+    MeshClientArrays  = 2,                  // drawn from the arrays in memory at every frame
     MeshImmediate     = 3                   // any value above 2 means the same
 };
 
+// What the resource manager's mesh loader is given.
 struct MeshOptions
 {
     std::uint32_t mode = MeshDisplayList;   // a MeshMode
@@ -60,10 +63,10 @@ struct MeshOptions
 class CMeshObject
 {
 public:
-    using DrawRoutine = void (*)(const CMeshObject& mesh);
+    using DrawRoutine = void (*)(const CMeshObject& mesh);    // one of the Draw routines below
 
-    CMeshObject();
-    ~CMeshObject();
+    CMeshObject();                          // not created; Draw does nothing
+    ~CMeshObject();                         // frees its list or buffers; needs the context
     CMeshObject(const CMeshObject&) = delete;
     CMeshObject& operator=(const CMeshObject&) = delete;
 
@@ -71,8 +74,8 @@ public:
     void Draw() const;                          // nothing before Create
 
     static void DrawList(const CMeshObject& mesh);      // the list, then the marker mesh
-    static void DrawBuffers(const CMeshObject& mesh);
-    static void DrawArrays(const CMeshObject& mesh);
+    static void DrawBuffers(const CMeshObject& mesh);    // from the vertex and index buffers
+    static void DrawArrays(const CMeshObject& mesh);    // from the client arrays
     static void DrawImmediate(const CMeshObject& mesh); // positions only, no normals
 
     DrawRoutine   m_draw;                   // chosen by Create; null before

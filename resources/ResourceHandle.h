@@ -1,6 +1,14 @@
 #pragma once
 
+// Index of this file:
+//   CResourceHandle - the class
+//   Definitions     - its members, defined here as a template's are
+
+#include <cassert>
+
 #include "resources/ResourceManager.h"
+
+//------------------------------------------------------------------ CResourceHandle
 
 // A counted reference to one object of the resource manager. Handles are
 // assigned, never copied: an assignment moves this handle's reference over
@@ -9,11 +17,12 @@ template <typename T>
 class CResourceHandle
 {
 public:
-    CResourceHandle() : m_resource(nullptr), m_position() {}
-    ~CResourceHandle();
+    CResourceHandle() : m_resource(nullptr), m_position() {}    // empty
+    ~CResourceHandle();                     // gives its reference back to the manager
     CResourceHandle(const CResourceHandle&) = delete;
-    CResourceHandle& operator=(const CResourceHandle& other);
+    CResourceHandle& operator=(const CResourceHandle& other);    // shares other's entry; see below
 
+    // Gives up the entry held, then refers to the file's object, loading it once; empty on failure.
     template <typename Options>
     void Load(const char* fileName, const Options& options);
 
@@ -21,9 +30,12 @@ public:
     CResourceManager::Position  m_position; // the manager's entry; meaningful only with m_resource
 };
 
+//------------------------------------------------------------------ Definitions
+
 template <typename T>
 CResourceHandle<T>::~CResourceHandle()
 {
+    assert(!m_resource || CResourceManager::Instance());
     if (m_resource)
         CResourceManager::Instance()->ReleaseResource(m_position);
 }

@@ -1,21 +1,32 @@
 #pragma once
 
+// Index of this file:
+//   IResourceLoader        - what the manager calls
+//   IDerivedResourceLoader - the loader of one object type, from its data reader
+
 #include <type_traits>
+#include <typeinfo>
 
 #include "engine/Log.h"
 #include "resources/File.h"
+
+//------------------------------------------------------------------ IResourceLoader
 
 // Builds one kind of object from an open file. The manager picks the loader
 // by the file's extension and owns it.
 class IResourceLoader
 {
 public:
-    virtual ~IResourceLoader() = default;
+    virtual ~IResourceLoader() = default;   // loaders are owned by the manager
 
     // The options point to the Options type of the derived loader; the
     // result is a new object of its Object type, or null.
     virtual void* Load(CFile& file, const void* options) = 0;
+
+    virtual const std::type_info& ObjectType() const = 0;  // the type of what Load builds
 };
+
+//------------------------------------------------------------------ IDerivedResourceLoader
 
 // The part of an object that a data reader fills: the object itself when it
 // derives from its data (textures), its m_data member otherwise (meshes).
@@ -34,11 +45,13 @@ template <typename Object, typename Data, typename Options>
 class IDerivedResourceLoader : public IResourceLoader
 {
 public:
-    using ReadData = bool (*)(CFile&, Data&);
+    using ReadData = bool (*)(CFile&, Data&);    // a decoder: false when the bytes are not a valid file
 
-    explicit IDerivedResourceLoader(ReadData readData) : m_readData(readData) {}
+    explicit IDerivedResourceLoader(ReadData readData) : m_readData(readData) {}    // readData decodes the files
 
+    // decodes, then Object::Create; null with a log line on failure
     void* Load(CFile& file, const void* options) override;
+    const std::type_info& ObjectType() const override { return typeid(Object); }   // Object
 
 private:
     ReadData m_readData;                    // decodes the file's bytes into the Data part

@@ -1,5 +1,10 @@
 #pragma once
 
+// Index of this file:
+//   CResourceManager - the class
+//   Definitions      - its template members
+
+#include <cassert>
 #include <cstring>
 #include <map>
 #include <string>
@@ -10,26 +15,32 @@
 #include "resources/ResourceLoader.h"
 #include "resources/ResourceWrapper.h"
 
+//------------------------------------------------------------------ CResourceManager
+
 // Loads each file once, by its name, through the loader of its extension,
 // and keeps the object while handles count references to it. Users hold
 // CResourceHandle (resources/ResourceHandle.h), not the manager's entries.
 class CResourceManager : public ISingleton<CResourceManager>
 {
 public:
-    using ResourceMap = std::map<std::string, IBaseResourceWrapper*>;
-    using Position = ResourceMap::iterator;
+    using ResourceMap = std::map<std::string, IBaseResourceWrapper*>;    // the entries by file name
+    using Position = ResourceMap::iterator; // an entry, as handles keep it
 
-    CResourceManager();
-    ~CResourceManager() override;
+    CResourceManager();                     // the loaders of "tga" and "3ds" registered
+    ~CResourceManager() override;           // logs and deletes the entries left over, then the loaders
     CResourceManager(const CResourceManager&) = delete;
     CResourceManager& operator=(const CResourceManager&) = delete;
 
+    // takes ownership; the first of an extension stays
     void RegisterLoader(const char* extension, IResourceLoader* loader);
+    // The file's entry, with one more reference to it; the file is loaded on
+    // first use. False with a log line when it cannot be.
     template <typename T, typename Options>
     bool GetResource(const char* fileName, const Options& options, Position& position);
+    // The object of an entry got from GetResource<T>.
     template <typename T>
     void LookupResource(Position& position, T*& object);
-    void ReleaseResource(Position position);
+    void ReleaseResource(Position position);    // one reference less; the last one frees the object
 
 private:
     IResourceLoader* FindLoader(const std::string& fileName) const;
@@ -37,6 +48,8 @@ private:
     ResourceMap                             m_resources;  // by file name, bytewise; wrappers owned
     std::map<std::string, IResourceLoader*> m_loaders;    // by extension, bytewise; loaders owned
 };
+
+//------------------------------------------------------------------ Definitions
 
 // The object's type must be the one that the extension's loader builds:
 // textures through "tga" names, meshes through "3ds" names.
@@ -64,6 +77,7 @@ bool CResourceManager::GetResource(const char* fileName, const Options& options,
         return false;
     }
 
+    assert(loader->ObjectType() == typeid(T));
     CFile file;
     if (!file.Open(name))
     {
@@ -97,5 +111,6 @@ void CResourceManager::LookupResource(Position& position, T*& object)
     if (found == m_resources.end())
         return;
     position = found;
+    assert(dynamic_cast<IDerivedResourceWrapper<T>*>(found->second));
     object = static_cast<IDerivedResourceWrapper<T>*>(found->second)->m_object;
 }

@@ -7,12 +7,12 @@
 class IBaseResourceWrapper
 {
 public:
-    IBaseResourceWrapper() : m_refCount(1) {}
-    virtual ~IBaseResourceWrapper() = default;
+    IBaseResourceWrapper() : m_refCount(1) {}    // the first reference, its loader's caller's
+    virtual ~IBaseResourceWrapper() = default;    // the derived wrapper deletes the object
     IBaseResourceWrapper(const IBaseResourceWrapper&) = delete;
     IBaseResourceWrapper& operator=(const IBaseResourceWrapper&) = delete;
 
-    void AddReference();
+    void AddReference();                    // one more handle refers to the entry
     bool DropReference();                   // true when the last reference went
 
     std::uint16_t m_refCount;               // references handed out for this entry
@@ -33,12 +33,13 @@ inline bool IBaseResourceWrapper::DropReference()
     return --m_refCount == 0;
 }
 
+// The entry of one object of type T.
 template <typename T>
 class IDerivedResourceWrapper : public IBaseResourceWrapper
 {
 public:
-    explicit IDerivedResourceWrapper(T* object) : m_object(object) {}
-    ~IDerivedResourceWrapper() override { delete m_object; }
+    explicit IDerivedResourceWrapper(T* object) : m_object(object) {}    // takes ownership
+    ~IDerivedResourceWrapper() override { delete m_object; }    // deletes the object
 
     T* m_object;                            // the loaded object, owned
 };

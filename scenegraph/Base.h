@@ -11,16 +11,16 @@ namespace Scenegraph
 class IBase
 {
 public:
-    IBase();
-    virtual ~IBase();
+    IBase();                                // no children
+    virtual ~IBase();                       // deletes the children
     IBase(const IBase&) = delete;
     IBase& operator=(const IBase&) = delete;
 
     virtual void  Update(double elapsed);   // seconds since the last step
-    virtual void  Prepare();
+    virtual void  Prepare();                // the drawing steps, in this order; empty here
     virtual void  Render();
     virtual void  Finish();
-    virtual float Distance() const;
+    virtual float Distance() const;         // from the camera, for sorting; 0 here
 
     void AddChild(IBase* child);            // takes ownership
     void UpdateTree(double elapsed);        // this node first, then each child, depth first

@@ -11,11 +11,13 @@ namespace Scenegraph
 class CCamera : public IBase
 {
 public:
-    CCamera();
-    ~CCamera() override;
+    CCamera();                              // perspective, 90 degrees, 4:3, looking from x 30 at the origin
+    ~CCamera() override;                    // nothing of its own to free
 
+    // Places the camera and sets the view; false when the view matrix cannot be inverted.
     bool LookAt(float eyeX, float eyeY, float eyeZ, float centerX, float centerY, float centerZ, float upX,
                 float upY, float upZ);
+    // the box, and orthographic from now on
     void SetOrthographic(float width, float height, float nearPlane, float farPlane);
 
     float m_fov;                            // degrees, vertical

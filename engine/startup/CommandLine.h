@@ -8,12 +8,13 @@
 // answered on the terminal before any log or window is opened.
 enum class CommandLineAction
 {
-    Play,
-    ShowHelp,
-    ShowVersion,
-    Refuse
+    Play,                                   // open the window and play, or review FILE
+    ShowHelp,                               // --help: the usage on standard output
+    ShowVersion,                            // --version: the version on standard output
+    Refuse                                  // an unknown option or a second FILE
 };
 
+// The command line, read.
 struct CommandLine
 {
     CommandLineAction action;               // what the program does next

@@ -4,4 +4,4 @@
 // only when something can have changed it, at most at the display's rate.
 
 void StartFrames();                         // once the window is open, before the first frame
-void RenderFrame();
+void RenderFrame();                         // the frame task's one run

@@ -1,5 +1,6 @@
 #include "game/rules/Deck.h"
 
+#include <cassert>
 #include <cstdint>
 #include <utility>
 
@@ -64,6 +65,7 @@ void CDeck::Shuffle()
 
 int CDeck::Take()
 {
+    assert(!m_drawPile.empty());
     const int card = m_drawPile.back();
     m_drawPile.pop_back();
     if (m_drawPile.empty())

@@ -11,13 +11,13 @@ typedef unsigned (*ShuffleClock)();
 class CDeck
 {
 public:
-    explicit CDeck(ShuffleClock clock);
+    explicit CDeck(ShuffleClock clock);     // empty piles; clock seeds the shuffles
 
-    void Reset();
-    void Shuffle();
-    int  Take();
-    void Discard(int card);
-    void Refill();
+    void Reset();                           // all 24 cards on the draw pile in order, the discard pile empty
+    void Shuffle();                         // shuffles the draw pile, seeded as below
+    int  Take();                            // the top card; the pile must not be empty
+    void Discard(int card);                 // onto the discard pile
+    void Refill();                          // the discard pile under the draw pile
     // The next shuffle takes this seed instead of the clock's, once: a game
     // replayed from its record deals exactly as it was dealt.
     void SeedNextShuffle(unsigned seed);

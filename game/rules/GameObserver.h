@@ -22,7 +22,7 @@
 class IGameObserver
 {
 public:
-    virtual ~IGameObserver() {}
+    virtual ~IGameObserver() {}             // the game does not own its observer
 
     // The status line's new text: a refusal message, or "" when an action goes ahead.
     virtual void OnStatus(const std::string& text) = 0;

@@ -11,13 +11,15 @@
 
 //------------------------------------------------------------------ GameAction
 
+// The three actions of a turn.
 enum ActionKind
 {
     PlayAction,                             // the card in m_slot
     DrawAction,                             // a card into the lowest empty slot
-    SkipAction
+    SkipAction                              // the turn given up
 };
 
+// One action as a record keeps it, with the shuffle it caused.
 struct GameAction
 {
     PlayerID   m_side;                      // who acted; always the side to move
@@ -27,6 +29,7 @@ struct GameAction
     unsigned   m_seed;                      // that shuffle's seed; 0 when m_shuffled is false
 };
 
+// Every field equal: the same action with the same shuffle.
 inline bool operator==(const GameAction& a, const GameAction& b)
 {
     return a.m_side == b.m_side && a.m_kind == b.m_kind && a.m_slot == b.m_slot && a.m_shuffled == b.m_shuffled &&
@@ -51,4 +54,5 @@ struct GameRecord
     int                     m_resultLine;   // file line of the result when read from a file; 0 otherwise
 };
 
+// A record of a game just dealt: no action yet, not finished.
 GameRecord NewRecord(int redLevel, int whiteLevel, unsigned dealSeed);

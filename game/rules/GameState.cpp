@@ -1,5 +1,7 @@
 #include "game/rules/GameState.h"
 
+#include <cassert>
+
 #include "game/rules/Card.h"
 #include "game/rules/GameObserver.h"
 
@@ -69,6 +71,7 @@ void CGameState::NewGame()
 
 void CGameState::PlayCard(PlayerID player, int slot)
 {
+    assert((player == Red || player == White) && slot >= 0 && slot < HandSize);
     PlayerState& mover = m_players[player];
     if (m_currentController != Human && player == Red)
     {
@@ -245,6 +248,7 @@ void CGameState::MoveKing(int card)
 
 void CGameState::DealCard(PlayerID player, int card, int slot)
 {
+    assert((player == Red || player == White) && card >= 0 && card < CardCount && slot >= 0 && slot < HandSize);
     m_players[player].m_hand[slot] = card;
     m_observer->OnCardDealt(player, card, slot);
 }

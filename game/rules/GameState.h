@@ -1,5 +1,10 @@
 #pragma once
 
+// Index of this file:
+//   Board      - its size and squares
+//   KingMove   - the last card's move
+//   CGameState - one game and its actions
+
 #include <cstdint>
 #include <string>
 
@@ -8,13 +13,18 @@
 
 class IGameObserver;
 
+//------------------------------------------------------------------ Board
+
 const int BoardSize = 9;                    // squares along each side of the board
 const int CellCount = BoardSize * BoardSize;
 
+// Whether the square lies on the board.
 inline bool OnBoard(int row, int column)
 {
     return row >= 0 && row < BoardSize && column >= 0 && column < BoardSize;
 }
+
+//------------------------------------------------------------------ KingMove
 
 // The king's move by the last card played in a game.
 struct KingMove
@@ -24,6 +34,8 @@ struct KingMove
     int      m_from;                        // square the king left, row * 9 + column
     int      m_to;                          // square it reached, where the mover's stone now lies
 };
+
+//------------------------------------------------------------------ CGameState
 
 // One game of Valdmoor: the board with its shared king, the hands, knights,
 // scores and deck, and the three actions a player may take. Every action
@@ -35,27 +47,29 @@ struct KingMove
 class CGameState
 {
 public:
-    CGameState(IGameObserver* observer, ShuffleClock clock);
+    CGameState(IGameObserver* observer, ShuffleClock clock);    // no game dealt yet; call NewGame
 
     // The actions of a turn, and a new game.
-    void NewGame();
-    void PlayCard(PlayerID player, int slot);
-    void DrawCard();
-    void SkipTurn();
+    void NewGame();                         // clears the board, shuffles and deals both hands
+    void PlayCard(PlayerID player, int slot);    // slot 0..4 of the player's hand
+    void DrawCard();                        // the player to move takes a card into the lowest empty slot
+    void SkipTurn();                        // the player to move gives the turn up
 
     // The steps the actions are made of.
-    void EndTurn();
-    void UpdateMoves();
+    void EndTurn();                         // the move goes to the other side
+    void UpdateMoves();                     // the playable flags afresh; announces the end once nobody can act
+    // Each side's sum of its groups' squared sizes on the board.
     void ComputeScores(const int board[CellCount], int& red, int& white);
+    // Adds to count the stones of colour joined to the square, emptying them from m_scratch.
     void CountGroup(std::int16_t row, std::int16_t column, std::int16_t& count, int colour);
-    void MoveKing(int card);
-    void DealCard(PlayerID player, int card, int slot);
+    void MoveKing(int card);                // by the card's move, without any check
+    void DealCard(PlayerID player, int card, int slot);    // the card into slot 0..4 of the player's hand
 
     // Who moves for each side. A controller is kept across games.
     void SetController(PlayerID player, Controller controller);
-    void ResetControllers();
+    void ResetControllers();                // both sides, and the mover, back to Human
 
-    std::string ResultText() const;
+    std::string ResultText() const;         // who won, as the end question opens
     bool        IsOver() const;             // for the arena tool and tests; the screen hears OnGameOver
 
     Controller     m_controller[2];         // who moves for Red and for White

@@ -9,12 +9,13 @@
 class IGameTable
 {
 public:
-    virtual ~IGameTable() {}
+    virtual ~IGameTable() {}                // the computer player does not own its table
 
-    virtual const CGameState& Position() const = 0;
+    virtual const CGameState& Position() const = 0;    // the game as it stands, to read
     // The computer is to move here and now: its turn has not been taken
     // back, left or handed on while it thought.
     virtual bool              ComputerToMove() const = 0;
+    // The computer's action, taken on a later tick if its turn still holds.
     virtual void              QueuePlayCard(PlayerID player, int slot) = 0;
     virtual void              QueueDrawCard() = 0;
     virtual void              QueueSkipTurn() = 0;

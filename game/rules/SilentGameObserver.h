@@ -7,6 +7,7 @@
 class CSilentGameObserver : public IGameObserver
 {
 public:
+    // Every report is ignored.
     void OnStatus(const std::string&) override {}
     void OnKnightsShown() override {}
     void OnScoresChanged(int, int) override {}

@@ -170,4 +170,16 @@ TEST_F(GameStateTest, GameEndsWhenNobodyCanActWithTheResultForTheKindOfGame)
     }
 }
 
+// A slot outside the hand is the caller's mistake: the check stops the
+// program before the hand is read or written out of bounds.
+using GameStateDeathTest = GameStateTest;
+
+TEST_F(GameStateDeathTest, ASlotOutsideTheHandStopsTheProgramAtItsCheck)
+{
+    SetUpAroundKing();
+    EXPECT_DEATH(m_game.PlayCard(Red, HandSize), "slot < HandSize");
+    EXPECT_DEATH(m_game.PlayCard(Red, -1), "slot >= 0");
+    EXPECT_DEATH(m_game.DealCard(White, 3, HandSize), "slot < HandSize");
+}
+
 } // namespace

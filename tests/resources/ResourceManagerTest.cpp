@@ -167,3 +167,14 @@ TEST_F(ResourceManagerTest, MeshesLoadThroughThe3dsLoader)
     EXPECT_EQ(GeneralLog(), empty + " loaded succesfully.\nError: Couldn't load resource data from " + text +
                                 "\nError: " + text + " could not be created.\n");
 }
+
+// The extension chooses the loader, so a handle of another type would take
+// a texture for a mesh: the check stops the program before anything is read.
+using ResourceManagerDeathTest = ResourceManagerTest;
+
+TEST_F(ResourceManagerDeathTest, AHandleOfAnotherTypeThanItsExtensionBuildsStopsAtTheCheck)
+{
+    const std::string picture = Picture("picture.tga");
+    CResourceHandle<CMeshObject> mesh;
+    EXPECT_DEATH(mesh.Load(picture.c_str(), MeshOptions{}), "ObjectType.. == typeid.T.");
+}
