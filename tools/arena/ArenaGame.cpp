@@ -8,6 +8,7 @@
 #include "game/rules/Card.h"
 #include "game/rules/SilentGameObserver.h"
 #include "game/rules/GameState.h"
+#include "game/rules/Replay.h"
 
 namespace
 {
@@ -74,30 +75,29 @@ int LowestEmptySlot(const PlayerState& player)
     return -1;
 }
 
-// Makes the side's decided action in the game and, with a trace, writes its
-// line: the drawn card is the one that lands in the lowest empty slot.
-void Apply(CGameState& state, PlayerID player, const Decision& decision, std::ostream* trace, int move)
+// Makes the side's decided action in the game, as the window's games make
+// theirs, adds it to the record and, with a trace, writes its line: the
+// drawn card is the one that lands in the lowest empty slot.
+void Apply(CGameState& state, PlayerID player, const Decision& decision, GameRecord& record, std::ostream* trace,
+           int move)
 {
     const int drawSlot = LowestEmptySlot(state.m_players[player]);
-    if (decision.m_kind == Decision::Play)
-    {
-        const int card = state.m_players[player].m_hand[decision.m_slot];
-        state.PlayCard(player, decision.m_slot);
-        if (trace)
-            *trace << move << ' ' << SideName(player) << " play " << decision.m_slot + 1 << ' ' << card << '\n';
-    }
-    else if (decision.m_kind == Decision::Draw)
-    {
-        state.DrawCard();
-        if (trace && drawSlot >= 0)
-            *trace << move << ' ' << SideName(player) << " draw " << state.m_players[player].m_hand[drawSlot] << '\n';
-    }
+    const int card = decision.m_kind == Decision::Play ? state.m_players[player].m_hand[decision.m_slot] : NoCard;
+    const ActionKind kinds[] = {PlayAction, DrawAction, SkipAction};
+    GameAction action{player, kinds[decision.m_kind], decision.m_kind == Decision::Play ? decision.m_slot : -1,
+                      false, 0};
+    if (!TakeAction(state, action))
+        return;
+    record.m_actions.push_back(action);
+    if (!trace)
+        return;
+    *trace << move << ' ' << SideName(player);
+    if (action.m_kind == PlayAction)
+        *trace << " play " << action.m_slot + 1 << ' ' << card << '\n';
+    else if (action.m_kind == DrawAction)
+        *trace << " draw " << state.m_players[player].m_hand[drawSlot] << '\n';
     else
-    {
-        state.SkipTurn();
-        if (trace)
-            *trace << move << ' ' << SideName(player) << " skip\n";
-    }
+        *trace << " skip\n";
 }
 
 } // namespace
@@ -113,6 +113,7 @@ bool PlayArenaGame(int redLevel, int whiteLevel, std::uint32_t seed, bool trace,
     game.m_decisions[White].clear();
 
     state.NewGame();
+    game.m_record = NewRecord(redLevel, whiteLevel, state.m_deck.m_lastSeed);
     for (int move = 1; !state.IsOver(); ++move)
     {
         const PlayerID player = state.m_current;
@@ -122,7 +123,7 @@ bool PlayArenaGame(int redLevel, int whiteLevel, std::uint32_t seed, bool trace,
         const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
         game.m_decisions[player].push_back(took.count());
 
-        Apply(state, player, decision, trace ? &out : nullptr, move);
+        Apply(state, player, decision, game.m_record, trace ? &out : nullptr, move);
         if (!observer.m_status.empty())
         {
             error = std::string("move ") + std::to_string(move) + " of " + SideName(player) +
@@ -133,6 +134,9 @@ bool PlayArenaGame(int redLevel, int whiteLevel, std::uint32_t seed, bool trace,
 
     game.m_score[Red] = state.m_players[Red].m_score;
     game.m_score[White] = state.m_players[White].m_score;
+    game.m_record.m_finished = true;
+    game.m_record.m_scores[Red] = game.m_score[Red];
+    game.m_record.m_scores[White] = game.m_score[White];
     if (trace)
         out << "end " << game.m_score[Red] << ' ' << game.m_score[White] << '\n';
     return true;

@@ -1,11 +1,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "game/rules/Player.h"
+#include "game/rules/RecordFormat.h"
 #include "tools/arena/ArenaGame.h"
 #include "tools/arena/ArenaOptions.h"
 
@@ -39,6 +41,17 @@ void PrintSide(const char* name, int level, SideTotals& side, int games)
                 Percentile(side.m_decisions, 0.99), maximum);
 }
 
+bool WriteRecord(const std::string& folder, std::uint32_t seed, const GameRecord& record, std::string& error)
+{
+    const std::string path = folder + "/" + std::to_string(seed) + ".record";
+    std::ofstream file(path, std::ios::binary);
+    file << RecordText(record);
+    file.close();
+    if (!file)
+        error = "cannot write " + path;
+    return static_cast<bool>(file);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -65,6 +78,11 @@ int main(int argc, char** argv)
         {
             std::cout.flush();
             std::fprintf(stderr, "valdmoor-arena: game with seed %u: %s\n", seed, error.c_str());
+            return 1;
+        }
+        if (!options.m_records.empty() && !WriteRecord(options.m_records, seed, game.m_record, error))
+        {
+            std::fprintf(stderr, "valdmoor-arena: %s\n", error.c_str());
             return 1;
         }
         const int red = game.m_score[Red];

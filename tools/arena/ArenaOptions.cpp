@@ -6,6 +6,7 @@
 
 const char* const g_arenaUsage =
     "Usage: valdmoor-arena --red LEVEL --white LEVEL --seed S [--games N] [--trace]\n"
+    "                      [--records DIR]\n"
     "\n"
     "Plays complete games of Valdmoor between two computer players, with no\n"
     "window, and prints a table of the results.\n"
@@ -26,6 +27,8 @@ const char* const g_arenaUsage =
     "                   <n> <Red|White> draw <card>\n"
     "                   <n> <Red|White> skip\n"
     "                 then a last line: end <Red score> <White score>.\n"
+    "  --records DIR  write each game to DIR/<seed>.record, a game record that\n"
+    "                 `valdmoor FILE` opens for review (docs/game-record.md).\n"
     "  --help         print this text and exit.\n"
     "\n"
     "The table gives, per side, its level, wins, draws and losses, average\n"
@@ -99,7 +102,7 @@ bool ParseValue(const std::string& name, const char* value, ArenaOptions& option
 
 bool ParseArenaOptions(int argc, const char* const* argv, ArenaOptions& options, std::string& error)
 {
-    options = ArenaOptions{ 0, 0, 0, 1, false, false };
+    options = ArenaOptions{ 0, 0, 0, 1, false, false, "" };
     bool seedGiven = false;
     for (int i = 1; i < argc; ++i)
     {
@@ -114,7 +117,12 @@ bool ParseArenaOptions(int argc, const char* const* argv, ArenaOptions& options,
             options.m_trace = true;
             continue;
         }
-        if (name != "--red" && name != "--white" && name != "--seed" && name != "--games")
+        if (name == "--records" && i + 1 < argc)
+        {
+            options.m_records = argv[++i];
+            continue;
+        }
+        if (name != "--red" && name != "--white" && name != "--seed" && name != "--games" && name != "--records")
         {
             error = "unknown argument '" + name + "'";
             return false;

@@ -12,6 +12,7 @@ struct ArenaOptions
     int           m_games;                  // games to play, at least 1
     bool          m_trace;                  // print every action of every game
     bool          m_help;                   // print the usage and play nothing
+    std::string   m_records;                // folder each game's record is written to; "" writes none
 };
 
 extern const char* const g_arenaUsage;      // what --help prints
