@@ -8,18 +8,18 @@
 #include "game/Settings.h"
 #include "game/Valdmoor.h"
 
+// The levels fill the column from the top, one a row, level 1 in row 0;
+// "Back" keeps the bottom row, added first as the menu has always had it.
 CSinglePlayerMenu::CSinglePlayerMenu(GUI::CScreen* menu, CValdmoor* game) : CBackScreen(menu), m_game(game)
 {
+    const char* const captions[] = {"Easy", "Medium", "Hard", "Expert"};
     AddDecoration(this);
-    AddMenuButton(this, 10, 30, "Back", Functor0<GUI::CScreen>(menu, &GUI::CScreen::Show));
-    AddMenuButton(this, 10, 170, "Easy", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 1));
-    AddMenuButton(this, 10, 135, "Medium", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 2));
-    AddMenuButton(this, 10, 100, "Hard", Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, 3));
-    AddMenuButton(this, 10, 65, "Expert",
-                  Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, ExpertLevel));
-    const int buttonY[] = {170, 135, 100, 65};
+    AddMenuButton(this, kMenuColumnX, MenuRowY(kMenuRows - 1), "Back", Functor0<GUI::CScreen>(menu, &GUI::CScreen::Show));
     for (int level = 1; level <= ExpertLevel; ++level)
-        AddChild(new CResultsLabel(kResultsX, buttonY[level - 1] + kResultsRise, &game->m_match, level));
+        AddMenuButton(this, kMenuColumnX, MenuRowY(level - 1), captions[level - 1],
+                      Closure1<CSinglePlayerMenu, int>(this, &CSinglePlayerMenu::StartGame, level));
+    for (int level = 1; level <= ExpertLevel; ++level)
+        AddChild(new CResultsLabel(kResultsX, MenuRowY(level - 1) + kResultsRise, &game->m_match, level));
 }
 
 // The level is remembered at once: a game may end the program in any way.
