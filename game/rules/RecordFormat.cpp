@@ -197,19 +197,18 @@ std::string RecordText(const GameRecord& record)
     text += SeatText(White, record.m_levels[White]) + "\n";
     text += "deal " + std::to_string(record.m_dealSeed) + "\n";
     for (const GameAction& action : record.m_actions)
-    {
-        text += SideName(action.m_side);
-        if (action.m_kind == PlayAction)
-            text += " play " + std::to_string(action.m_slot + 1);
-        else if (action.m_kind == DrawAction)
-            text += action.m_shuffled ? " draw shuffle " + std::to_string(action.m_seed) : std::string(" draw");
-        else
-            text += " skip";
-        text += "\n";
-    }
+        text += ActionWords(action) + (action.m_shuffled ? " shuffle " + std::to_string(action.m_seed) : "") + "\n";
     if (record.m_finished)
         text += "result " + std::to_string(record.m_scores[Red]) + " " + std::to_string(record.m_scores[White]) + "\n";
     return text;
+}
+
+std::string ActionWords(const GameAction& action)
+{
+    const std::string side = SideName(action.m_side);
+    if (action.m_kind == PlayAction)
+        return side + " play " + std::to_string(action.m_slot + 1);
+    return side + (action.m_kind == DrawAction ? " draw" : " skip");
 }
 
 bool ParseRecord(const std::string& text, GameRecord& record, RecordError& error)

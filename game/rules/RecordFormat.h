@@ -20,6 +20,8 @@ struct RecordError
 };
 
 std::string RecordText(const GameRecord& record);
+// An action's line without a shuffle's seed, as in "red play 3" or "white draw".
+std::string ActionWords(const GameAction& action);
 
 // Reads the text; on a mistake returns false with the first line at fault.
 // Only the form is checked here: whether the actions are legal is for Replay.

@@ -13,19 +13,6 @@ unsigned NoClock()
     return 0;
 }
 
-const char* SideName(PlayerID side)
-{
-    return side == Red ? "red" : "white";
-}
-
-std::string Describe(const GameAction& action)
-{
-    std::string text = SideName(action.m_side);
-    if (action.m_kind == PlayAction)
-        return text + " play " + std::to_string(action.m_slot + 1);
-    return text + (action.m_kind == DrawAction ? " draw" : " skip");
-}
-
 // Every action the rules accept passes the move to the other side; a refused
 // one leaves it where it was. A card played for the side not to move is the
 // rules' to refuse, with their own message; a draw or skip names no side to them.
@@ -68,7 +55,7 @@ bool Replay(const GameRecord& record, std::size_t count, CGameState& game, Recor
         const unsigned shuffles = game.m_deck.m_shuffles;
         if (!Apply(game, action))
         {
-            error = {line, "\"" + Describe(action) + "\" is against the rules here (" +
+            error = {line, "\"" + ActionWords(action) + "\" is against the rules here (" +
                                (action.m_side == game.m_current ? "the rules refuse it" : "it is not that side's turn") +
                                ")"};
             return false;

@@ -52,6 +52,16 @@ GameRecord PlayWholeGame(unsigned number, CGameState& game)
     return record;
 }
 
+// A record that must be refused, at the line and for the cause given.
+struct FaultyRecord
+{
+    std::string text;
+    int         line;
+    std::string cause;
+};
+
+const std::string head = "valdmoor-record 1\nred person\nwhite person\ndeal 5\n";
+
 TEST(RecordFormat, WritesEveryKindOfLineAndReadsThemBack)
 {
     GameRecord record = NewRecord(PersonLevel, 3, 1733592000u);
@@ -98,13 +108,7 @@ TEST(Replay, TwoHundredGamesReplayFromTheirTextToTheSamePositionAndScores)
 
 TEST(RecordFormat, AFaultyRecordIsRefusedAtItsLineWithItsCause)
 {
-    const std::string head = "valdmoor-record 1\nred person\nwhite person\ndeal 5\n";
-    const struct
-    {
-        std::string text;
-        int         line;
-        std::string cause;
-    } cases[] = {
+    const FaultyRecord cases[] = {
         {"", 1, "the record ends before the version line"},
         {"valdmoor-record 1\nred person\n", 3, "the record ends before White's seat"},
         {"PK\x03\x04", 1, "not text (a byte that no record holds)"},
@@ -133,13 +137,7 @@ TEST(RecordFormat, AFaultyRecordIsRefusedAtItsLineWithItsCause)
 // The form is sound in all of them; the rules find the fault.
 TEST(Replay, AnActionTheRulesRefuseIsNamedAtItsLine)
 {
-    const std::string head = "valdmoor-record 1\nred person\nwhite person\ndeal 5\n";
-    const struct
-    {
-        std::string text;
-        int         line;
-        std::string cause;
-    } cases[] = {
+    const FaultyRecord cases[] = {
         {head + "white draw\n", 5, "\"white draw\" is against the rules here (it is not that side's turn)"},
         {head + "red play 1\nred play 2\n", 6, "\"red play 2\" is against the rules here (it is not that side's turn)"},
         {head + "red skip\n", 5, "\"red skip\" is against the rules here (the rules refuse it)"},
