@@ -5,9 +5,9 @@
 #include "gui/WidgetEvent.h"
 #include "input/Keyboard.h"
 
-CBackScreen::CBackScreen(GUI::CScreen* back)
+CBackScreen::CBackScreen(GUI::CScreen* back) : m_back(back), m_return(back)
 {
-    m_keyMap.BindKey(Keys::Escape, Functor0<GUI::CScreen>(back, &GUI::CScreen::Show), Input::Keyboard::Pressed);
+    m_keyMap.BindKey(Keys::Escape, Functor0<CBackScreen>(this, &CBackScreen::GoBack), Input::Keyboard::Pressed);
 }
 
 // The map goes on only after the screen shown before has been hidden, since
@@ -20,4 +20,17 @@ void CBackScreen::OnEvent(int event, const GUI::MouseState& mouse)
     GUI::CScreen::OnEvent(event, mouse);
     if (event == GUI::Show && !wasVisible)
         Input::Keyboard::PushKeyMap(&m_keyMap);
+}
+
+void CBackScreen::ShowOver(GUI::CScreen* from)
+{
+    m_return = from;
+    Show();
+}
+
+void CBackScreen::GoBack()
+{
+    GUI::CScreen* target = m_return;
+    m_return = m_back;
+    target->Show();
 }

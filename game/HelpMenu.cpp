@@ -132,7 +132,7 @@ CHelpMenu::CHelpMenu(GUI::CScreen* menu) : CBackScreen(menu)
     tabs->AddTab(basics);
     tabs->AddTab(knights);
     tabs->AddTab(scoring);
-    AddBackButton(this, Functor0<GUI::CScreen>(menu, &GUI::CScreen::Show));
+    AddBackButton(this, Functor0<CBackScreen>(this, &CBackScreen::GoBack));
 
     AddText(basics, kTextLeft, kBasicsBottoms[0], kWideTextRoom, kFirstLineTop, kB1);
     AddText(basics, kTextLeft, kBasicsBottoms[1], kWideTextRoom, kCardsTop, kB2);

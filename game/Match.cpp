@@ -6,6 +6,7 @@
 #include "engine/Time.h"
 #include "engine/TimedTask.h"
 #include "game/GameArchive.h"
+#include "game/TableWords.h"
 #include "game/rules/Replay.h"
 
 namespace
@@ -32,7 +33,7 @@ class CRulesReports : public IGameObserver
 public:
     CRulesReports(CMatch* match, IGameObserver* view) : m_match(match), m_view(view) {}
 
-    void OnStatus(const std::string& text) override { m_view->OnStatus(text); }
+    void OnStatus(const std::string& text) override { m_match->ReportStatus(text); }
     void OnKnightsShown() override { m_view->OnKnightsShown(); }
     void OnScoresChanged(int red, int white) override { m_view->OnScoresChanged(red, white); }
     void OnCardDealt(PlayerID player, int card, int slot) override { m_view->OnCardDealt(player, card, slot); }
@@ -54,7 +55,7 @@ CMatch::CMatch(IGameObserver* view, ShuffleClock clock)
     : m_reports(new CRulesReports(this, view)), m_state(m_reports, clock),
       m_record(NewRecord(PersonLevel, PersonLevel, 0)), m_view(view), m_archive(nullptr),
       m_ai(nullptr), m_level(PersonLevel), m_computerTurns(0), m_rebuilding(false), m_halted(false), m_reviewing(false),
-      m_reviewShown(0)
+      m_reviewShown(0), m_actionWords(nullptr)
 {
 }
 
@@ -214,9 +215,23 @@ void CMatch::Halt()
     m_halted = true;
 }
 
+void CMatch::Continue()
+{
+    if (!m_halted || m_reviewing)
+        return;
+    m_halted = false;
+    if (ComputerToMove())
+        ComputerGetsTheMove();
+}
+
 bool CMatch::Reviewing() const
 {
     return m_reviewing;
+}
+
+bool CMatch::Rebuilding() const
+{
+    return m_rebuilding;
 }
 
 bool CMatch::ComputerToMove() const
@@ -254,10 +269,16 @@ void CMatch::ComputerTurn(unsigned turn)
         m_ai->TakeTurn();
 }
 
+// A card the computer plays shows on the board; a draw or a skip is said.
 void CMatch::ComputerActs(unsigned turn, GameAction action)
 {
-    if (turn == m_computerTurns && ComputerToMove())
-        Act(action);
+    if (turn != m_computerTurns || !ComputerToMove())
+        return;
+    m_actionWords = action.m_kind == DrawAction ? ComputerDrewWords
+                    : action.m_kind == SkipAction ? ComputerSkippedWords
+                                                  : nullptr;
+    Act(action);
+    m_actionWords = nullptr;
 }
 
 void CMatch::ComputerGetsTheMove()
@@ -268,6 +289,11 @@ void CMatch::ComputerGetsTheMove()
     Tasks::Queue<Tasks::CTimedTask<Closure1<CMatch, unsigned>>>(
         Closure1<CMatch, unsigned>(this, &CMatch::ComputerTurn, m_computerTurns), ElapsedTime() + kComputerPause);
     m_view->OnComputerToMove();
+}
+
+void CMatch::ReportStatus(const std::string& text)
+{
+    m_view->OnStatus(text.empty() && m_actionWords ? m_actionWords : text);
 }
 
 void CMatch::GameEnds(const std::string& question)

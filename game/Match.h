@@ -58,8 +58,12 @@ public:
     // The screen was left: the computer's pending turn is dropped and none
     // is taken until the next game, resume or review.
     void Halt();
+    // The screen is back after the rules were read over the game: the
+    // computer takes the turn it was due, after its pause.
+    void Continue();
 
     bool Reviewing() const;
+    bool Rebuilding() const;                // the position is being replayed; its reports are no news
     bool ComputerToMove() const override;
 
     // The table the computer sits at.
@@ -78,6 +82,9 @@ public:
     // them: the move went to the computer, and nobody can act any more.
     void ComputerGetsTheMove();
     void GameEnds(const std::string& question);
+    // The rules' status text on its way to the view: the empty text of the
+    // computer's successful draw or skip becomes a sentence saying so.
+    void ReportStatus(const std::string& text);
 
     CGameState              m_state;        // the position and the rules
     GameRecord              m_record;       // the game up to the position shown (in review: the whole game)
@@ -102,4 +109,6 @@ private:
     bool                    m_reviewing;    // a record is shown for review
     std::size_t             m_reviewShown;  // in review: actions played up to the position shown
     std::string             m_heldQuestion; // the end question a rebuild held back; "" if none
+    const char*             m_actionWords;  // said for the computer's action under way; null when
+                                            // the action goes ahead in silence
 };

@@ -64,6 +64,7 @@ void BuildMenus()
     CValdmoor* game = new CValdmoor(menu);
     CSinglePlayerMenu* difficulty = new CSinglePlayerMenu(menu, game);
     CHelpMenu* help = new CHelpMenu(menu);
+    game->m_rules = help;
     GUI::CScreen* credits = new CBackScreen(menu);
 
     FillMainMenu(menu, game, help, difficulty, credits);

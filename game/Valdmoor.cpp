@@ -4,12 +4,17 @@
 
 #include <algorithm>
 
+#include "ai/ExpertSearch.h"
 #include "engine/KeyCodes.h"
 #include "engine/Task.h"
+#include "engine/TimedTask.h"
 #include "engine/Time.h"
 #include "engine/Window.h"
+#include "game/BackScreen.h"
 #include "game/ComputerPlayers.h"
 #include "game/GameArchive.h"
+#include "game/TableWords.h"
+#include "game/rules/PlayPreview.h"
 #include "gui/ButtonLook.h"
 #include "gui/ModalDialog.h"
 #include "gui/Outline.h"
@@ -84,6 +89,21 @@ const int kTurnFrameWidth = 80;
 const int kTurnFrameBottom = 50;            // 10 under the lowest card
 const int kTurnFrameTop = 415;              // 11 over the highest card
 
+// The words added round the specified picture, where it leaves room.
+const int kTurnLineY = 30;                  // between the board's bottom (60) and the status line
+const int kTurnLineCentre = 300;            // under the board's middle, clear of Quit and Undo
+const int kCardsLeftY = 464;                // over Draw, in the window's top 16 pixels
+const int kSideNameGap = 6;                 // between a score and its side's name
+const int kScoreDigitsRoom = 28;            // White's name starts this far right of its score, past 3 digits
+const int kPreviewGap = 4;                  // between the target frame and the score changes beside it
+const int kPreviewPad = 3;                  // the dark panel round the score changes
+const unsigned char kPreviewPanelAlpha = 200;
+const unsigned char kHintColour[3] = {255, 200, 0};  // gold: neither side's colour
+const int kHintFrameWidth = 3;
+const int kHintFrameGap = 2;                // from a button's edge to the hint's frame round it
+
+const double kSlideFrame = 1.0 / 60.0;      // seconds between two frames of the king's slide
+
 const int kQuestionWidth = 300;             // the narrowest a yes/no question is
 const int kQuestionMargins = 20;            // round a longer question's text, both sides together
 const int kQuestionHeight = 100;            // pixels, whatever the question
@@ -153,7 +173,9 @@ void Send(GUI::IBaseWidget* widget, GUI::WidgetEvent event)
 } // namespace
 
 CValdmoor::CValdmoor(GUI::CScreen* menu)
-    : m_menu(menu), m_match(this, ElapsedSeconds), m_dealOnShow(true), m_keyMapsOn(0)
+    : m_menu(menu), m_match(this, ElapsedSeconds), m_dealOnShow(true), m_keyMapsOn(0), m_rules(nullptr),
+      m_slideTicking(false), m_knightSpent(false), m_hintSearch(nullptr), m_hint{Decision::Skip, -1},
+      m_hintShown(false)
 {
     m_background = new GUI::CImage(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
                                    g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga");
@@ -182,6 +204,7 @@ CValdmoor::CValdmoor(GUI::CScreen* menu)
     m_knightMarks[Red] = new GUI::CImage(0, 0, kKnightSize, kKnightSize, "Assets/knight1.tga");
     m_knightMarks[White] = new GUI::CImage(0, 0, kKnightSize, kKnightSize, "Assets/knight2.tga");
     AddRecordButtons();
+    AddWords();
 }
 
 // The key maps are not popped: the screen dies at shutdown, after the last
@@ -192,6 +215,7 @@ CValdmoor::~CValdmoor()
     delete m_stone;
     delete m_knightMarks[Red];
     delete m_knightMarks[White];
+    delete m_hintSearch;
 }
 
 // The king and the other children are drawn after this, over the board.
@@ -204,7 +228,9 @@ bool CValdmoor::Draw()
     DrawBoard();
     PlaceKing();
     DrawCardTarget();
+    DrawHint();
     DrawTurnFrame();
+    LightSkip();
     return true;
 }
 
@@ -218,6 +244,8 @@ void CValdmoor::OnEvent(int event, const GUI::MouseState& mouse)
     {
         if (m_dealOnShow)
             NewGame();
+        else
+            m_match.Continue();
         m_dealOnShow = true;
         GUI::CScreen::OnEvent(event, mouse);
         KeepKeyMapsInStep();
@@ -361,6 +389,16 @@ void CValdmoor::SetSavedGameAside()
     archive->ForgetCurrent();
 }
 
+// Each run is a task, which is what makes the loop draw the next frame; once
+// the king has landed none is queued, and no more frames are drawn for it.
+void CValdmoor::SlideTick()
+{
+    m_slideTicking = m_slide.Sliding(ElapsedTime());
+    if (m_slideTicking)
+        Tasks::Queue<Tasks::CTimedTask<Functor0<CValdmoor>>>(Functor0<CValdmoor>(this, &CValdmoor::SlideTick),
+                                                              ElapsedTime() + kSlideFrame);
+}
+
 bool CValdmoor::QuestionOpen() const
 {
     for (const GUI::IBaseWidget* child : m_children)
@@ -376,6 +414,7 @@ void CValdmoor::OnStatus(const std::string& text)
 
 void CValdmoor::OnKnightsShown()
 {
+    m_slide.Land();
     for (int knight = 0; knight < KnightCount; ++knight)
     {
         Send(m_knightImages[Red][knight], GUI::Show);
@@ -399,26 +438,47 @@ void CValdmoor::OnCardDealt(PlayerID player, int card, int slot)
 void CValdmoor::OnKnightSpent(PlayerID player, int knight)
 {
     Send(m_knightImages[player][knight], GUI::Hide);
+    m_knightSpent = true;
 }
 
+// A card played in a replay lands at once: only play as it happens slides.
 void CValdmoor::OnCardPlayed(PlayerID player, int slot)
 {
     Send(m_handButtons[player][slot], GUI::Hide);
+    const bool tookStone = m_knightSpent;
+    m_knightSpent = false;
+    if (m_match.Rebuilding())
+    {
+        m_slide.Land();
+        return;
+    }
+    const KingMove& move = m_match.m_state.m_lastMove;
+    m_slide.Start(move.m_from, move.m_to, tookStone ? Opponent(player) : EmptyCell, ElapsedTime());
+    if (!m_slideTicking)
+        SlideTick();
 }
 
 void CValdmoor::OnTurnPassed(PlayerID)
 {
     KeepKeyMapsInStep();
+    UpdateWords();
 }
 
 void CValdmoor::OnGameOver(const std::string& question)
 {
     AskQuestion(this, question, &CValdmoor::OnPlayAgain);
+    m_status->m_text = BoardViewWords;
+    UpdateWords();
 }
 
+// The last report of every action: the hint belonged to the position before.
 void CValdmoor::OnHandsShaded(bool newGame)
 {
     ShadeHands(m_match.m_state, m_handButtons, kHandShading[newGame ? AfterDeal : AfterAction]);
+    m_hintShown = false;
+    UpdateWords();
+    if (OnlySkipLeft())
+        m_status->m_text = (m_status->m_text.empty() ? "" : m_status->m_text + " ") + OnlySkipWords;
 }
 
 // The screen's maps on the key-map stack: none while it is hidden, Red's
@@ -456,7 +516,8 @@ void CValdmoor::DrawSquare(int square) const
     glColor3ub(255, 255, 255);
     GUI::DrawOutline(0, 0, kSquare, kSquare);
     DrawMoveTint(square);
-    const int cell = m_match.m_state.m_board[square];
+    const bool covered = square == m_slide.Target() && m_slide.Sliding(ElapsedTime());
+    const int cell = covered ? m_slide.CoveredCell() : m_match.m_state.m_board[square];
     if (cell == EmptyCell)
         return;
     const unsigned char* colour = kPlayerColours[cell];
@@ -471,8 +532,12 @@ void CValdmoor::DrawSquare(int square) const
 // with the window's width.
 void CValdmoor::PlaceKing()
 {
-    m_king->m_left = (g_windowWidth - kBoardWidth) / 2 + m_match.m_state.m_kingCol * kSquare + kPieceInset;
-    m_king->m_bottom = m_match.m_state.m_kingRow * kSquare + kBoardBottom + kPieceInset;
+    float row = static_cast<float>(m_match.m_state.m_kingRow);
+    float column = static_cast<float>(m_match.m_state.m_kingCol);
+    if (m_slide.Sliding(ElapsedTime()))
+        m_slide.Place(ElapsedTime(), row, column);
+    m_king->m_left = (g_windowWidth - kBoardWidth) / 2 + static_cast<int>(column * kSquare) + kPieceInset;
+    m_king->m_bottom = static_cast<int>(row * kSquare) + kBoardBottom + kPieceInset;
     m_king->m_right = m_king->m_left + kPieceSize;
     m_king->m_top = m_king->m_bottom + kPieceSize;
 }
@@ -500,26 +565,30 @@ void CValdmoor::DrawMoveTint(int square) const
 }
 
 // A frame in the mover's colour round the square the hovered card would take
-// the king to; on the other side's stone, the mover's knight as well, since
-// playing the card spends one.
-void CValdmoor::DrawCardTarget() const
+// the king to, and beside it what the card does to both scores.
+void CValdmoor::DrawCardTarget()
 {
+    m_preview->m_text.clear();
     const int slot = HoveredPlayableSlot();
     if (slot < 0)
         return;
     const PlayerID mover = m_match.m_state.m_current;
-    int row = m_match.m_state.m_kingRow;
-    int column = m_match.m_state.m_kingCol;
-    ::MoveKing(m_match.m_state.m_players[mover].m_hand[slot], row, column);
+    const PlayPreview preview = PreviewPlay(m_match.m_state, mover, slot);
+    DrawTargetFrame(preview.m_square, mover, kPlayerColours[mover]);
+    DrawPreview(preview.m_square, preview.m_change);
+}
 
+// On the other side's stone, the mover's knight as well, since playing the
+// card spends one.
+void CValdmoor::DrawTargetFrame(int square, PlayerID mover, const unsigned char* colour) const
+{
     glPushMatrix();
-    glTranslatef((g_windowWidth - kBoardWidth) * 0.5f + static_cast<float>(column * kSquare),
-                 static_cast<float>(kBoardBottom + row * kSquare), 0.0f);
-    const unsigned char* colour = kPlayerColours[mover];
+    glTranslatef((g_windowWidth - kBoardWidth) * 0.5f + static_cast<float>(square % BoardSize * kSquare),
+                 static_cast<float>(kBoardBottom + square / BoardSize * kSquare), 0.0f);
     glColor3ub(colour[0], colour[1], colour[2]);
     GUI::DrawThickOutline(kMarkInner, kMarkInner, kMarkOuter - kMarkInner, kMarkOuter - kMarkInner, kFrameWidth);
     glColor3ub(255, 255, 255);
-    if (m_match.m_state.m_board[row * BoardSize + column] == Opponent(mover))
+    if (m_match.m_state.m_board[square] == Opponent(mover))
     {
         glTranslatef(static_cast<float>(kKnightMarkInset), static_cast<float>(kKnightMarkInset), 0.0f);
         m_knightMarks[mover]->Draw();
@@ -527,11 +596,67 @@ void CValdmoor::DrawCardTarget() const
     glPopMatrix();
 }
 
+// The changes go right of the target square, or left of it near the board's
+// right edge, on a dark panel so that they read over stones of either colour.
+// The label is a child and is drawn after this, over the panel.
+void CValdmoor::DrawPreview(int square, const int change[2])
+{
+    const PlayerID mover = m_match.m_state.m_current;
+    const bool againstComputer = m_match.m_record.m_levels[White] != PersonLevel;
+    m_preview->m_text = ScoreChangeWords(mover, change[mover], change[Opponent(mover)], againstComputer);
+    const int width = m_preview->m_font.TextWidth(m_preview->m_text.c_str());
+    const int boardLeft = (g_windowWidth - kBoardWidth) / 2;
+    const int squareLeft = boardLeft + square % BoardSize * kSquare;
+    int left = squareLeft + kSquare + kPreviewGap;
+    if (left + width > boardLeft + kBoardWidth)
+        left = squareLeft - kPreviewGap - width;
+    const int height = m_preview->m_font.TextHeight(m_preview->m_text.c_str());
+    const int bottom = kBoardBottom + square / BoardSize * kSquare + (kSquare - height) / 2;
+    m_preview->m_left = left;
+    m_preview->m_bottom = bottom;
+    m_preview->m_right = left + width;
+    m_preview->m_top = bottom + height;
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4ub(0, 0, 0, kPreviewPanelAlpha);
+    glRecti(left - kPreviewPad, bottom - kPreviewPad, left + width + kPreviewPad, bottom + height + kPreviewPad);
+    glDisable(GL_BLEND);
+    glColor3ub(255, 255, 255);
+}
+
+// A gold frame round the card, or round Draw or Skip, and for a card its
+// square framed in gold too.
+void CValdmoor::DrawHint() const
+{
+    if (!m_hintShown)
+        return;
+    const PlayerID mover = m_match.m_state.m_current;
+    const GUI::IBaseWidget* marked = m_hint.m_kind == Decision::Play   ? m_handButtons[mover][m_hint.m_slot]
+                                     : m_hint.m_kind == Decision::Draw ? static_cast<GUI::IBaseWidget*>(m_drawButton)
+                                                                       : m_skipButton;
+    glColor3ub(kHintColour[0], kHintColour[1], kHintColour[2]);
+    GUI::DrawThickOutline(marked->m_left - kHintFrameGap - kHintFrameWidth,
+                          marked->m_bottom - kHintFrameGap - kHintFrameWidth,
+                          marked->m_right + kHintFrameGap + kHintFrameWidth,
+                          marked->m_top + kHintFrameGap + kHintFrameWidth, kHintFrameWidth);
+    if (m_hint.m_kind == Decision::Play)
+        DrawTargetFrame(PreviewPlay(m_match.m_state, mover, m_hint.m_slot).m_square, mover, kHintColour);
+    glColor3ub(255, 255, 255);
+}
+
+// Lit as if the pointer were on it while skipping is all the person can do.
+void CValdmoor::LightSkip()
+{
+    const bool lit = OnlySkipLeft() || GUI::g_rootWidget.m_hover == m_skipButton;
+    m_skipButton->m_currentTexture = lit ? &m_skipButton->m_overTexture : &m_skipButton->m_texture;
+}
+
 // The slot of the player to move that the pointer rests on, when a person
 // may play its card now; -1 otherwise.
 int CValdmoor::HoveredPlayableSlot() const
 {
-    if (m_match.m_state.m_currentController != Human || !GUI::g_rootWidget.m_hoverInside)
+    if (!PersonToMove() || !GUI::g_rootWidget.m_hoverInside)
         return -1;
     const PlayerState& mover = m_match.m_state.m_players[m_match.m_state.m_current];
     for (int slot = 0; slot < HandSize; ++slot)
@@ -541,12 +666,44 @@ int CValdmoor::HoveredPlayableSlot() const
     return -1;
 }
 
+bool CValdmoor::PersonToMove() const
+{
+    const CGameState& state = m_match.m_state;
+    return state.m_currentController == Human && !m_match.Reviewing() && !state.IsOver();
+}
+
+bool CValdmoor::OnlySkipLeft() const
+{
+    if (!PersonToMove())
+        return false;
+    const PlayerState& mover = m_match.m_state.m_players[m_match.m_state.m_current];
+    return std::none_of(std::begin(mover.m_playable), std::end(mover.m_playable), [](bool playable) { return playable; });
+}
+
+// Centred labels are placed afresh as their words change.
+void CValdmoor::UpdateWords()
+{
+    const CGameState& state = m_match.m_state;
+    const bool againstComputer = m_match.m_record.m_levels[White] != PersonLevel;
+    for (PlayerID side : {Red, White})
+        m_sideNames[side]->m_text = SideName(side, againstComputer);
+    const int redNameWidth = m_sideNames[Red]->m_font.TextWidth(m_sideNames[Red]->m_text.c_str());
+    m_sideNames[Red]->m_left = m_scoreLabels[Red]->m_left - kSideNameGap - redNameWidth;
+    m_turnLine->m_text = TurnWords(state, againstComputer);
+    m_turnLine->m_left = kTurnLineCentre - m_turnLine->m_font.TextWidth(m_turnLine->m_text.c_str()) / 2;
+    m_cardsLeft->m_text = CardsLeftWords(static_cast<int>(state.m_deck.m_drawPile.size()));
+    m_cardsLeft->m_left = (m_drawButton->m_left + m_drawButton->m_right -
+                           m_cardsLeft->m_font.TextWidth(m_cardsLeft->m_text.c_str())) / 2;
+    for (GUI::CLabel* label : {m_sideNames[Red], m_sideNames[White], m_turnLine, m_cardsLeft})
+        label->m_right = label->m_left + label->m_font.TextWidth(label->m_text.c_str());
+}
+
 // Quit at the bottom left; Draw and Skip side by side over the board.
 void CValdmoor::AddScreenButtons()
 {
     AddButton(10, 10, kButtonWidth, "Quit", &CValdmoor::QuitGame);
-    AddButton(167, kTopRowY, kButtonWidth, "Draw", &CValdmoor::HumanDrawCard);
-    AddButton(305, kTopRowY, kButtonWidth, "Skip", &CValdmoor::HumanSkipTurn);
+    m_drawButton = AddButton(167, kTopRowY, kButtonWidth, "Draw", &CValdmoor::HumanDrawCard);
+    m_skipButton = AddButton(305, kTopRowY, kButtonWidth, "Skip", &CValdmoor::HumanSkipTurn);
 }
 
 // Take-back and redo at the bottom right, under White's hand, where nothing
@@ -558,7 +715,7 @@ void CValdmoor::AddRecordButtons()
               &CValdmoor::PutBack);
 }
 
-void CValdmoor::AddButton(int x, int y, int width, const char* caption, void (CValdmoor::*action)())
+GUI::CButton* CValdmoor::AddButton(int x, int y, int width, const char* caption, void (CValdmoor::*action)())
 {
     const Functor0<CValdmoor> click(this, action);
     ScreenButton* button = width == kButtonWidth
@@ -566,6 +723,7 @@ void CValdmoor::AddButton(int x, int y, int width, const char* caption, void (CV
                                : new CNarrowButton(x, y, width, kButtonHeight, kButtonOut, kButtonOver, click);
     button->AddChild(new GUI::CLabel(caption));
     AddChild(button);
+    return button;
 }
 
 void CValdmoor::LoadCardTextures()
@@ -598,6 +756,19 @@ void CValdmoor::AddScores()
     m_scoreLabels[White] = new GUI::CLabel(g_windowWidth - margin - kScoreRoom, kTopRowY, "0");
     AddChild(m_scoreLabels[Red]);
     AddChild(m_scoreLabels[White]);
+}
+
+// Added last, so they are drawn over the board and the hands; their
+// places are set as their words change.
+void CValdmoor::AddWords()
+{
+    m_sideNames[Red] = new GUI::CLabel(0, kTopRowY, "");
+    m_sideNames[White] = new GUI::CLabel(m_scoreLabels[White]->m_left + kScoreDigitsRoom, kTopRowY, "");
+    m_turnLine = new GUI::CLabel(kTurnLineCentre, kTurnLineY, "");
+    m_cardsLeft = new GUI::CLabel(m_drawButton->m_left, kCardsLeftY, "");
+    m_preview = new GUI::CLabel(0, 0, "");
+    for (GUI::CLabel* label : {m_sideNames[Red], m_sideNames[White], m_turnLine, m_cardsLeft, m_preview})
+        AddChild(label);
 }
 
 void CValdmoor::AddSlotNumbers(PlayerID player)

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "ai/TreeSearch.h"
 #include "engine/Callables.h"
+#include "game/KingSlide.h"
 #include "game/Match.h"
 #include "game/rules/Card.h"
 #include "game/rules/GameRecord.h"
@@ -22,6 +24,9 @@
 // the rules report comes back through the observer calls and changes the
 // widgets. Each Show starts a new game, unless a game was resumed or a
 // record opened for review.
+class CBackScreen;
+class CExpertSearch;
+
 class CValdmoor : public GUI::CScreen, public CSilentGameObserver
 {
 public:
@@ -72,6 +77,17 @@ public:
     void SetSavedGameAside();
     bool QuestionOpen() const;              // a yes/no question is on this screen
 
+    // F1: the instructions over the game in progress; Back returns to it as
+    // it was, and the computer's reply waits until then.
+    void ShowRules();
+    // H: marks the card and square, or Draw or Skip, that the strongest
+    // computer level would choose for the person to move. Nothing is played.
+    void ShowHint();
+    // V once the game is over: the end question goes aside to show the whole
+    // board, and comes back.
+    void ToggleEndQuestion();
+    void SlideTick();                       // a frame of the king's slide; queues the next until it lands
+
     // The rules' reports.
     void OnStatus(const std::string& text) override;
     void OnKnightsShown() override;
@@ -92,6 +108,12 @@ public:
     GUI::CImage*                    m_king;                     // placed on its square every frame; child
     GUI::CImage*                    m_knightImages[2][KnightCount];  // Red's, then White's; children
     GUI::CLabel*                    m_status;                   // the rules' last message; child
+    GUI::CLabel*                    m_sideNames[2];             // Red's, White's name beside its score; children
+    GUI::CLabel*                    m_turnLine;                 // whose turn it is, or the final score; child
+    GUI::CLabel*                    m_cardsLeft;                // the draw pile's count over Draw; child
+    GUI::CLabel*                    m_preview;                  // a hovered card's score changes; child
+    GUI::CButton*                   m_drawButton;               // child
+    GUI::CButton*                   m_skipButton;               // lit when skipping is all there is; child
     GUI::CImage*                    m_background;               // drawn darkened under the board; owned, not a child
     GUI::CImage*                    m_stone;                    // drawn on every occupied square; owned, not a child
     GUI::CImage*                    m_knightMarks[2];           // Red's, White's knight, drawn on a stone a
@@ -101,6 +123,15 @@ public:
     GameRecord                      m_savedGame;                // the unfinished game offered at start
     int                             m_keyMapsOn;                // how many of m_keyMaps lie on the key-map
                                                                 // stack, Red's first: 0, 1 or 2
+    CBackScreen*                    m_rules;                    // the instructions F1 shows; owned by the
+                                                                // root; null until the menus are built
+    CKingSlide                      m_slide;                    // the king on its way to the last card's square
+    bool                            m_slideTicking;             // a slide frame is queued
+    bool                            m_knightSpent;              // the card being played takes a stone
+    CExpertSearch*                  m_hintSearch;               // the strongest level's search; owned; made at
+                                                                // the first hint
+    Decision                        m_hint;                     // the hint shown
+    bool                            m_hintShown;                // until the next action
 
 private:
     void KeepKeyMapsInStep();
@@ -109,12 +140,20 @@ private:
     void PlaceKing();
     void DrawTurnFrame() const;
     void DrawMoveTint(int square) const;
-    void DrawCardTarget() const;
+    void DrawCardTarget();
+    void DrawTargetFrame(int square, PlayerID mover, const unsigned char* colour) const;
+    void DrawPreview(int square, const int change[2]);
+    void DrawHint() const;
+    void LightSkip();
     int  HoveredPlayableSlot() const;
+    bool PersonToMove() const;
+    bool OnlySkipLeft() const;
+    void UpdateWords();
+    void AddWords();
     void BindKeys(PlayerID player);
     void AddScreenButtons();
     void AddRecordButtons();
-    void AddButton(int x, int y, int width, const char* caption, void (CValdmoor::*action)());
+    GUI::CButton* AddButton(int x, int y, int width, const char* caption, void (CValdmoor::*action)());
     void LoadCardTextures();
     void AddHand(PlayerID player);
     void AddScores();

@@ -1,6 +1,20 @@
+#include "ai/ExpertSearch.h"
 #include "engine/KeyCodes.h"
+#include "game/BackScreen.h"
+#include "game/TableWords.h"
 #include "game/Valdmoor.h"
+#include "gui/ModalDialog.h"
+#include "gui/WidgetEvent.h"
 #include "input/KeyMap.h"
+
+namespace
+{
+
+// The hint is the Expert's own choice: the same seed as the Expert seated
+// against a person, so a hint and that opponent agree on a position.
+const std::uint64_t kHintSeed = 0;
+
+} // namespace
 
 // The keys of the game screen. Each player's map binds the same keys, so that
 // they act for whoever is to move.
@@ -37,6 +51,41 @@ void CValdmoor::ReviewLast()
     m_match.ReviewEnd(true);
 }
 
+// The game stays as it is: not dealt anew when shown again, and the
+// computer's turn taken up where it was.
+void CValdmoor::ShowRules()
+{
+    if (!m_visible || !m_rules || QuestionOpen())
+        return;
+    m_dealOnShow = false;
+    m_rules->ShowOver(this);
+}
+
+void CValdmoor::ShowHint()
+{
+    if (!m_visible || QuestionOpen() || !PersonToMove())
+        return;
+    if (!m_hintSearch)
+        m_hintSearch = new CExpertSearch(kHintSeed);
+    m_hint = m_hintSearch->ChooseAction(m_match.m_state);
+    m_hintShown = true;
+}
+
+// The question keeps the mouse while it is aside; it answers again once back.
+void CValdmoor::ToggleEndQuestion()
+{
+    if (!m_visible || !m_match.m_state.IsOver())
+        return;
+    for (GUI::IBaseWidget* child : m_children)
+    {
+        if (!dynamic_cast<GUI::CModalDialog*>(child))
+            continue;
+        const GUI::MouseState still = {};
+        child->OnEvent(child->m_visible ? GUI::Hide : GUI::Show, still);
+        m_status->m_text = child->m_visible ? BoardViewWords : QuestionBackWords;
+    }
+}
+
 void CValdmoor::BindKeys(PlayerID player)
 {
     Input::Keyboard::CKeyMap& map = m_keyMaps[player];
@@ -63,6 +112,8 @@ void CValdmoor::BindKeys(PlayerID player)
         {'Y', Ctrl, &CValdmoor::PutBack},           {Keys::Left, AnyModifiers, &CValdmoor::ReviewBack},
         {Keys::Right, AnyModifiers, &CValdmoor::ReviewOn}, {Keys::Home, AnyModifiers, &CValdmoor::ReviewFirst},
         {Keys::End, AnyModifiers, &CValdmoor::ReviewLast},
+        {Keys::F1, NoModifiers, &CValdmoor::ShowRules},   {'H', NoModifiers, &CValdmoor::ShowHint},
+        {'V', NoModifiers, &CValdmoor::ToggleEndQuestion},
     };
     for (const auto& binding : recordKeys)
         map.BindKey(static_cast<std::uint16_t>(binding.key), Functor0<CValdmoor>(this, binding.action), Pressed,

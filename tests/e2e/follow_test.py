@@ -11,7 +11,7 @@ message from one game is gone in the next."""
 import time
 
 from harness import layout
-from harness.match import SLOT_KEYS, Match
+from harness.match import KING_SLIDE, SLOT_KEYS, Match
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
 from harness.session import QUIT_QUESTION, answer, choose, open_main_menu
@@ -20,10 +20,12 @@ from harness.table import ScreenMismatch
 
 BOARD = (129, 60, 342, 342)                 # the board's left, bottom, width and height
 DRAW_BUTTON = (*layout.GAME_BUTTONS["Draw"], *layout.BUTTON_SIZE)
-SHOWS_AT_ONCE = 0.2                         # seconds from Red's key to the move on screen
-PAUSE_AT_LEAST = 0.3                        # seconds the reply must wait after Red's move shows
+# Seconds from Red's key to the move on screen: the king's slide, and a frame
+# or two around it. The stone shows as the king lands.
+SHOWS_AT_ONCE = 0.2 + KING_SLIDE
+PAUSE_AT_LEAST = 0.2                        # seconds the reply must wait after Red's move shows
 REPLY_WITHIN = 1.0                          # seconds after Red's move by which the reply shows
-STILL_PAUSED = 0.25                         # seconds into the pause a refusal may still be tried
+STILL_PAUSED = 0.2                          # seconds into the pause a refusal may still be tried
 AI_CARD = "It is not your turn to play a card. AI"
 # What is tried during the pause, one a turn: White's key or hand button, and its refusal.
 PAUSE_TRIES = (("key", "1", AI_CARD), ("button", 0, AI_CARD), ("key", "d", "It is not your turn to draw."),

@@ -2,6 +2,8 @@
 against the harness's own account of the game: the board, the king, the
 hands and their shading, the knights, the scores and the turn frame."""
 
+import time
+
 from harness import layout
 from harness.rules import NAMES, RED, WHITE
 from harness.scenario import expect
@@ -10,6 +12,12 @@ from harness.table import ScreenMismatch, Table
 SLOT_KEYS = ("1", "2", "3", "4", "5")
 KEYPAD_KEYS = ("KP_1", "KP_2", "KP_3", "KP_4", "KP_5")
 QUESTION = "Do you want to play another game?"
+KING_SLIDE = 0.15                           # seconds the king takes from its square to the next
+# The status line after a successful action: the computer's draw or skip is
+# said, and so is a person's having nothing to do but skip.
+COMPUTER_WORDS = {"draw": "The computer drew a card.",
+                  "skip": "The computer skipped: it could not play or draw."}
+ONLY_SKIP = "Your hand is full and no card can be played: Skip."
 
 
 class Match:
@@ -21,6 +29,7 @@ class Match:
         self.position = None                        # the harness's account, matching the screen
         self.actions = 0                            # actions taken by both sides
         self.ended_by = None                        # the player whose action ended the game
+        self.computer_action = None                 # "play", "draw" or "skip": the computer's last
 
     # ---- reading -----------------------------------------------------------
 
@@ -58,6 +67,27 @@ class Match:
     def status_empty(self, frame):
         """No text in the status line, below the Quit button."""
         return all(max(frame.rgb(x, y)) < 60 for x in range(0, 128, 2) for y in range(0, 10))
+
+    def expected_status(self, position, computer_action=None):
+        """What the status line says once an action has gone ahead: "" but for
+        the computer's draw or skip and a person left only Skip."""
+        words = [COMPUTER_WORDS[computer_action]] if computer_action in COMPUTER_WORDS else []
+        person = not (self.computer_white and position.current == WHITE)
+        if person and not position.over() and not position.can_act(position.current):
+            words.append(ONLY_SKIP)
+        return " ".join(words)
+
+    def check_status(self, frame, position, computer_action=None):
+        status = self.expected_status(position, computer_action)
+        if not status:
+            expect(self.status_empty(frame), "a successful action left a message in the status line")
+        else:
+            expect(self.look.shows_text(frame, status, *layout.STATUS_LABEL), f'the status line does not read "{status}"')
+
+    def landed(self):
+        """A frame taken once the king has surely landed on its square."""
+        time.sleep(KING_SLIDE + 0.1)
+        return self.game.capture()
 
     # ---- a new game --------------------------------------------------------
 
@@ -127,6 +157,7 @@ class Match:
         waiting_for = (f"{NAMES[mover]}'s {action}" + (f" of card {slot + 1}" if slot is not None else "")
                        + f" by {by} to hand the turn to {NAMES[1 - mover]}")
         frame = self._press(action, slot, by, lambda f: self._settled(f, mover), waiting_for)
+        frame = self.landed()
         if action == "draw":
             drawn = self._drawn_card(frame, before, mover)
             after.draw(drawn)
@@ -138,10 +169,12 @@ class Match:
                 self.ended_by = WHITE
             self.position = after
             return frame
+        computer_action = None
         if self.computer_white and mover == RED:
             after = self._computer_reply(frame, after)
+            computer_action = self.computer_action
         self.check_screen(frame, after)
-        expect(self.status_empty(frame), "a successful action left a message in the status line")
+        self.check_status(frame, after, computer_action)
         self.position = after
         return frame
 
@@ -168,7 +201,7 @@ class Match:
         self.actions += 1
         position = self._computer_reply(frame, after_red)
         self.check_screen(frame, position)
-        expect(self.status_empty(frame), "the computer's action left a message in the status line")
+        self.check_status(frame, position, self.computer_action)
         self.position = position
         return position
 
@@ -193,6 +226,7 @@ class Match:
             expect(len(slots) == 1, f"the king moved by {step}, which no card in White's hand does")
             expect(position.playable(WHITE, slots[0]), f"the computer played card {slots[0] + 1}, which it could not")
             position.play(slots[0])
+            self.computer_action = "play"
         elif seen.hands[WHITE] != position.hands[WHITE]:
             expect(None in position.hands[WHITE], "White's hand changed without a move or an empty slot")
             slot = position.hands[WHITE].index(None)
@@ -200,9 +234,11 @@ class Match:
             in_hands = [c for hand in position.hands for c in hand if c is not None]
             expect(card is not None and card not in in_hands, f"the computer drew no new card into slot {slot + 1}")
             position.draw(card)
+            self.computer_action = "draw"
         else:
             expect(not position.can_act(WHITE), "the computer skipped while it could act")
             position.skip()
+            self.computer_action = "skip"
         self.actions += 1
         return position
 
