@@ -89,6 +89,11 @@ int CMatch::ComputerLevel() const
     return m_level;
 }
 
+bool CMatch::AgainstComputer() const
+{
+    return m_reviewing ? m_record.m_levels[White] != PersonLevel : m_level != PersonLevel;
+}
+
 void CMatch::KeepIn(CGameArchive* archive)
 {
     if (archive != m_archive)

@@ -31,6 +31,7 @@ public:
     void SeatComputer(IBaseAI* ai, int level);
     void SeatPeople();
     int  ComputerLevel() const;             // PersonLevel when two people play
+    bool AgainstComputer() const;           // a computer sits at White, or did in the game under review
 
     // Where the game in progress is saved after every action and finished
     // games and results are kept; the match owns it. Without one nothing is kept.

@@ -467,18 +467,31 @@ void CValdmoor::OnTurnPassed(PlayerID)
 void CValdmoor::OnGameOver(const std::string& question)
 {
     AskQuestion(this, question, &CValdmoor::OnPlayAgain);
-    m_status->m_text = BoardViewWords;
-    UpdateWords();
+    SayEndWords();
 }
 
 // The last report of every action: the hint belonged to the position before.
+// Once the game is over the end question's words stay, even after the
+// computer's last skip.
 void CValdmoor::OnHandsShaded(bool newGame)
 {
     ShadeHands(m_match.m_state, m_handButtons, kHandShading[newGame ? AfterDeal : AfterAction]);
     m_hintShown = false;
     UpdateWords();
-    if (OnlySkipLeft())
+    if (m_match.m_state.IsOver())
+        SayEndWords();
+    else if (OnlySkipLeft())
         m_status->m_text = (m_status->m_text.empty() ? "" : m_status->m_text + " ") + OnlySkipWords;
+}
+
+// The final score under the board, and in the status line how to see the
+// board behind the end question.
+void CValdmoor::SayEndWords()
+{
+    UpdateWords();
+    for (const GUI::IBaseWidget* child : m_children)
+        if (dynamic_cast<const GUI::CModalDialog*>(child))
+            m_status->m_text = child->m_visible ? BoardViewWords : QuestionBackWords;
 }
 
 // The screen's maps on the key-map stack: none while it is hidden, Red's
@@ -602,7 +615,7 @@ void CValdmoor::DrawTargetFrame(int square, PlayerID mover, const unsigned char*
 void CValdmoor::DrawPreview(int square, const int change[2])
 {
     const PlayerID mover = m_match.m_state.m_current;
-    const bool againstComputer = m_match.m_record.m_levels[White] != PersonLevel;
+    const bool againstComputer = m_match.AgainstComputer();
     m_preview->m_text = ScoreChangeWords(mover, change[mover], change[Opponent(mover)], againstComputer);
     const int width = m_preview->m_font.TextWidth(m_preview->m_text.c_str());
     const int boardLeft = (g_windowWidth - kBoardWidth) / 2;
@@ -684,7 +697,7 @@ bool CValdmoor::OnlySkipLeft() const
 void CValdmoor::UpdateWords()
 {
     const CGameState& state = m_match.m_state;
-    const bool againstComputer = m_match.m_record.m_levels[White] != PersonLevel;
+    const bool againstComputer = m_match.AgainstComputer();
     for (PlayerID side : {Red, White})
         m_sideNames[side]->m_text = SideName(side, againstComputer);
     const int redNameWidth = m_sideNames[Red]->m_font.TextWidth(m_sideNames[Red]->m_text.c_str());

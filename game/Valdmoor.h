@@ -149,6 +149,7 @@ private:
     bool PersonToMove() const;
     bool OnlySkipLeft() const;
     void UpdateWords();
+    void SayEndWords();
     void AddWords();
     void BindKeys(PlayerID player);
     void AddScreenButtons();

@@ -1,7 +1,6 @@
 #include "ai/ExpertSearch.h"
 #include "engine/KeyCodes.h"
 #include "game/BackScreen.h"
-#include "game/TableWords.h"
 #include "game/Valdmoor.h"
 #include "gui/ModalDialog.h"
 #include "gui/WidgetEvent.h"
@@ -82,8 +81,8 @@ void CValdmoor::ToggleEndQuestion()
             continue;
         const GUI::MouseState still = {};
         child->OnEvent(child->m_visible ? GUI::Hide : GUI::Show, still);
-        m_status->m_text = child->m_visible ? BoardViewWords : QuestionBackWords;
     }
+    SayEndWords();
 }
 
 void CValdmoor::BindKeys(PlayerID player)

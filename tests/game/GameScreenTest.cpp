@@ -147,6 +147,7 @@ TEST_F(GameScreenTest, OnlyTheComputerTurnQueuedLastIsTaken)
     static_cast<GUI::CScreen*>(m_menu)->Show();
     m_game->Show();
     m_game->HumanPlayCard(Red, 0);
+    LetTheKingLand();
     EXPECT_EQ(m_handler.WaitingCount(), 2u);
     PassTime(1.0);
     RunQueuedTasks();

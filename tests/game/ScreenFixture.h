@@ -122,6 +122,41 @@ protected:
         ASSERT_NE(m_game, nullptr);
     }
 
+    // The first playable card of the mover, else a draw, else a skip, as a
+    // person does it.
+    void Act()
+    {
+        const CGameState& state = m_game->m_match.m_state;
+        const PlayerState& mover = state.m_players[state.m_current];
+        for (int slot = 0; slot < HandSize; ++slot)
+        {
+            if (mover.m_hand[slot] != NoCard && mover.m_playable[slot])
+            {
+                m_game->HumanPlayCard(state.m_current, slot);
+                return;
+            }
+        }
+        for (int slot = 0; slot < HandSize; ++slot)
+        {
+            if (mover.m_hand[slot] == NoCard)
+            {
+                m_game->HumanDrawCard();
+                return;
+            }
+        }
+        m_game->HumanSkipTurn();
+    }
+
+    // The frames of the king's slide after a card are timed tasks of their
+    // own, timed by the clock on the wall; this lands the king and lets its
+    // last frame run, so that only the game's own tasks wait.
+    void LetTheKingLand()
+    {
+        m_game->m_slide.Land();
+        PassTime(KingSlideSeconds);
+        RunQueuedTasks();
+    }
+
     GUI::IBaseWidget* m_menu = nullptr;     // the main menu, owned by the root widget
     CValdmoor*        m_game = nullptr;     // the game screen, owned by the root widget
 };

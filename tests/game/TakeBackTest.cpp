@@ -39,31 +39,6 @@ protected:
     }
 
     std::vector<int> Position() const { return WholePosition(m_game->m_match.m_state); }
-
-    // The first playable card of the mover, else a draw, else a skip, as a
-    // person does it.
-    void Act()
-    {
-        const CGameState& state = m_game->m_match.m_state;
-        const PlayerState& mover = state.m_players[state.m_current];
-        for (int slot = 0; slot < HandSize; ++slot)
-        {
-            if (mover.m_hand[slot] != NoCard && mover.m_playable[slot])
-            {
-                m_game->HumanPlayCard(state.m_current, slot);
-                return;
-            }
-        }
-        for (int slot = 0; slot < HandSize; ++slot)
-        {
-            if (mover.m_hand[slot] == NoCard)
-            {
-                m_game->HumanDrawCard();
-                return;
-            }
-        }
-        m_game->HumanSkipTurn();
-    }
 };
 
 TEST_F(TakeBackTest, TakingBackEveryActionOfTwoPeopleGivesTheFreshDealAgain)
