@@ -490,8 +490,8 @@ void CValdmoor::SayEndWords()
 {
     UpdateWords();
     for (const GUI::IBaseWidget* child : m_children)
-        if (dynamic_cast<const GUI::CModalDialog*>(child))
-            m_status->m_text = child->m_visible ? BoardViewWords : QuestionBackWords;
+        if (const GUI::CModalDialog* question = dynamic_cast<const GUI::CModalDialog*>(child))
+            m_status->m_text = question->m_setAside ? QuestionBackWords : BoardViewWords;
 }
 
 // The screen's maps on the key-map stack: none while it is hidden, Red's

@@ -3,7 +3,6 @@
 #include "game/BackScreen.h"
 #include "game/Valdmoor.h"
 #include "gui/ModalDialog.h"
-#include "gui/WidgetEvent.h"
 #include "input/KeyMap.h"
 
 namespace
@@ -70,18 +69,15 @@ void CValdmoor::ShowHint()
     m_hintShown = true;
 }
 
-// The question keeps the mouse while it is aside; it answers again once back.
+// The question keeps the mouse while it is aside, so the board can only be
+// looked at; it answers again once back.
 void CValdmoor::ToggleEndQuestion()
 {
     if (!m_visible || !m_match.m_state.IsOver())
         return;
     for (GUI::IBaseWidget* child : m_children)
-    {
-        if (!dynamic_cast<GUI::CModalDialog*>(child))
-            continue;
-        const GUI::MouseState still = {};
-        child->OnEvent(child->m_visible ? GUI::Hide : GUI::Show, still);
-    }
+        if (GUI::CModalDialog* question = dynamic_cast<GUI::CModalDialog*>(child))
+            question->m_setAside = !question->m_setAside;
     SayEndWords();
 }
 

@@ -19,7 +19,7 @@ const GLubyte kOutline[3] = {200, 190, 20}; // yellow
 } // namespace
 
 CModalDialog::CModalDialog(int x, int y, int width, int height, IBaseWidget* owner)
-    : CWindow(x, y, width, height)
+    : CWindow(x, y, width, height), m_setAside(false)
 {
     IBaseWidget* screen = owner;
     while (screen->m_parent && screen->m_parent != &g_rootWidget)
@@ -33,9 +33,12 @@ CModalDialog::~CModalDialog()
     ReleaseMouse();
 }
 
-// The dimming covers everything drawn before the dialog, hidden or not.
+// The dimming covers everything drawn before the dialog, hidden or not;
+// only a dialog set aside leaves the screen behind it as it is.
 bool CModalDialog::Draw()
 {
+    if (m_setAside)
+        return false;
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4ub(0, 0, 0, kDimming);

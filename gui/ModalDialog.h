@@ -20,6 +20,9 @@ public:
     bool Draw() override;                   // dims the whole window, then draws the panel
     bool Contains(const MouseState& mouse) const override;    // always true: it keeps the mouse
 
+    bool m_setAside;                        // looked past: neither it nor its dimming is drawn,
+                                            // and it still keeps the mouse
+
 protected:
     void ReleaseMouse();                    // hands the mouse to the dialog below, or to the root
 };

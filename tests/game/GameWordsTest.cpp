@@ -92,12 +92,13 @@ TEST_F(GameWordsTest, TheEndShowsTheFinalScoreAndVSetsTheQuestionAsideAndBack)
     EXPECT_EQ(m_game->m_status->m_text, "V hides the question to show the whole board.");
 
     m_game->ToggleEndQuestion();
-    EXPECT_FALSE(questions[0]->m_visible);
+    EXPECT_TRUE(questions[0]->m_setAside);
+    EXPECT_FALSE(questions[0]->Draw());
     EXPECT_EQ(m_game->m_status->m_text, "V brings the question back.");
     m_game->HumanSkipTurn();
     EXPECT_TRUE(State().IsOver());
     m_game->ToggleEndQuestion();
-    EXPECT_TRUE(questions[0]->m_visible);
+    EXPECT_FALSE(questions[0]->m_setAside);
     EXPECT_EQ(Dialogs(m_game).size(), 1u);
 }
 
@@ -242,7 +243,7 @@ TEST_F(GameWordsTest, TheHintIsTheExpertsChoiceAndGoesWithTheNextAction)
 
 // The king leaves at once for the card's square, the stone there waits for
 // it, and once it has landed no frame is asked for.
-TEST_F(GameWordsTest, TheKingSlidesToItsSquareAndAskesForFramesOnlyUntilItLands)
+TEST_F(GameWordsTest, TheKingSlidesToItsSquareAndAsksForFramesOnlyUntilItLands)
 {
     m_game->StartTwoPlayerGame();
     Act();

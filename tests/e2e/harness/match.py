@@ -84,10 +84,21 @@ class Match:
         else:
             expect(self.look.shows_text(frame, status, *layout.STATUS_LABEL), f'the status line does not read "{status}"')
 
-    def landed(self):
-        """A frame taken once the king has surely landed on its square."""
-        time.sleep(KING_SLIDE + 0.1)
-        return self.game.capture()
+    def landed(self, king=None):
+        """The first frame, after the king's slide, that shows the king on one
+        square, on `king` when given (a busy machine may draw late), or the
+        end question."""
+        time.sleep(KING_SLIDE + 0.05)
+
+        def on_a_square(frame):
+            if self.look.dialog_open(frame):
+                return True
+            try:
+                seen, _ = self.table.read(frame)
+            except ScreenMismatch:
+                return False
+            return king is None or seen.king == king
+        return self.game.wait_frame(on_a_square, 10, "the king on its square")
 
     # ---- a new game --------------------------------------------------------
 
@@ -157,7 +168,7 @@ class Match:
         waiting_for = (f"{NAMES[mover]}'s {action}" + (f" of card {slot + 1}" if slot is not None else "")
                        + f" by {by} to hand the turn to {NAMES[1 - mover]}")
         frame = self._press(action, slot, by, lambda f: self._settled(f, mover), waiting_for)
-        frame = self.landed()
+        frame = self.landed(None if self.computer_white and mover == RED else after.king)
         if action == "draw":
             drawn = self._drawn_card(frame, before, mover)
             after.draw(drawn)
@@ -175,6 +186,20 @@ class Match:
             computer_action = self.computer_action
         self.check_screen(frame, after)
         self.check_status(frame, after, computer_action)
+        self.position = after
+        return frame
+
+    def account(self, action, slot):
+        """Takes into the account a card played by a key pressed outside
+        `take`, between two people, and holds the screen to it once landed."""
+        expect(action == "play" and not self.computer_white, "only a card between two people is accounted")
+        mover = self.position.current
+        after = self.position.copy()
+        after.play(slot)
+        self.game.wait_frame(lambda f: self._settled(f, mover), 10, f"{NAMES[mover]}'s card {slot + 1}")
+        frame = self.landed(after.king)
+        self.check_screen(frame, after)
+        self.actions += 1
         self.position = after
         return frame
 
