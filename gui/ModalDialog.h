@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "gui/KeyboardFocus.h"
 #include "gui/Window.h"
 
 namespace GUI
@@ -19,6 +20,12 @@ public:
 
     bool Draw() override;                   // dims the whole window, then draws the panel
     bool Contains(const MouseState& mouse) const override;    // always true: it keeps the mouse
+
+    // A NavigationKey from the screen it is on: moves the focus among its
+    // buttons and takes the focused one; the other keys mean nothing here.
+    virtual void OnNavigationKey(int key);
+
+    CKeyboardFocus m_focus;                 // among its own buttons
 
 protected:
     void ReleaseMouse();                    // hands the mouse to the dialog below, or to the root
