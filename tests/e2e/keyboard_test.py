@@ -11,7 +11,7 @@ from harness.look import near
 from harness.match import Match
 from harness.rules import RED
 from harness.scenario import Scenario, expect
-from harness.session import QUIT_QUESTION, open_main_menu
+from harness.session import QUIT_QUESTION, RESUME_QUESTION, open_main_menu
 
 FOCUS = (200, 190, 20)                      # the band inside the focused button's edges
 DIFFICULTY = {"Easy": (10, 170), "Medium": (10, 135), "Hard": (10, 100), "Expert": (10, 65), "Back": (10, 30)}
@@ -42,6 +42,20 @@ def dialog_buttons(scenario, frame):
 def ask_to_quit(scenario, game):
     look = scenario.look
     return game.key("Escape", until=lambda f: look.dialog_asks(f, QUIT_QUESTION), what="the quit question")
+
+
+def quit_by_keys(scenario, game):
+    """Up until the focus is on "Quit", round the column, and Enter; the
+    program must end cleanly."""
+    for _ in range(len(layout.MAIN_MENU) + 1):
+        before = focused(game.capture(), layout.MAIN_MENU)
+        if before == ["Quit"]:
+            break
+        game.key("Up", until=lambda f: focused(f, layout.MAIN_MENU) != before, what="the focus to move up")
+    expect(focused(game.capture(), layout.MAIN_MENU) == ["Quit"], "Up never brought the focus to Quit")
+    game.input.key_down("Return")
+    code = game.wait_exit(30)
+    expect(code == 0, f"the program ended with exit code {code}")
 
 
 def body(scenario):
@@ -123,14 +137,22 @@ def body(scenario):
         game.key("y", until=lambda f: not look.dialog_open(f), what="the question to close")
         match.begin()
         match.take("play", match.position.playable_cards(RED)[0])
-    with scenario.step("Y on the quit question leads to the main menu; Up twice and Enter take Quit"):
+    with scenario.step("Y on the quit question leads to the main menu, where Up and Enter take Quit"):
         ask_to_quit(scenario, game)
         game.key("y", until=lambda f: look.screen(f) == "main", what="the main menu")
         focus_key(scenario, game, "Up", layout.MAIN_MENU, "1 Player")
-        focus_key(scenario, game, "Up", layout.MAIN_MENU, "Quit")
-        game.input.key_down("Return")
-        code = game.wait_exit(30)
-        expect(code == 0, f"the program ended with exit code {code}")
+        quit_by_keys(scenario, game)
+    with scenario.step(f'the next start asks "{RESUME_QUESTION}" over the main menu; Tab and Enter answer No'):
+        game = scenario.start_game()
+        game.wait_window()
+        frame = game.wait_frame(lambda f: look.dialog_asks(f, RESUME_QUESTION), 60, "the question whether to continue")
+        buttons = dialog_buttons(scenario, frame)
+        focus_key(scenario, game, "Tab", buttons, "Yes")
+        focus_key(scenario, game, "Tab", buttons, "No")
+        frame = game.key("Return", until=lambda f: look.screen(f) == "main" and not look.dialog_open(f),
+                         what="the main menu without the question")
+        expect(focused(frame, layout.MAIN_MENU) == [], "the main menu shows a focus the question's keys moved")
+        quit_by_keys(scenario, game)
 
 
 if __name__ == "__main__":
