@@ -1,6 +1,7 @@
 #include "game/MainMenu.h"
 
 #include "engine/Callables.h"
+#include "engine/KeyCodes.h"
 #include "engine/TaskHandler.h"
 #include "engine/Window.h"
 #include "game/MenuTexts.h"
@@ -8,7 +9,8 @@
 #include "game/ResultsLabel.h"
 #include "game/Valdmoor.h"
 #include "gui/Label.h"
-#include "gui/Screen.h"
+#include "gui/MenuScreen.h"
+#include "gui/NavigationKey.h"
 #include "gui/Textbox.h"
 
 namespace
@@ -40,9 +42,12 @@ void QuitProgram()
 
 // One column of buttons at the left, the results of two-player games beside
 // "2 Players", and the rights notice at the bottom right.
-void FillMainMenu(GUI::CScreen* menu, CValdmoor* game, GUI::CScreen* help, GUI::CScreen* difficulty,
+void FillMainMenu(GUI::CMenuScreen* menu, CValdmoor* game, GUI::CScreen* help, GUI::CScreen* difficulty,
                   GUI::CScreen* credits)
 {
+    menu->m_keyMap.BindKey(Keys::Escape,
+                           Closure1<GUI::CScreen, int>(menu, &GUI::CScreen::OnNavigationKey, GUI::Cancel),
+                           Input::Keyboard::Pressed);
     AddDecoration(menu);
     AddMenuButton(menu, kMenuColumnX, MenuRowY(0), "1 Player",
                   Functor0<GUI::CScreen>(difficulty, &GUI::CScreen::Show));

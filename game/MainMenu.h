@@ -6,6 +6,7 @@
 
 namespace GUI
 {
+class CMenuScreen;
 class CScreen;
 }
 class CValdmoor;
@@ -15,8 +16,9 @@ class CValdmoor;
 // "Quit" ends the main loop after the current tick; the engine then shuts down.
 void QuitProgram();
 
-// Adds the main menu's widgets; each button leads to the screen named after it.
-void FillMainMenu(GUI::CScreen* menu, CValdmoor* game, GUI::CScreen* help, GUI::CScreen* difficulty,
+// Adds the main menu's widgets; each button leads to the screen named after
+// it. Escape says No to a question asked over the menu, and does nothing else.
+void FillMainMenu(GUI::CMenuScreen* menu, CValdmoor* game, GUI::CScreen* help, GUI::CScreen* difficulty,
                   GUI::CScreen* credits);
 
 //------------------------------------------------------------------ Credits

@@ -12,6 +12,7 @@
 #include "game/MainMenu.h"
 #include "game/SinglePlayerMenu.h"
 #include "game/Valdmoor.h"
+#include "gui/MenuScreen.h"
 #include "gui/RootWidget.h"
 #include "gui/Textbox.h"
 #include "gui/WidgetEvent.h"
@@ -60,7 +61,7 @@ void BuildMenus()
     glShadeModel(GL_SMOOTH);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
 
-    GUI::CScreen* menu = new GUI::CScreen();
+    GUI::CMenuScreen* menu = new GUI::CMenuScreen();
     CValdmoor* game = new CValdmoor(menu);
     CSinglePlayerMenu* difficulty = new CSinglePlayerMenu(menu, game);
     CHelpMenu* help = new CHelpMenu(menu);

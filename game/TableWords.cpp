@@ -1,6 +1,6 @@
 #include "game/TableWords.h"
 
-const char* const OnlySkipWords = "Your hand is full and no card can be played: Skip.";
+const char* const OnlySkipWords = "No card fits and your hand is full: Skip.";
 const char* const ComputerDrewWords = "The computer drew a card.";
 const char* const ComputerSkippedWords = "The computer skipped: it could not play or draw.";
 const char* const BoardViewWords = "V hides the question to show the whole board.";

@@ -17,6 +17,7 @@
 #include "game/rules/PlayPreview.h"
 #include "gui/ButtonLook.h"
 #include "gui/ModalDialog.h"
+#include "gui/NavigationKey.h"
 #include "gui/Outline.h"
 #include "gui/RootWidget.h"
 #include "gui/WidgetEvent.h"
@@ -285,18 +286,22 @@ void CValdmoor::NewGame()
     m_match.NewGame();
 }
 
-// Escape while a question is open would ask a second one over it.
+// Escape on an open question says No to it rather than ask a second one
+// over it. Enter does not leave the game: the question's default is No.
 void CValdmoor::QuitGame()
 {
     if (QuestionOpen())
+    {
+        OnNavigationKey(GUI::Cancel);
         return;
+    }
     const CGameState& state = m_match.m_state;
     if (m_match.Reviewing() || (state.m_players[Red].m_score == 0 && state.m_players[White].m_score == 0))
     {
         OnQuitAnswer(true);
         return;
     }
-    AskQuestion(this, "Are you sure you want to quit?", &CValdmoor::OnQuitAnswer);
+    AskQuestion(this, "Are you sure you want to quit?", &CValdmoor::OnQuitAnswer, false);
 }
 
 void CValdmoor::OnQuitAnswer(bool yes)
@@ -803,14 +808,15 @@ void CValdmoor::AddKnights(PlayerID player, const char* texture)
 // The dialog joins this screen and deletes itself once answered. A question
 // longer than the panel, as the end-of-game ones are, widens it so that the
 // text stays on it; the status line's font is the one questions are drawn in.
-void CValdmoor::AskQuestion(GUI::IBaseWidget* owner, const std::string& question, void (CValdmoor::*answer)(bool))
+void CValdmoor::AskQuestion(GUI::IBaseWidget* owner, const std::string& question, void (CValdmoor::*answer)(bool),
+                            bool yesByDefault)
 {
     // No panel need be wider than the window; the cap also keeps a font's
     // glyph sizes, which may be as large as an int holds, from overflowing.
     const int width = std::max(kQuestionWidth,
                                std::min(m_status->m_font.TextWidth(question.c_str()), g_windowWidth) + kQuestionMargins);
     GUI::OpenDialog<Question>(owner, Functor1<CValdmoor, bool>(this, answer), question, (g_windowWidth - width) / 2,
-                              (g_windowHeight - kQuestionHeight) / 2, width, kQuestionHeight);
+                              (g_windowHeight - kQuestionHeight) / 2, width, kQuestionHeight, yesByDefault);
 }
 
 void CValdmoor::CloseDialogs()

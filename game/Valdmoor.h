@@ -99,6 +99,11 @@ public:
     void OnGameOver(const std::string& question) override;
     void OnHandsShaded(bool newGame) override;
 
+    // Ctrl+N: a new game with the same seats (the computer at the same level,
+    // or two people), asking first while a game is under way.
+    void StartGameOfSameKind();
+    void OnNewGameAnswer(bool yes);
+
     GUI::CScreen*                   m_menu;                     // shown when the game is left; owned by the root
     CMatch                          m_match;                    // the game, its seats, record and saves
     bool                            m_dealOnShow;               // Show deals a new game; off for one Show
@@ -160,7 +165,9 @@ private:
     void AddScores();
     void AddSlotNumbers(PlayerID player);
     void AddKnights(PlayerID player, const char* texture);
-    void AskQuestion(GUI::IBaseWidget* owner, const std::string& question, void (CValdmoor::*answer)(bool));
+    // Enter takes "Yes" unless yesByDefault is false.
+    void AskQuestion(GUI::IBaseWidget* owner, const std::string& question, void (CValdmoor::*answer)(bool),
+                     bool yesByDefault = true);
     void CloseDialogs();
     void LeaveForMenu();
 };

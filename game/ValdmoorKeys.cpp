@@ -3,6 +3,7 @@
 #include "game/BackScreen.h"
 #include "game/Valdmoor.h"
 #include "gui/ModalDialog.h"
+#include "gui/NavigationKeys.h"
 #include "input/KeyMap.h"
 
 namespace
@@ -15,7 +16,9 @@ const std::uint64_t kHintSeed = 0;
 } // namespace
 
 // The keys of the game screen. Each player's map binds the same keys, so that
-// they act for whoever is to move.
+// they act for whoever is to move. The game's own keys do nothing with Ctrl
+// or Alt held, which belong to the shortcuts (Ctrl+D draws no card); Shift
+// leaves them as they are.
 
 void CValdmoor::TakeBack()
 {
@@ -81,37 +84,69 @@ void CValdmoor::ToggleEndQuestion()
     SayEndWords();
 }
 
+// A game under way, one with an action played and not over, is not
+// replaced without asking; it is kept with the finished games, as every
+// game left unfinished is.
+void CValdmoor::StartGameOfSameKind()
+{
+    if (!m_visible || QuestionOpen())
+        return;
+    const bool underWay =
+        !m_match.Reviewing() && !m_match.m_record.m_actions.empty() && !m_match.m_state.IsOver();
+    if (!underWay)
+    {
+        OnNewGameAnswer(true);
+        return;
+    }
+    AskQuestion(this, "Start a new game? This game will be kept with your finished games.",
+                &CValdmoor::OnNewGameAnswer, false);
+}
+
+// Red moves first in the new game, so Red's map must be the active one.
+void CValdmoor::OnNewGameAnswer(bool yes)
+{
+    if (!yes)
+        return;
+    NewGame();
+    KeepKeyMapsInStep();
+}
+
 void CValdmoor::BindKeys(PlayerID player)
 {
-    Input::Keyboard::CKeyMap& map = m_keyMaps[player];
+    using namespace Input::Keyboard;
+    CKeyMap& map = m_keyMaps[player];
     for (int slot = 0; slot < HandSize; ++slot)
         map.BindKey(static_cast<std::uint16_t>(Keys::Digit1 + slot),
-                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot),
-                    Input::Keyboard::Pressed);
+                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot), Pressed,
+                    WithoutCtrlOrAlt);
     for (int slot = 0; slot < HandSize; ++slot)
         map.BindKey(static_cast<std::uint16_t>(Keys::Pad1 + slot),
-                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot),
-                    Input::Keyboard::Pressed);
-    map.BindKey(Keys::D, Functor0<CValdmoor>(this, &CValdmoor::HumanDrawCard), Input::Keyboard::Pressed);
-    map.BindKey(Keys::S, Functor0<CValdmoor>(this, &CValdmoor::HumanSkipTurn), Input::Keyboard::Pressed);
-    map.BindKey(Keys::Escape, Functor0<CValdmoor>(this, &CValdmoor::QuitGame), Input::Keyboard::Pressed);
+                    Closure2<CValdmoor, PlayerID, int>(this, &CValdmoor::HumanPlayCard, player, slot), Pressed,
+                    WithoutCtrlOrAlt);
+    map.BindKey(Keys::D, Functor0<CValdmoor>(this, &CValdmoor::HumanDrawCard), Pressed, WithoutCtrlOrAlt);
+    map.BindKey(Keys::S, Functor0<CValdmoor>(this, &CValdmoor::HumanSkipTurn), Pressed, WithoutCtrlOrAlt);
+    map.BindKey(Keys::Escape, Functor0<CValdmoor>(this, &CValdmoor::QuitGame), Pressed, WithoutCtrlOrAlt);
 
-    using namespace Input::Keyboard;
     const struct
     {
         int               key;
         std::uint32_t     modifiers;
         void (CValdmoor::*action)();
-    } recordKeys[] = {
-        {'Z', Ctrl, &CValdmoor::TakeBack},          {'Z', Ctrl | Shift, &CValdmoor::PutBack},
-        {'Y', Ctrl, &CValdmoor::PutBack},           {Keys::Left, AnyModifiers, &CValdmoor::ReviewBack},
-        {Keys::Right, AnyModifiers, &CValdmoor::ReviewOn}, {Keys::Home, AnyModifiers, &CValdmoor::ReviewFirst},
-        {Keys::End, AnyModifiers, &CValdmoor::ReviewLast},
-        {Keys::F1, NoModifiers, &CValdmoor::ShowRules},   {'H', NoModifiers, &CValdmoor::ShowHint},
-        {'V', NoModifiers, &CValdmoor::ToggleEndQuestion},
+    } shortcuts[] = {
+        {'Z', Ctrl, &CValdmoor::TakeBack},
+        {'Z', Ctrl | Shift, &CValdmoor::PutBack},
+        {'Y', Ctrl, &CValdmoor::PutBack},
+        {'N', Ctrl, &CValdmoor::StartGameOfSameKind},
+        {Keys::Left, WithoutCtrlOrAlt, &CValdmoor::ReviewBack},
+        {Keys::Right, WithoutCtrlOrAlt, &CValdmoor::ReviewOn},
+        {Keys::Home, WithoutCtrlOrAlt, &CValdmoor::ReviewFirst},
+        {Keys::End, WithoutCtrlOrAlt, &CValdmoor::ReviewLast},
+        {Keys::F1, WithoutCtrlOrAlt, &CValdmoor::ShowRules},
+        {'H', WithoutCtrlOrAlt, &CValdmoor::ShowHint},
+        {'V', WithoutCtrlOrAlt, &CValdmoor::ToggleEndQuestion},
     };
-    for (const auto& binding : recordKeys)
+    for (const auto& binding : shortcuts)
         map.BindKey(static_cast<std::uint16_t>(binding.key), Functor0<CValdmoor>(this, binding.action), Pressed,
                     binding.modifiers);
+    GUI::BindNavigationKeys(map, this);
 }
-

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "gui/ButtonLook.h"
+#include "gui/Outline.h"
 #include "gui/TextLayout.h"
 #include "gui/WidgetEvent.h"
 
@@ -16,10 +17,13 @@ namespace
 const int kCaptionBoxWidth = kButtonWidth;
 const int kCaptionBoxHeight = kButtonHeight;
 
+const int     kFocusBand      = 2;          // pixels, inside the button's edges
+const GLubyte kFocusColour[3] = {200, 190, 20};    // the yellow of the questions' outline
+
 } // namespace
 
 CButton::CButton(int x, int y, int width, int height, const char* outTexture, const char* overTexture)
-    : CImage(x, y, width, height, outTexture), m_brightness(1.0f), m_currentTexture(&m_texture)
+    : CImage(x, y, width, height, outTexture), m_brightness(1.0f), m_currentTexture(&m_texture), m_focused(false)
 {
     m_overTexture.Load(overTexture, TextureOptions{true});
 }
@@ -41,6 +45,8 @@ void CButton::Layout()
 }
 
 // Without its current texture the button draws nothing, caption included.
+// The colour is left at the button's grey, focused or not: an image drawn
+// next takes it, as images set no colour of their own.
 bool CButton::Draw()
 {
     if (!m_visible || !m_currentTexture->m_resource)
@@ -48,6 +54,12 @@ bool CButton::Draw()
     glColor3f(m_brightness, m_brightness, m_brightness);
     DrawQuad(*m_currentTexture->m_resource);
     glDisable(GL_TEXTURE_2D);
+    if (m_focused)
+    {
+        glColor3ubv(kFocusColour);
+        DrawThickOutline(m_left, m_bottom, m_right, m_top, kFocusBand);
+        glColor3f(m_brightness, m_brightness, m_brightness);
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "engine/Window.h"
+#include "gui/NavigationKey.h"
 #include "gui/Outline.h"
 #include "gui/RootWidget.h"
 
@@ -19,7 +20,7 @@ const GLubyte kOutline[3] = {200, 190, 20}; // yellow
 } // namespace
 
 CModalDialog::CModalDialog(int x, int y, int width, int height, IBaseWidget* owner)
-    : CWindow(x, y, width, height), m_setAside(false)
+    : CWindow(x, y, width, height), m_focus(this), m_setAside(false)
 {
     IBaseWidget* screen = owner;
     while (screen->m_parent && screen->m_parent != &g_rootWidget)
@@ -57,6 +58,24 @@ bool CModalDialog::Draw()
 bool CModalDialog::Contains(const MouseState&) const
 {
     return true;
+}
+
+void CModalDialog::OnNavigationKey(int key)
+{
+    switch (key)
+    {
+    case FocusNext:
+        m_focus.Step(1);
+        break;
+    case FocusPrevious:
+        m_focus.Step(-1);
+        break;
+    case TakeFocus:
+        m_focus.Take();
+        break;
+    default:
+        break;
+    }
 }
 
 // Another dialog still open on the shown screen is still drawn over it, so

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "gui/KeyboardFocus.h"
 #include "gui/Window.h"
 
 namespace GUI
@@ -20,7 +21,12 @@ public:
     bool Draw() override;                   // dims the whole window, then draws the panel
     bool Contains(const MouseState& mouse) const override;    // always true: it keeps the mouse
 
-    bool m_setAside;                        // looked past: neither it nor its dimming is drawn,
+    // A NavigationKey from the screen it is on: moves the focus among its
+    // buttons and takes the focused one; the other keys mean nothing here.
+    virtual void OnNavigationKey(int key);
+
+    CKeyboardFocus m_focus;                 // among its own buttons
+    bool           m_setAside;              // looked past: neither it nor its dimming is drawn,
                                             // and it still keeps the mouse
 
 protected:

@@ -1,5 +1,6 @@
 #include "gui/Screen.h"
 
+#include "gui/ModalDialog.h"
 #include "gui/RootWidget.h"
 #include "gui/WidgetEvent.h"
 
@@ -42,6 +43,21 @@ void CScreen::Hide()
 {
     const MouseState still = {};
     OnEvent(GUI::Hide, still);
+}
+
+// Only the question on top may answer: one below it is covered.
+void CScreen::OnNavigationKey(int key)
+{
+    if (CModalDialog* question = OpenQuestion())
+        question->OnNavigationKey(key);
+}
+
+CModalDialog* CScreen::OpenQuestion() const
+{
+    for (auto child = m_children.rbegin(); child != m_children.rend(); ++child)
+        if (CModalDialog* dialog = dynamic_cast<CModalDialog*>(*child))
+            return dialog;
+    return nullptr;
 }
 
 } // namespace GUI

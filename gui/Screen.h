@@ -5,6 +5,8 @@
 namespace GUI
 {
 
+class CModalDialog;
+
 // A full-window page, a child of the root. Exactly one is shown at a time;
 // a hidden screen is neither drawn nor searched for the mouse.
 class CScreen : public IBaseWidget
@@ -17,6 +19,12 @@ public:
 
     void Show();                            // what buttons bind to switch screens
     void Hide();                            // hides the screen
+
+    // A key of the keyboard's navigation (a NavigationKey), bound by the
+    // screen's key map. The base gives it to the question open on the
+    // screen, and does nothing without one.
+    virtual void OnNavigationKey(int key);
+    CModalDialog* OpenQuestion() const;     // the dialog opened last and still open here, or null
 };
 
 } // namespace GUI

@@ -29,11 +29,12 @@ enum KeyMode
 // right Ctrl). A binding made without them fires whatever is held.
 enum Modifiers
 {
-    NoModifiers  = 0,
-    Ctrl         = 1,
-    Shift        = 2,
-    Alt          = 4,
-    AnyModifiers = 8
+    NoModifiers      = 0,
+    Ctrl             = 1,
+    Shift            = 2,
+    Alt              = 4,
+    AnyModifiers     = 8,
+    WithoutCtrlOrAlt = 16                   // nothing held, or Shift alone: a plain key, typed either case
 };
 
 //------------------------------------------------------------------ CKeyMap
@@ -73,7 +74,8 @@ public:
         std::uint16_t       key;            // engine key code
         std::uint32_t       mode;           // a KeyMode; any other value never fires
         IBaseActionWrapper* action;         // owned by the key map it was added to
-        std::uint32_t       modifiers = AnyModifiers;   // the Modifiers held, exactly, for it to fire
+        std::uint32_t       modifiers = AnyModifiers;   // the Modifiers held, exactly, for it to fire;
+                                                    // or AnyModifiers, or WithoutCtrlOrAlt
     };
 
     CKeyMap() {}                            // no binding

@@ -43,9 +43,19 @@ std::uint32_t HeldModifiers()
            (Down(Keys::LeftAlt) || Down(Keys::RightAlt) ? Alt : NoModifiers);
 }
 
+bool ModifiersMatch(std::uint32_t wanted)
+{
+    const std::uint32_t held = HeldModifiers();
+    if (wanted == AnyModifiers)
+        return true;
+    if (wanted == WithoutCtrlOrAlt)
+        return (held & (Ctrl | Alt)) == 0;
+    return wanted == held;
+}
+
 bool Fires(const CKeyMap::Binding& binding)
 {
-    if (binding.modifiers != AnyModifiers && binding.modifiers != HeldModifiers())
+    if (!ModifiersMatch(binding.modifiers))
         return false;
     const bool down = g_keys[binding.key] || g_tapped[binding.key];
     const bool wasDown = g_keys[binding.key + kTrackedKeys];

@@ -35,6 +35,7 @@ def exactly_once(match, mover, slot, act):
     act()
     game = match.game
     game.wait_frame(lambda f: match._turn_is(f, 1 - mover), 30, "the play to hand the turn over")
+    match.landed(after.king)
     settle(game)
     frame = game.capture()
     match.check_screen(frame, after)

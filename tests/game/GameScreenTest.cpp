@@ -13,6 +13,7 @@
 #include "ai/BaseAI.h"
 #include "gui/Button.h"
 #include "gui/Label.h"
+#include "gui/MenuScreen.h"
 #include "tests/game/ScreenFixture.h"
 #include "tests/game/TestGame.h"
 
@@ -96,7 +97,7 @@ TEST_F(GameScreenTest, AHiddenScreenClosesTheEndQuestionUnanswered)
     EXPECT_FALSE(m_game->m_visible);
     EXPECT_TRUE(Questions().empty());
     EXPECT_EQ(GUI::g_rootWidget.m_hover, &GUI::g_rootWidget);
-    EXPECT_TRUE(KeyMaps().empty());
+    EXPECT_EQ(KeyMaps(), Maps({&static_cast<GUI::CMenuScreen*>(m_menu)->m_keyMap}));
 
     m_game->Show();
     EXPECT_TRUE(Questions().empty());

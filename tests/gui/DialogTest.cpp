@@ -1,9 +1,11 @@
 #include "WidgetFixture.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "engine/Callables.h"
+#include "gui/NavigationKey.h"
 #include "gui/YesNoModalDialog.h"
 
 using namespace GUI;
@@ -23,12 +25,27 @@ protected:
         m_button = AddButton(10, 10, "Assets/buttonOut.tga", "Assets/buttonOver.tga");
     }
 
-    IBaseWidget* Ask(int offset = 0)
+    IBaseWidget* Ask(int offset = 0, bool yesByDefault = true)
     {
         typedef Functor1<DialogTest, bool> Answer;
         m_asked = new CYesNoModalDialog<Answer>(m_screen->m_children.front(), Answer(this, &DialogTest::OnAnswer),
-                                                "Are you sure you want to quit?", 150 + offset, 190 + offset, 300, 100);
+                                                "Are you sure you want to quit?", 150 + offset, 190 + offset, 300, 100,
+                                                yesByDefault);
         return m_asked;
+    }
+
+    // The keys' meanings, each given to the screen as its key map would.
+    void Keys(std::initializer_list<NavigationKey> keys)
+    {
+        for (const NavigationKey key : keys)
+            m_screen->OnNavigationKey(key);
+    }
+
+    // Which of "Yes" and "No" show the focus on the question opened last.
+    std::vector<bool> Focus() const
+    {
+        const std::vector<IBaseWidget*>& buttons = m_asked->m_children;
+        return {static_cast<CButton*>(buttons[0])->m_focused, static_cast<CButton*>(buttons[1])->m_focused};
     }
 
     void OnAnswer(bool yes)
@@ -102,4 +119,49 @@ TEST_F(DialogTest, TheButtonUnderThePointerWhenAQuestionOpensIsDrawnOutUnderItAn
     Click(420, 220);
     EXPECT_EQ(m_answers, (std::vector<std::string>{"no"}));
     EXPECT_EQ(m_button->m_currentTexture, &m_button->m_texture);
+}
+
+// Each key answers at once, while its question is still on the screen; the
+// question opened last takes the keys, and a key with no question left
+// does nothing.
+TEST_F(DialogTest, YAndNAnswerEnterTakesTheDefaultEscapeSaysNoAndOnlyTheTopQuestionHears)
+{
+    Ask();
+    Keys({TakeFocus});
+    Ask(0, false);
+    Keys({TakeFocus});
+    Ask(0, false);
+    Keys({AnswerYes});
+    Ask();
+    Keys({AnswerNo});
+    Ask();
+    Keys({Cancel});
+    EXPECT_EQ(m_answers, (std::vector<std::string>{"yes", "no", "yes", "no", "no"}));
+
+    m_answers.clear();
+    IBaseWidget* lower = Ask();
+    Ask(10, false);
+    Keys({TakeFocus});
+    m_asked = lower;
+    Keys({AnswerNo, AnswerYes});
+    EXPECT_EQ(m_answers, (std::vector<std::string>{"no", "no"}));
+    EXPECT_EQ(m_screen->m_children.size(), 1u);
+    EXPECT_EQ(g_rootWidget.m_hover, &g_rootWidget);
+}
+
+// The focus shows on the default answer first, then moves either way; Enter
+// takes where it is.
+TEST_F(DialogTest, TheFocusShowsOnTheDefaultFirstThenMovesAndEnterTakesIt)
+{
+    Ask(0, false);
+    EXPECT_EQ(Focus(), (std::vector<bool>{false, false}));
+    Keys({FocusNext});
+    EXPECT_EQ(Focus(), (std::vector<bool>{false, true}));
+    Keys({FocusNext});
+    EXPECT_EQ(Focus(), (std::vector<bool>{true, false}));
+    Keys({FocusPrevious});
+    EXPECT_EQ(Focus(), (std::vector<bool>{false, true}));
+    Keys({FocusPrevious, TakeFocus});
+    EXPECT_EQ(m_answers, (std::vector<std::string>{"yes"}));
+    EXPECT_EQ(g_clicks, 0);
 }

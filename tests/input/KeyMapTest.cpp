@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/KeyCodes.h"
 #include "engine/TaskHandler.h"
 #include "input/KeyMap.h"
 #include "input/Keyboard.h"
@@ -102,5 +103,29 @@ TEST_F(KeyMapTest, OnlyTheTopMapFiresAndWithoutOneWhatChangedFiresOnceOneIsPushe
     PushKeyMap(&red);
     EXPECT_EQ(Pass(), (Fired{"1 released", "D pressed"}));
     Pass({{'D', 0}});
+    PopKeyMap();
+}
+
+// Either key of a pair counts; a plain key fires alone or with Shift, never
+// with Ctrl or Alt; an exact binding wants exactly its modifiers.
+TEST_F(KeyMapTest, APlainKeyFiresAloneOrWithShiftAndAnExactOneWithItsModifiersOnly)
+{
+    CKeyMap map;
+    map.BindKey('D', Note{"plain"}, Pressed, WithoutCtrlOrAlt);
+    map.BindKey('D', Note{"ctrl"}, Pressed, Ctrl);
+    map.BindKey('D', Note{"any"}, Pressed);
+    PushKeyMap(&map);
+    const std::pair<int, int> tap[] = {{'D', 1}, {'D', 0}};
+    const auto tapWith = [&](int modifier) {
+        Pass({{modifier, 1}});
+        const Fired fired = Pass({tap[0], tap[1]});
+        Pass({{modifier, 0}});
+        return fired;
+    };
+    EXPECT_EQ(Pass({tap[0], tap[1]}), (Fired{"any", "plain"}));
+    EXPECT_EQ(tapWith(Keys::LeftShift), (Fired{"any", "plain"}));
+    EXPECT_EQ(tapWith(Keys::RightControl), (Fired{"any", "ctrl"}));
+    EXPECT_EQ(tapWith(Keys::LeftAlt), Fired{"any"});
+    EXPECT_EQ(tapWith(Keys::RightAlt), Fired{"any"});
     PopKeyMap();
 }

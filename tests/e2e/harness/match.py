@@ -17,7 +17,7 @@ KING_SLIDE = 0.15                           # seconds the king takes from its sq
 # said, and so is a person's having nothing to do but skip.
 COMPUTER_WORDS = {"draw": "The computer drew a card.",
                   "skip": "The computer skipped: it could not play or draw."}
-ONLY_SKIP = "Your hand is full and no card can be played: Skip."
+ONLY_SKIP = "No card fits and your hand is full: Skip."
 
 
 class Match:
