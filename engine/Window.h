@@ -15,6 +15,14 @@ extern int           g_windowOpenHeight;    // 0, the canvas size times the disp
 
 typedef void (*KeyCallback)(int key, int action);   // action 1 pressed, 0 released
 
+// One size of the window's icon.
+struct WindowIconPicture
+{
+    int                  width;             // pixels
+    int                  height;            // pixels
+    const unsigned char* pixels;            // R, G, B, A each, top row first; not owned
+};
+
 bool        InitWindowSystem();
 void        TerminateWindowSystem();
 double      WindowTimer();                  // seconds since InitWindowSystem; 0 before it
@@ -23,13 +31,21 @@ const char* WindowSystemError();            // the windowing library's last comp
 // The window shows a canvas of g_windowWidth by g_windowHeight pixels, scaled
 // to fit whatever size the window takes; it opens at the canvas size times
 // the display's content scale. F11 toggles full screen.
+// Out of full screen the window never gets smaller than half the canvas,
+// and it carries the class "valdmoor", which the desktop entry names.
 bool            OpenWindow(int width, int height, bool fullscreen, bool visible = true);
 void            SetWindowTitle(const char* title);
+// Pictures of the window's icon at the sizes the desktop may pick from;
+// the window system copies them.
+void            SetWindowIcon(const WindowIconPicture* pictures, int count);
 // The window's size out of full screen (its size before full screen, while
 // it is full screen) and whether it is full screen; false without a window.
 bool            GetWindowShape(int& width, int& height, bool& fullscreen);
 bool            IsWindowOpen();
 bool            PollWindowEvents();         // delivers pending events; whether any but keys came since the last call
+// Waits at most `seconds` for the display's next events and delivers them;
+// whether a key came among them, which the caller may take to end its wait.
+bool            WaitWindowEvents(double seconds);
 void            SwapWindowBuffers();        // shows the frame drawn last
 CanvasPlacement CanvasInWindow();           // where the canvas goes in the framebuffer
 double          DisplayRefreshRate();       // frames a second of the window's display; 60 when unknown

@@ -2,11 +2,9 @@
 
 #include <GL/gl.h>
 
-#include <chrono>
-#include <thread>
-
 #include "engine/FramePacer.h"
 #include "engine/TaskHandler.h"
+#include "engine/Time.h"
 #include "engine/Window.h"
 #include "gui/MouseState.h"
 #include "gui/RootWidget.h"
@@ -19,6 +17,7 @@ const GLclampf kBarGrey = 0.08f;
 
 CFramePacer g_framePacer(1.0 / 60.0);
 bool        g_frameShown = false;           // a frame has been drawn since the window opened
+bool        g_changeOwed = false;           // work that changed the picture waits for a frame a key cut short
 
 bool MouseChanged(const GUI::MouseState& mouse)
 {
@@ -26,12 +25,22 @@ bool MouseChanged(const GUI::MouseState& mouse)
            mouse.rightDown != mouse.rightWasDown || mouse.middleDown != mouse.middleWasDown;
 }
 
-void WaitForFrame(bool pending)
+// The wait ends early for a key, and for a waiting task that falls due, so
+// that either is shown without sleeping out the frame; the pointer's motion
+// and the window's other events are delivered as they come and shown in the
+// frame that is due. Whether a key ended the wait.
+bool WaitForFrame(bool pending)
 {
-    const double delay = g_framePacer.Delay(WindowTimer(), pending);
-    if (delay > 0.0)
-        std::this_thread::sleep_for(std::chrono::duration<double>(delay));
+    const double taskDue = CTaskHandler::Instance()->NextStart() + g_startTime;
+    bool keyArrived = false;
+    double delay = g_framePacer.Delay(WindowTimer(), pending, taskDue);
+    while (delay > 0.0 && !keyArrived)
+    {
+        keyArrived = WaitWindowEvents(delay);
+        delay = g_framePacer.Delay(WindowTimer(), pending, taskDue);
+    }
     g_framePacer.FrameStarted(WindowTimer());
+    return keyArrived;
 }
 
 // The canvas keeps its size in pixels of the layout; the viewport scales it
@@ -62,11 +71,20 @@ void DrawCanvas(const CanvasPlacement& canvas)
 
 // A frame in which nothing can have changed the picture draws nothing: the
 // window keeps showing the last one. Events and the mouse are still read
-// every frame, so the first change shows in the frame that sees it.
+// every frame, so the first change shows in the frame that sees it. A frame
+// whose wait a key ended draws nothing either: the key's binding runs in the
+// passes after it, and the next frame, at once, shows its result with
+// whatever else changed.
 void RenderFrame()
 {
-    const bool tasksChanged = CTaskHandler::Instance()->TakeActivity();
-    WaitForFrame(tasksChanged);
+    const bool tasksChanged = CTaskHandler::Instance()->TakeActivity() || g_changeOwed;
+    g_changeOwed = false;
+    if (WaitForFrame(tasksChanged))
+    {
+        g_changeOwed = tasksChanged;
+        g_framePacer.Skipped();
+        return;
+    }
     const bool windowChanged = PollWindowEvents();
     GUI::PollMouse();
     const CanvasPlacement canvas = CanvasInWindow();
