@@ -44,3 +44,8 @@ void CFramePacer::Skipped()
     m_lastSwapped = false;
     m_swapWaited = false;
 }
+
+bool CFramePacer::Idle() const
+{
+    return m_lastStart >= 0.0 && !m_lastSwapped;
+}

@@ -16,6 +16,7 @@ public:
     void   FrameStarted(double now);        // the frame starts now
     void   Swapped(double seconds);         // the last frame's swap took this long
     void   Skipped();                       // the last frame drew and swapped nothing
+    bool   Idle() const;                    // a frame has started, and the last one drew nothing
 
 private:
     double m_period;                        // seconds between two frames

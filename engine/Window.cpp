@@ -197,13 +197,17 @@ const char* WindowSystemError()
     return g_lastError.c_str();
 }
 
-// No hints beyond visibility: the default context is a compatibility one,
-// which the immediate-mode drawing needs. Sticky buttons keep a click whose
-// press and release both fall between two reads of the buttons.
+// The default context is a compatibility one, which the immediate-mode
+// drawing needs. The scene is flat and drawn back to front, so the window
+// has no depth or stencil buffer for every frame to clear. Sticky buttons
+// keep a click whose press and release both fall between two reads of the
+// buttons.
 bool OpenWindow(int width, int height, bool fullscreen, bool visible)
 {
     glfwDefaultWindowHints();
     glfwWindowHint(GLFW_VISIBLE, visible ? GLFW_TRUE : GLFW_FALSE);
+    glfwWindowHint(GLFW_DEPTH_BITS, 0);
+    glfwWindowHint(GLFW_STENCIL_BITS, 0);
     glfwWindowHintString(GLFW_X11_CLASS_NAME, kWindowClass);
     glfwWindowHintString(GLFW_X11_INSTANCE_NAME, kWindowClass);
     GLFWmonitor* monitor = fullscreen ? glfwGetPrimaryMonitor() : nullptr;
@@ -298,9 +302,11 @@ bool PollWindowEvents()
 
 // The library's own wait would read and drop the event of the window's
 // destruction; the display is waited on apart, and the events read after.
-bool WaitWindowEvents(double seconds)
+WindowWake WaitWindowEvents(double seconds)
 {
     g_keyArrived = false;
+    const bool eventsBefore = g_eventsArrived;
+    g_eventsArrived = false;
     ReadWindowDestruction();
     if (WaitForDisplay(seconds))
     {
@@ -309,7 +315,9 @@ bool WaitWindowEvents(double seconds)
     }
     else
         glfwWaitEventsTimeout(seconds);
-    return g_keyArrived;
+    const WindowWake wake = g_keyArrived ? WakeKey : g_eventsArrived ? WakeEvent : WakeTimeUp;
+    g_eventsArrived = g_eventsArrived || eventsBefore;
+    return wake;
 }
 
 void SwapWindowBuffers()

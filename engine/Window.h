@@ -43,9 +43,16 @@ void            SetWindowIcon(const WindowIconPicture* pictures, int count);
 bool            GetWindowShape(int& width, int& height, bool& fullscreen);
 bool            IsWindowOpen();
 bool            PollWindowEvents();         // delivers pending events; whether any but keys came since the last call
-// Waits at most `seconds` for the display's next events and delivers them;
-// whether a key came among them, which the caller may take to end its wait.
-bool            WaitWindowEvents(double seconds);
+// What a wait for the window's events saw come.
+enum WindowWake
+{
+    WakeTimeUp = 0,                         // nothing, or nothing the window delivers
+    WakeEvent  = 1,                         // events, none of them a key
+    WakeKey    = 2                          // a key, maybe among other events
+};
+
+// Waits at most `seconds` for the display's next events and delivers them.
+WindowWake      WaitWindowEvents(double seconds);
 void            SwapWindowBuffers();        // shows the frame drawn last
 CanvasPlacement CanvasInWindow();           // where the canvas goes in the framebuffer
 double          DisplayRefreshRate();       // frames a second of the window's display; 60 when unknown

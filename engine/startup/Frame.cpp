@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "engine/FramePacer.h"
 #include "engine/TaskHandler.h"
 #include "engine/Time.h"
@@ -14,6 +16,9 @@ namespace
 
 // The bars beside a canvas that does not fill the window.
 const GLclampf kBarGrey = 0.08f;
+
+// Seconds an idle frame waits at most for an event or a task.
+const double kLongestIdleWait = 0.1;
 
 CFramePacer g_framePacer(1.0 / 60.0);
 bool        g_frameShown = false;           // a frame has been drawn since the window opened
@@ -28,19 +33,25 @@ bool MouseChanged(const GUI::MouseState& mouse)
 // The wait ends early for a key, and for a waiting task that falls due, so
 // that either is shown without sleeping out the frame; the pointer's motion
 // and the window's other events are delivered as they come and shown in the
-// frame that is due. Whether a key ended the wait.
+// frame that is due. A frame after one that drew nothing, with nothing come
+// since, would draw nothing either: it waits on for any event or task, up to
+// a bound that keeps the loop turning for whatever else it checks. Whether a
+// key ended the wait.
 bool WaitForFrame(bool pending)
 {
     const double taskDue = CTaskHandler::Instance()->NextStart() + g_startTime;
-    bool keyArrived = false;
+    WindowWake wake = WakeTimeUp;
     double delay = g_framePacer.Delay(WindowTimer(), pending, taskDue);
-    while (delay > 0.0 && !keyArrived)
+    while (delay > 0.0 && wake != WakeKey)
     {
-        keyArrived = WaitWindowEvents(delay);
+        wake = std::max(wake, WaitWindowEvents(delay));
         delay = g_framePacer.Delay(WindowTimer(), pending, taskDue);
     }
+    const double idleEnd = std::min(taskDue, WindowTimer() + kLongestIdleWait);
+    if (wake == WakeTimeUp && !pending && g_framePacer.Idle() && idleEnd > WindowTimer())
+        wake = WaitWindowEvents(idleEnd - WindowTimer());
     g_framePacer.FrameStarted(WindowTimer());
-    return keyArrived;
+    return wake == WakeKey;
 }
 
 // The canvas keeps its size in pixels of the layout; the viewport scales it
@@ -56,7 +67,7 @@ void DrawCanvas(const CanvasPlacement& canvas)
     glEnable(GL_SCISSOR_TEST);
     glScissor(canvas.x, canvas.y, canvas.width, canvas.height);
     glViewport(canvas.x, canvas.y, canvas.width, canvas.height);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_COLOR_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, g_windowWidth, 0, g_windowHeight, -1, 1);
@@ -81,7 +92,7 @@ void RenderFrame()
     g_changeOwed = false;
     if (WaitForFrame(tasksChanged))
     {
-        g_changeOwed = tasksChanged;
+        g_changeOwed = PollWindowEvents() || tasksChanged;
         g_framePacer.Skipped();
         return;
     }

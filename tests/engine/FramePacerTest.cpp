@@ -52,3 +52,15 @@ TEST(FramePacerTest, TheFirstFrameStartsAtOnceAndANewPeriodAppliesFromTheLastFra
     pacer.SetPeriod(0.05);
     EXPECT_NEAR(pacer.Delay(3.01, false, kNoTask), 0.04, 1e-9);
 }
+
+TEST(FramePacerTest, IdleOnceAFrameHasStartedAndTheLastDrewNothing)
+{
+    CFramePacer pacer(kPeriod);
+    EXPECT_FALSE(pacer.Idle()) << "before the first frame";
+    pacer.FrameStarted(1.0);
+    pacer.Swapped(0.001);
+    EXPECT_FALSE(pacer.Idle()) << "after a frame that drew";
+    pacer.FrameStarted(1.02);
+    pacer.Skipped();
+    EXPECT_TRUE(pacer.Idle());
+}
