@@ -1,6 +1,9 @@
 #include "engine/DisplayWatch.h"
 
 #include <GL/glx.h>
+#include <poll.h>
+
+#include <cmath>
 
 namespace
 {
@@ -62,6 +65,25 @@ void ReadWindowDestruction()
     XEvent event;
     if (XCheckTypedEvent(g_display, DestroyNotify, &event))
         g_windowDestroyed = true;
+}
+
+// The connection is watched rather than handed to the library's own wait,
+// which would read and drop a destruction's event. Events the X library has
+// already read sit in its queue, where the connection shows nothing.
+bool WaitForDisplay(double seconds)
+{
+    if (!g_display)
+        return false;
+    if (g_displayLost)
+        return true;
+    // Reading a broken connection reports the loss through the handlers.
+    if (XPending(g_display) > 0 || g_displayLost)
+        return true;
+    const double whole = std::floor(seconds);
+    const timespec timeout = {static_cast<time_t>(whole), static_cast<long>((seconds - whole) * 1e9)};
+    pollfd connection = {ConnectionNumber(g_display), POLLIN, 0};
+    ppoll(&connection, 1, &timeout, nullptr);
+    return true;
 }
 
 bool DisplayLost()

@@ -10,5 +10,9 @@
 //   that names it; watched, it counts as a request to close.
 void WatchDisplay();                        // once the window's context is current
 void ReadWindowDestruction();               // before the library reads the events waiting, once a frame
+// Returns once the display has events for the program, or after `seconds`,
+// or at once over a lost display; reads none of them. False, at once,
+// without a connection to wait on.
+bool WaitForDisplay(double seconds);
 bool DisplayLost();
 bool WindowDestroyed();                     // true from the destruction on

@@ -1,5 +1,7 @@
 #include "engine/FramePacer.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -18,11 +20,11 @@ void CFramePacer::SetPeriod(double period)
     m_period = period;
 }
 
-double CFramePacer::Delay(double now, bool pending) const
+double CFramePacer::Delay(double now, bool pending, double taskDue) const
 {
     if (m_lastStart < 0.0 || (m_lastSwapped && m_swapWaited) || (pending && !m_lastSwapped))
         return 0.0;
-    const double due = m_lastStart + m_period;
+    const double due = std::min(m_lastStart + m_period, taskDue);
     return due > now ? due - now : 0.0;
 }
 
@@ -41,4 +43,9 @@ void CFramePacer::Skipped()
 {
     m_lastSwapped = false;
     m_swapWaited = false;
+}
+
+bool CFramePacer::Idle() const
+{
+    return m_lastStart >= 0.0 && !m_lastSwapped;
 }

@@ -1,6 +1,7 @@
 #include "engine/TaskHandler.h"
 
 #include <algorithm>
+#include <limits>
 
 void Tasks::AddTask(IBaseTask* task, InsertMode mode)
 {
@@ -121,6 +122,11 @@ bool CTaskHandler::TakeActivity()
     const bool activity = m_activity;
     m_activity = false;
     return activity;
+}
+
+double CTaskHandler::NextStart() const
+{
+    return m_waitList.empty() ? std::numeric_limits<double>::infinity() : m_waitList.front()->StartTime();
 }
 
 std::size_t CTaskHandler::QueuedCount() const

@@ -26,6 +26,8 @@ public:
     bool TakeActivity();                    // whether a task not marked routine ran, or a waiting
                                             // task fell due, since the last call
 
+    double NextStart() const;               // seconds; the earliest start time waiting, infinity for none
+
     std::size_t QueuedCount() const;        // tasks in the run queue; for tests
     std::size_t WaitingCount() const;       // tasks in the wait list; for tests
 

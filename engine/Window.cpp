@@ -2,7 +2,9 @@
 
 #include <GLFW/glfw3.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "engine/DisplayWatch.h"
 #include "engine/KeyCodes.h"
@@ -21,10 +23,12 @@ GLFWwindow*  g_window        = nullptr;     // the one window, or null
 KeyCallback  g_keyCallback   = nullptr;
 int          g_swapInterval  = -1;
 bool         g_eventsArrived = false;       // other than keys, since the last PollWindowEvents
+bool         g_keyArrived    = false;       // since WaitWindowEvents began its wait
 std::string  g_lastError;                   // the windowing library's last description
 int          g_windowedBounds[4] = {};      // left, top, width, height before full screen
 
 const double kUnknownRefreshRate = 60.0;
+const char   kWindowClass[] = "valdmoor";  // the desktop entry's StartupWMClass
 
 void OnError(int, const char* description)
 {
@@ -36,6 +40,27 @@ template <typename... Details>
 void NoteEvent(GLFWwindow*, Details...)
 {
     g_eventsArrived = true;
+}
+
+int MinimumWidth()
+{
+    return g_windowWidth / 2;
+}
+
+int MinimumHeight()
+{
+    return g_windowHeight / 2;
+}
+
+// A window manager keeps the window to its size limits; without one, as
+// under a bare X server, the window takes whatever size another program
+// gives it, and grows back here.
+void OnWindowSize(GLFWwindow* window, int width, int height)
+{
+    g_eventsArrived = true;
+    if (glfwGetWindowMonitor(window) || (width >= MinimumWidth() && height >= MinimumHeight()))
+        return;
+    glfwSetWindowSize(window, std::max(width, MinimumWidth()), std::max(height, MinimumHeight()));
 }
 
 GLFWmonitor* MonitorOfWindow()
@@ -87,6 +112,7 @@ void ToggleFullScreen()
 // alone, and the frame after the task shows its result at once.
 void OnWindowKey(GLFWwindow*, int key, int, int action, int)
 {
+    g_keyArrived = true;
     if (key == GLFW_KEY_F11)
     {
         if (action == GLFW_PRESS)
@@ -171,13 +197,19 @@ const char* WindowSystemError()
     return g_lastError.c_str();
 }
 
-// No hints beyond visibility: the default context is a compatibility one,
-// which the immediate-mode drawing needs. Sticky buttons keep a click whose
-// press and release both fall between two reads of the buttons.
+// The default context is a compatibility one, which the immediate-mode
+// drawing needs. The scene is flat and drawn back to front, so the window
+// has no depth or stencil buffer for every frame to clear. Sticky buttons
+// keep a click whose press and release both fall between two reads of the
+// buttons.
 bool OpenWindow(int width, int height, bool fullscreen, bool visible)
 {
     glfwDefaultWindowHints();
     glfwWindowHint(GLFW_VISIBLE, visible ? GLFW_TRUE : GLFW_FALSE);
+    glfwWindowHint(GLFW_DEPTH_BITS, 0);
+    glfwWindowHint(GLFW_STENCIL_BITS, 0);
+    glfwWindowHintString(GLFW_X11_CLASS_NAME, kWindowClass);
+    glfwWindowHintString(GLFW_X11_INSTANCE_NAME, kWindowClass);
     GLFWmonitor* monitor = fullscreen ? glfwGetPrimaryMonitor() : nullptr;
     float scaleX = 1.0f;
     float scaleY = 1.0f;
@@ -208,9 +240,11 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
         return false;
     glfwMakeContextCurrent(g_window);
     WatchDisplay();
+    glfwSetWindowSizeLimits(g_window, MinimumWidth(), MinimumHeight(), GLFW_DONT_CARE, GLFW_DONT_CARE);
     glfwSetInputMode(g_window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
     glfwSetFramebufferSizeCallback(g_window, NoteEvent<int, int>);
     glfwSetWindowPosCallback(g_window, NoteEvent<int, int>);
+    glfwSetWindowSizeCallback(g_window, OnWindowSize);
     glfwSetWindowRefreshCallback(g_window, NoteEvent<>);
     glfwSetWindowFocusCallback(g_window, NoteEvent<int>);
     glfwSetWindowIconifyCallback(g_window, NoteEvent<int>);
@@ -226,6 +260,15 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
 void SetWindowTitle(const char* title)
 {
     glfwSetWindowTitle(g_window, title);
+}
+
+void SetWindowIcon(const WindowIconPicture* pictures, int count)
+{
+    std::vector<GLFWimage> images;
+    for (int index = 0; index < count; ++index)
+        images.push_back({pictures[index].width, pictures[index].height,
+                          const_cast<unsigned char*>(pictures[index].pixels)});
+    glfwSetWindowIcon(g_window, count, images.data());
 }
 
 bool GetWindowShape(int& width, int& height, bool& fullscreen)
@@ -255,6 +298,26 @@ bool PollWindowEvents()
     const bool arrived = g_eventsArrived;
     g_eventsArrived = false;
     return arrived;
+}
+
+// The library's own wait would read and drop the event of the window's
+// destruction; the display is waited on apart, and the events read after.
+WindowWake WaitWindowEvents(double seconds)
+{
+    g_keyArrived = false;
+    const bool eventsBefore = g_eventsArrived;
+    g_eventsArrived = false;
+    ReadWindowDestruction();
+    if (WaitForDisplay(seconds))
+    {
+        ReadWindowDestruction();
+        glfwPollEvents();
+    }
+    else
+        glfwWaitEventsTimeout(seconds);
+    const WindowWake wake = g_keyArrived ? WakeKey : g_eventsArrived ? WakeEvent : WakeTimeUp;
+    g_eventsArrived = g_eventsArrived || eventsBefore;
+    return wake;
 }
 
 void SwapWindowBuffers()

@@ -15,6 +15,22 @@ extern int           g_windowOpenHeight;    // 0, the canvas size times the disp
 
 typedef void (*KeyCallback)(int key, int action);   // action 1 pressed, 0 released
 
+// One size of the window's icon.
+struct WindowIconPicture
+{
+    int                  width;             // pixels
+    int                  height;            // pixels
+    const unsigned char* pixels;            // R, G, B, A each, top row first; not owned
+};
+
+// What a wait for the window's events saw come.
+enum WindowWake
+{
+    WakeTimeUp = 0,                         // nothing, or nothing the window delivers
+    WakeEvent  = 1,                         // events, none of them a key
+    WakeKey    = 2                          // a key, maybe among other events
+};
+
 bool        InitWindowSystem();
 void        TerminateWindowSystem();
 double      WindowTimer();                  // seconds since InitWindowSystem; 0 before it
@@ -22,14 +38,20 @@ const char* WindowSystemError();            // the windowing library's last comp
 
 // The window shows a canvas of g_windowWidth by g_windowHeight pixels, scaled
 // to fit whatever size the window takes; it opens at the canvas size times
-// the display's content scale. F11 toggles full screen.
+// the display's content scale. F11 toggles full screen. Out of full screen
+// it never gets smaller than half the canvas. Its class is "valdmoor", as
+// the desktop entry's StartupWMClass says.
 bool            OpenWindow(int width, int height, bool fullscreen, bool visible = true);
 void            SetWindowTitle(const char* title);
+// Pictures of the window's icon at the sizes the desktop may pick from;
+// the window system copies them.
+void            SetWindowIcon(const WindowIconPicture* pictures, int count);
 // The window's size out of full screen (its size before full screen, while
 // it is full screen) and whether it is full screen; false without a window.
 bool            GetWindowShape(int& width, int& height, bool& fullscreen);
 bool            IsWindowOpen();
 bool            PollWindowEvents();         // delivers pending events; whether any but keys came since the last call
+WindowWake      WaitWindowEvents(double seconds);   // at most that long for the next events; delivers them
 void            SwapWindowBuffers();        // shows the frame drawn last
 CanvasPlacement CanvasInWindow();           // where the canvas goes in the framebuffer
 double          DisplayRefreshRate();       // frames a second of the window's display; 60 when unknown

@@ -16,6 +16,7 @@
 #include "engine/TaskHandler.h"
 #include "engine/Time.h"
 #include "engine/startup/UserHooks.h"
+#include "engine/startup/WindowIcon.h"
 #include "engine/Window.h"
 #include "font/Font.h"
 #include "gui/RootWidget.h"
@@ -173,6 +174,7 @@ int OpenGameWindow()
     Stamp("] Window Created");
     StartFrames();
     SetWindowTitle("Valdmoor");
+    ShowWindowIcon();
     Stamp("] Window Title Set");
 
     InitAdvancedGL();

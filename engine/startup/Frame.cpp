@@ -2,11 +2,11 @@
 
 #include <GL/gl.h>
 
-#include <chrono>
-#include <thread>
+#include <algorithm>
 
 #include "engine/FramePacer.h"
 #include "engine/TaskHandler.h"
+#include "engine/Time.h"
 #include "engine/Window.h"
 #include "gui/MouseState.h"
 #include "gui/RootWidget.h"
@@ -17,8 +17,12 @@ namespace
 // The bars beside a canvas that does not fill the window.
 const GLclampf kBarGrey = 0.08f;
 
+// Seconds an idle frame waits at most for an event or a task.
+const double kLongestIdleWait = 0.1;
+
 CFramePacer g_framePacer(1.0 / 60.0);
 bool        g_frameShown = false;           // a frame has been drawn since the window opened
+bool        g_changeOwed = false;           // work that changed the picture waits for a frame a key cut short
 
 bool MouseChanged(const GUI::MouseState& mouse)
 {
@@ -26,12 +30,28 @@ bool MouseChanged(const GUI::MouseState& mouse)
            mouse.rightDown != mouse.rightWasDown || mouse.middleDown != mouse.middleWasDown;
 }
 
-void WaitForFrame(bool pending)
+// The wait ends early for a key, and for a waiting task that falls due, so
+// that either is shown without sleeping out the frame; the pointer's motion
+// and the window's other events are delivered as they come and shown in the
+// frame that is due. A frame after one that drew nothing, with nothing come
+// since, would draw nothing either: it waits on for any event or task, up to
+// a bound that keeps the loop turning for whatever else it checks. Whether a
+// key ended the wait.
+bool WaitForFrame(bool pending)
 {
-    const double delay = g_framePacer.Delay(WindowTimer(), pending);
-    if (delay > 0.0)
-        std::this_thread::sleep_for(std::chrono::duration<double>(delay));
+    const double taskDue = CTaskHandler::Instance()->NextStart() + g_startTime;
+    WindowWake wake = WakeTimeUp;
+    double delay = g_framePacer.Delay(WindowTimer(), pending, taskDue);
+    while (delay > 0.0 && wake != WakeKey)
+    {
+        wake = std::max(wake, WaitWindowEvents(delay));
+        delay = g_framePacer.Delay(WindowTimer(), pending, taskDue);
+    }
+    const double idleEnd = std::min(taskDue, WindowTimer() + kLongestIdleWait);
+    if (wake == WakeTimeUp && !pending && g_framePacer.Idle() && idleEnd > WindowTimer())
+        wake = WaitWindowEvents(idleEnd - WindowTimer());
     g_framePacer.FrameStarted(WindowTimer());
+    return wake == WakeKey;
 }
 
 // The canvas keeps its size in pixels of the layout; the viewport scales it
@@ -47,7 +67,7 @@ void DrawCanvas(const CanvasPlacement& canvas)
     glEnable(GL_SCISSOR_TEST);
     glScissor(canvas.x, canvas.y, canvas.width, canvas.height);
     glViewport(canvas.x, canvas.y, canvas.width, canvas.height);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_COLOR_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, g_windowWidth, 0, g_windowHeight, -1, 1);
@@ -62,11 +82,20 @@ void DrawCanvas(const CanvasPlacement& canvas)
 
 // A frame in which nothing can have changed the picture draws nothing: the
 // window keeps showing the last one. Events and the mouse are still read
-// every frame, so the first change shows in the frame that sees it.
+// every frame, so the first change shows in the frame that sees it. A frame
+// whose wait a key ended draws nothing either: the key's binding runs in the
+// passes after it, and the next frame, at once, shows its result with
+// whatever else changed.
 void RenderFrame()
 {
-    const bool tasksChanged = CTaskHandler::Instance()->TakeActivity();
-    WaitForFrame(tasksChanged);
+    const bool tasksChanged = CTaskHandler::Instance()->TakeActivity() || g_changeOwed;
+    g_changeOwed = false;
+    if (WaitForFrame(tasksChanged))
+    {
+        g_changeOwed = PollWindowEvents() || tasksChanged;
+        g_framePacer.Skipped();
+        return;
+    }
     const bool windowChanged = PollWindowEvents();
     GUI::PollMouse();
     const CanvasPlacement canvas = CanvasInWindow();

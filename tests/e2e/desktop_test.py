@@ -3,10 +3,18 @@
 in the window system's words; the pointer goes wherever the person puts it;
 a click or a key tap over in an instant takes effect exactly once; the window
 may be resized, the scene scaled to fit between dark bars, and F11 fills the
-screen and gives it back."""
+screen and gives it back. The window carries the class the desktop entry
+names and the game's own icon, a missing or broken icon file costing only
+that size and a log line, and never gets smaller than half the scene."""
+
+import os
+import re
+import shutil
+import subprocess
 
 from harness import layout
 from harness.match import SLOT_KEYS, Match
+from harness.picture import read_tga
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
 from harness.session import open_main_menu, open_unfinished_game
@@ -14,6 +22,36 @@ from harness.session import open_main_menu, open_unfinished_game
 SCREEN = (1280, 1024)
 BAR = (20, 20, 20)                          # the colour of the bars beside the scene
 WHITE_LINE = 200                            # every channel of a board line is above this
+ICON_SIZES = (32, 64, 128)                  # the window's icon, as Assets/ holds it
+SMALLEST = (300, 240)                       # half the scene: the window never gets smaller
+
+
+def xprop(game, *arguments):
+    return subprocess.run(["xprop", "-id", game.window, *arguments], check=True, capture_output=True, text=True,
+                          timeout=30, env={"DISPLAY": game.input.display, "PATH": "/usr/bin:/bin"}).stdout
+
+
+def window_icons(game):
+    """The window's icon pictures by size, each as R, G, B, A bytes, top row first."""
+    text = xprop(game, "-notype", "32c", "_NET_WM_ICON")
+    if "=" not in text:
+        return {}
+    values = [int(value) for value in text.split("=", 1)[1].split(",")]
+    icons = {}
+    while values:
+        width, height = values[0], values[1]
+        pixels = values[2:2 + width * height]
+        icons[(width, height)] = b"".join(bytes(((argb >> 16) & 255, (argb >> 8) & 255, argb & 255, argb >> 24))
+                                          for argb in pixels)
+        values = values[2 + width * height:]
+    return icons
+
+
+def asset_icon(folder, size):
+    """Assets/icon<size>.tga as R, G, B, A bytes, top row first."""
+    width, height, rgba = read_tga(os.path.join(folder, f"icon{size}.tga"))
+    stride = width * 4
+    return b"".join(rgba[row * stride:(row + 1) * stride] for row in reversed(range(height)))
 
 
 def instant_click(game, x, y):
@@ -109,6 +147,28 @@ def body(scenario):
         game.sync()
         match.check_screen(game.capture(), match.position)
 
+    with scenario.step('the window\'s class is "valdmoor", as the desktop entry\'s StartupWMClass'):
+        expect(xprop(game, "WM_CLASS").strip() == 'WM_CLASS(STRING) = "valdmoor", "valdmoor"',
+               f"the window's class reads {xprop(game, 'WM_CLASS')!r}")
+        source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "dist", "valdmoor.desktop")
+        with open(source) as entry:
+            expect("StartupWMClass=valdmoor\n" in entry.read(), "the desktop entry names no StartupWMClass=valdmoor")
+
+    with scenario.step("the window carries the game's icon at 32, 64 and 128 pixels, pixel for pixel"):
+        icons = window_icons(game)
+        expect(sorted(icons) == [(size, size) for size in ICON_SIZES], f"the window's icons are {sorted(icons)}")
+        for size in ICON_SIZES:
+            expect(icons[(size, size)] == asset_icon(scenario.arguments.assets, size),
+                   f"the {size}-pixel icon differs from Assets/icon{size}.tga")
+
+    with scenario.step("the window made 100 by 100 grows back to 300 by 240; 200 by 400 to 300 by 400"):
+        for asked, kept in (((100, 100), SMALLEST), ((200, 400), (SMALLEST[0], 400))):
+            game.input.run("windowsize", game.window, *map(str, asked))
+            game.wait_until(lambda: game.input.geometry(game.window)[2:] == kept, 10,
+                            f"the window asked to be {asked} to be {kept}")
+        expect(re.search(r"minimum size: 300 by 240", xprop(game, "WM_NORMAL_HINTS")),
+               "the window does not tell a window manager its minimum size")
+
     with scenario.step('in a window of 1200 by 960, a click on the scaled "2 Players" starts a game'):
         game.kill()
         second, _ = open_unfinished_game(scenario, yes=False)
@@ -132,6 +192,22 @@ def body(scenario):
         expect(wide.block(150, 0, 600, 480) == reference.block(0, 0, 600, 480), "the scene is not centred")
         bars = {wide.rgb(x, y) for x in list(range(0, 150, 7)) + list(range(750, 900, 7)) for y in range(0, 480, 7)}
         expect(bars == {BAR}, f"the bars show {sorted(bars)[:5]}")
+        second.kill()
+
+    with scenario.step("the 64-pixel icon missing and the 32-pixel one cut short: the 128 shown, each said in a log"):
+        folder = scenario.folder("broken-icons")
+        shutil.copytree(scenario.arguments.assets, os.path.join(folder, "Assets"))
+        os.remove(os.path.join(folder, "Assets", "icon64.tga"))
+        with open(os.path.join(folder, "Assets", "icon32.tga"), "r+b") as icon:
+            icon.truncate(100)
+        # A copy of the program, which finds no icons of the build's beside itself.
+        program = os.path.join(folder, "valdmoor")
+        shutil.copy2(scenario.arguments.program, program)
+        third = open_main_menu(scenario, [program], workdir=folder)
+        expect(sorted(window_icons(third)) == [(128, 128)], f"the window's icons are {sorted(window_icons(third))}")
+        engine_log = third.log("log_engine.html")
+        expect("File Assets/icon64.tga doesn't exist." in engine_log, "the engine log does not name the missing icon")
+        expect("Assets/icon32.tga" in third.log("log_general.log"), "the general log does not name the broken icon")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -85,9 +86,11 @@ TEST_F(TaskHandlerTest, FrontInsertionsRunNextInReverseOrderAndRepeatsGoToTheBac
 
 TEST_F(TaskHandlerTest, WaitingTasksPastTheirStartMoveToTheFrontLatestStartFirst)
 {
-    const std::pair<const char*, double> waiting[] = {{"early", 1.0}, {"late", 2.0}, {"now", 5.0}, {"new", 1.0}};
+    EXPECT_EQ(m_handler.NextStart(), std::numeric_limits<double>::infinity()) << "nothing waits";
+    const std::pair<const char*, double> waiting[] = {{"late", 2.0}, {"early", 1.0}, {"now", 5.0}, {"new", 1.0}};
     for (const auto& [name, start] : waiting)
         m_handler.AddTask(new CScriptedTask(name, start, Delete), InsertTimed);
+    EXPECT_EQ(m_handler.NextStart(), 1.0);
     m_handler.SetTime(5.0);
     m_handler.Tick();
     EXPECT_TRUE(g_trace.empty()) << "a tick on an empty run queue moves nothing";
@@ -98,6 +101,7 @@ TEST_F(TaskHandlerTest, WaitingTasksPastTheirStartMoveToTheFrontLatestStartFirst
     // "now" starts at the handler's time, which has not yet passed it.
     EXPECT_EQ(g_trace, (Trace{"trigger", "late", "~late", "early", "~early", "new", "~new", "queued"}));
     EXPECT_EQ(m_handler.WaitingCount(), 1u);
+    EXPECT_EQ(m_handler.NextStart(), 5.0) << "the frame's wait ends when the task left waiting falls due";
 }
 
 TEST_F(TaskHandlerTest, FlushResultsRequeueFrontAndWait)

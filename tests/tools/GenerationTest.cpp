@@ -41,7 +41,7 @@ TEST(Generation, ARunWritesTheSameBytesAsTheBuildsRun)
             << relative;
         ++files;
     }
-    EXPECT_EQ(files, 43u);                  // 40 pictures, the font and two icons
+    EXPECT_EQ(files, 46u);                  // 40 pictures, 3 window icons, the font and two desktop icons
     fs::remove_all(folder);
 }
 

@@ -22,6 +22,8 @@ const TgaForm kPackedAlphaTop  = {32, true, true};
 const TgaForm kHighColour      = {16, false, false};
 const TgaForm kHighColourTop   = {16, false, true};
 
+const int kWindowIconSizes[] = {32, 64, 128};
+
 using Pieces::Side;
 using MenuPictures::TabLook;
 
@@ -55,6 +57,10 @@ std::vector<AssetPicture> AssetPictures()
         {"scoringexample2.tga", kHighColour, [](FontSet& fonts) { return HelpPictures::ScoringExample2(fonts); }},
     };
     pictures.insert(pictures.end(), others.begin(), others.end());
+    // The window's own icon, read by the game as it opens the window.
+    for (const int size : kWindowIconSizes)
+        pictures.push_back({"icon" + std::to_string(size) + ".tga", kPackedAlpha,
+                            [size](FontSet& fonts) { return ApplicationIcon(fonts, size); }});
     return pictures;
 }
 
