@@ -192,8 +192,9 @@ class Follow:
                                         10, "the knight on the target")
                 expect(all(pixel == (255, 0, 0) for pixel in band(frame, target)),
                        "the target is not framed in Red's colour")
-                seen, _ = self.match.table.read(frame)
-                expect(seen.board == position.board, f"the knight hides the stone under it: {seen.board}")
+                # The card's score changes sit beside the target, over the squares next to it.
+                stone, _ = self.match.table.square(frame, *target)
+                expect(stone == WHITE, f"the knight hides the stone under it on {target}")
                 self.knight_shown = True
         if stuck and not self.nothing_shown:
             with self.scenario.step(f"the pointer on Red's unplayable card {stuck[0] + 1} marks nothing"):
