@@ -65,6 +65,10 @@ const int kPieceSize = 32;                  // the stone and the king
 const int kPieceInset = 3;                  // from a square's corner to its piece's, centring it
 using GUI::kButtonWidth;                    // Quit, Draw and Skip
 using GUI::kButtonHeight;
+const int kQuitCorner = 10;                 // Quit sits this far from the bottom and left edges
+const int kButtonGap = 10;                  // between Draw and Skip
+const int kDrawX = 167;                     // Draw and Skip together span 167..433, centred over the board
+const int kSkipX = kDrawX + kButtonWidth + kButtonGap;
 const int kRecordButtonWidth = 64;          // Undo and Redo, half the others
 const int kRecordButtonGap = 8;
 const int kUndoX = 454;                     // Redo ends at 590, 10 from the right edge like Quit from the left
@@ -719,9 +723,9 @@ void CValdmoor::UpdateWords()
 // Quit at the bottom left; Draw and Skip side by side over the board.
 void CValdmoor::AddScreenButtons()
 {
-    AddButton(10, 10, kButtonWidth, "Quit", &CValdmoor::QuitGame);
-    m_drawButton = AddButton(167, kTopRowY, kButtonWidth, "Draw", &CValdmoor::HumanDrawCard);
-    m_skipButton = AddButton(305, kTopRowY, kButtonWidth, "Skip", &CValdmoor::HumanSkipTurn);
+    AddButton(kQuitCorner, kQuitCorner, kButtonWidth, "Quit", &CValdmoor::QuitGame);
+    m_drawButton = AddButton(kDrawX, kTopRowY, kButtonWidth, "Draw", &CValdmoor::HumanDrawCard);
+    m_skipButton = AddButton(kSkipX, kTopRowY, kButtonWidth, "Skip", &CValdmoor::HumanSkipTurn);
 }
 
 // Take-back and redo at the bottom right, under White's hand, where nothing

@@ -17,33 +17,43 @@
 #include "resources/ResourceHandle.h"
 #include "resources/Texture.h"
 
+class CBackScreen;
+class CExpertSearch;
+
+// Index of this file: the screen's parts, the actions from keys and buttons,
+// take-back and review, the questions, starting and resuming, the player's
+// aids, the rules' reports, then the fields.
+
 // The screen a game is played on. It shows the match: the board with its
 // stones and king, both hands as card buttons, knights, scores, the status
 // line, the two players' key maps and the quit and end-of-game questions.
 // Keys and buttons go to the match, which plays them through the rules; what
 // the rules report comes back through the observer calls and changes the
-// widgets. Each Show starts a new game, unless a game was resumed or a
-// record opened for review.
-class CBackScreen;
-class CExpertSearch;
-
+// widgets. Each Show starts a new game, unless a game was resumed, a record
+// opened for review, or the rules read over the game.
 class CValdmoor : public GUI::CScreen, public CSilentGameObserver
 {
 public:
-    typedef GUI::CActionButton<Closure2<CValdmoor, PlayerID, int>> HandButton;
+    typedef GUI::CActionButton<Closure2<CValdmoor, PlayerID, int>> HandButton;  // a hand slot, bound to its side and slot
+
+    //------------------------------------------------------------------ the screen
 
     explicit CValdmoor(GUI::CScreen* menu); // hidden; both sides people
-    ~CValdmoor() override;
+    ~CValdmoor() override;                  // deletes what it owns that is not a child
 
-    bool Draw() override;
-    void OnEvent(int event, const GUI::MouseState& mouse) override;
+    bool Draw() override;                   // the darkened background, board, marks and turn frame, under the children
+    void OnEvent(int event, const GUI::MouseState& mouse) override;    // Show deals (or carries on), Hide halts
+
+    //------------------------------------------------------------------ actions
 
     // A person's action, from the keys and buttons: nothing while the screen
     // is hidden or a question is open; refused while the computer is to move.
     void HumanPlayCard(PlayerID player, int slot);
     void HumanDrawCard();
     void HumanSkipTurn();
-    void NewGame();
+    void NewGame();                         // a fresh deal with the same seats
+
+    //------------------------------------------------------------------ take-back and review
 
     // Ctrl+Z and Ctrl+Y (or the Undo and Redo buttons); in review they step.
     void TakeBack();
@@ -54,10 +64,15 @@ public:
     void ReviewFirst();
     void ReviewLast();
 
-    void QuitGame();
-    void OnQuitAnswer(bool yes);
-    void OnPlayAgain(bool yes);
-    void UpdateHandShading();
+    //------------------------------------------------------------------ questions
+
+    void QuitGame();                        // Quit and Escape: leaves at once before the first card, else asks
+    void OnQuitAnswer(bool yes);            // yes leaves for the menu
+    void OnPlayAgain(bool yes);             // the end question: yes deals again, no leaves for the menu
+    void UpdateHandShading();               // the hand buttons' brightness after an action
+    bool QuestionOpen() const;              // a yes/no question is on this screen
+
+    //------------------------------------------------------------------ starting and resuming
 
     // A new game against the computer at level 1..4 (White), or between two
     // people; either shows the screen.
@@ -72,10 +87,15 @@ public:
     // left unfinished. False when there is none; refusal then tells of a
     // save that could not be used.
     bool OfferSavedGame(GUI::IBaseWidget* screen, std::string& refusal);
-    void OnResumeAnswer(bool yes);
-    void ResumeSavedGame();
-    void SetSavedGameAside();
-    bool QuestionOpen() const;              // a yes/no question is on this screen
+    void OnResumeAnswer(bool yes);          // the start's question: the switch waits a tick
+    void ResumeSavedGame();                 // takes the offered game on, or keeps it aside when it cannot
+    void SetSavedGameAside();               // the offered game goes to the kept games, the save is cleared
+    // Ctrl+N: a new game with the same seats (the computer at the same level,
+    // or two people), asking first while a game is under way.
+    void StartGameOfSameKind();
+    void OnNewGameAnswer(bool yes);         // yes deals again; the game left is kept
+
+    //------------------------------------------------------------------ the player's aids
 
     // F1: the instructions over the game in progress; Back returns to it as
     // it was, and the computer's reply waits until then.
@@ -88,21 +108,19 @@ public:
     void ToggleEndQuestion();
     void SlideTick();                       // a frame of the king's slide; queues the next until it lands
 
-    // The rules' reports.
-    void OnStatus(const std::string& text) override;
-    void OnKnightsShown() override;
-    void OnScoresChanged(int red, int white) override;
-    void OnCardDealt(PlayerID player, int card, int slot) override;
-    void OnKnightSpent(PlayerID player, int knight) override;
-    void OnCardPlayed(PlayerID player, int slot) override;
-    void OnTurnPassed(PlayerID toMove) override;
-    void OnGameOver(const std::string& question) override;
-    void OnHandsShaded(bool newGame) override;
+    //------------------------------------------------------------------ the rules' reports
 
-    // Ctrl+N: a new game with the same seats (the computer at the same level,
-    // or two people), asking first while a game is under way.
-    void StartGameOfSameKind();
-    void OnNewGameAnswer(bool yes);
+    void OnStatus(const std::string& text) override;    // into the status line
+    void OnKnightsShown() override;         // a new game: all eight knights, the king landed
+    void OnScoresChanged(int red, int white) override;  // into the score labels
+    void OnCardDealt(PlayerID player, int card, int slot) override;    // the card's picture on its slot
+    void OnKnightSpent(PlayerID player, int knight) override;    // that knight's picture hidden
+    void OnCardPlayed(PlayerID player, int slot) override;  // the slot hidden; the king starts to slide
+    void OnTurnPassed(PlayerID toMove) override;    // the key maps and the words follow the move
+    void OnGameOver(const std::string& question) override;  // the end question, the final score
+    void OnHandsShaded(bool newGame) override;  // the shades, the words and the skip reason
+
+    //------------------------------------------------------------------ fields
 
     GUI::CScreen*                   m_menu;                     // shown when the game is left; owned by the root
     CMatch                          m_match;                    // the game, its seats, record and saves
