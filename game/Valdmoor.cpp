@@ -20,6 +20,7 @@
 #include "gui/NavigationKey.h"
 #include "gui/Outline.h"
 #include "gui/RootWidget.h"
+#include "gui/TextLayout.h"
 #include "gui/WidgetEvent.h"
 #include "gui/YesNoModalDialog.h"
 #include "input/Keyboard.h"
@@ -180,7 +181,7 @@ void Send(GUI::IBaseWidget* widget, GUI::WidgetEvent event)
 CValdmoor::CValdmoor(GUI::CScreen* menu)
     : m_menu(menu), m_match(this, ElapsedSeconds), m_dealOnShow(true), m_keyMapsOn(0), m_rules(nullptr),
       m_slideTicking(false), m_knightSpent(false), m_hintSearch(nullptr), m_hint{Decision::Skip, -1},
-      m_hintShown(false)
+      m_hintShown(false), m_frameTime(0.0)
 {
     m_background = new GUI::CImage(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
                                    g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga");
@@ -230,6 +231,7 @@ bool CValdmoor::Draw()
         return false;
     glColor3ub(kBackgroundGrey, kBackgroundGrey, kBackgroundGrey);
     m_background->Draw();
+    m_frameTime = ElapsedTime();
     DrawBoard();
     PlaceKing();
     DrawCardTarget();
@@ -538,7 +540,7 @@ void CValdmoor::DrawSquare(int square) const
     glColor3ub(255, 255, 255);
     GUI::DrawOutline(0, 0, kSquare, kSquare);
     DrawMoveTint(square);
-    const bool covered = square == m_slide.Target() && m_slide.Sliding(ElapsedTime());
+    const bool covered = square == m_slide.Target() && m_slide.Sliding(m_frameTime);
     const int cell = covered ? m_slide.CoveredCell() : m_match.m_state.m_board[square];
     if (cell == EmptyCell)
         return;
@@ -556,8 +558,8 @@ void CValdmoor::PlaceKing()
 {
     float row = static_cast<float>(m_match.m_state.m_kingRow);
     float column = static_cast<float>(m_match.m_state.m_kingCol);
-    if (m_slide.Sliding(ElapsedTime()))
-        m_slide.Place(ElapsedTime(), row, column);
+    if (m_slide.Sliding(m_frameTime))
+        m_slide.Place(m_frameTime, row, column);
     m_king->m_left = (g_windowWidth - kBoardWidth) / 2 + static_cast<int>(column * kSquare) + kPieceInset;
     m_king->m_bottom = static_cast<int>(row * kSquare) + kBoardBottom + kPieceInset;
     m_king->m_right = m_king->m_left + kPieceSize;
@@ -630,19 +632,20 @@ void CValdmoor::DrawPreview(int square, const int change[2])
     const int boardLeft = (g_windowWidth - kBoardWidth) / 2;
     const int squareLeft = boardLeft + square % BoardSize * kSquare;
     int left = squareLeft + kSquare + kPreviewGap;
-    if (left + width > boardLeft + kBoardWidth)
-        left = squareLeft - kPreviewGap - width;
+    if (GUI::Beyond(left, width) > boardLeft + kBoardWidth)
+        left = GUI::Below(squareLeft - kPreviewGap, width);
     const int height = m_preview->m_font.TextHeight(m_preview->m_text.c_str());
-    const int bottom = kBoardBottom + square / BoardSize * kSquare + (kSquare - height) / 2;
+    const int bottom = GUI::CentredIn(kBoardBottom + square / BoardSize * kSquare, kSquare, height);
     m_preview->m_left = left;
     m_preview->m_bottom = bottom;
-    m_preview->m_right = left + width;
-    m_preview->m_top = bottom + height;
+    m_preview->m_right = GUI::Beyond(left, width);
+    m_preview->m_top = GUI::Beyond(bottom, height);
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4ub(0, 0, 0, kPreviewPanelAlpha);
-    glRecti(left - kPreviewPad, bottom - kPreviewPad, left + width + kPreviewPad, bottom + height + kPreviewPad);
+    glRecti(GUI::Below(left, kPreviewPad), GUI::Below(bottom, kPreviewPad), GUI::Beyond(m_preview->m_right, kPreviewPad),
+            GUI::Beyond(m_preview->m_top, kPreviewPad));
     glDisable(GL_BLEND);
     glColor3ub(255, 255, 255);
 }
@@ -702,22 +705,22 @@ bool CValdmoor::OnlySkipLeft() const
     return std::none_of(std::begin(mover.m_playable), std::end(mover.m_playable), [](bool playable) { return playable; });
 }
 
-// Centred labels are placed afresh as their words change.
+// Labels placed by their width are placed afresh as their words change; a
+// font's glyphs may be as wide as an int holds, so the sums saturate.
 void CValdmoor::UpdateWords()
 {
     const CGameState& state = m_match.m_state;
     const bool againstComputer = m_match.AgainstComputer();
     for (PlayerID side : {Red, White})
         m_sideNames[side]->m_text = SideName(side, againstComputer);
-    const int redNameWidth = m_sideNames[Red]->m_font.TextWidth(m_sideNames[Red]->m_text.c_str());
-    m_sideNames[Red]->m_left = m_scoreLabels[Red]->m_left - kSideNameGap - redNameWidth;
     m_turnLine->m_text = TurnWords(state, againstComputer);
-    m_turnLine->m_left = kTurnLineCentre - m_turnLine->m_font.TextWidth(m_turnLine->m_text.c_str()) / 2;
     m_cardsLeft->m_text = CardsLeftWords(static_cast<int>(state.m_deck.m_drawPile.size()));
-    m_cardsLeft->m_left = (m_drawButton->m_left + m_drawButton->m_right -
-                           m_cardsLeft->m_font.TextWidth(m_cardsLeft->m_text.c_str())) / 2;
+    const auto width = [](const GUI::CLabel* label) { return label->m_font.TextWidth(label->m_text.c_str()); };
+    m_sideNames[Red]->m_left = GUI::Below(m_scoreLabels[Red]->m_left - kSideNameGap, width(m_sideNames[Red]));
+    m_turnLine->m_left = GUI::CentredIn(0, 2 * kTurnLineCentre, width(m_turnLine));
+    m_cardsLeft->m_left = GUI::CentredIn(m_drawButton->m_left, kButtonWidth, width(m_cardsLeft));
     for (GUI::CLabel* label : {m_sideNames[Red], m_sideNames[White], m_turnLine, m_cardsLeft})
-        label->m_right = label->m_left + label->m_font.TextWidth(label->m_text.c_str());
+        label->m_right = GUI::Beyond(label->m_left, width(label));
 }
 
 // Quit at the bottom left; Draw and Skip side by side over the board.

@@ -155,6 +155,8 @@ public:
                                                                 // the first hint
     Decision                        m_hint;                     // the hint shown
     bool                            m_hintShown;                // until the next action
+    double                          m_frameTime;                // seconds; the frame being drawn, one time
+                                                                // for the king and the square it lands on
 
 private:
     void KeepKeyMapsInStep();

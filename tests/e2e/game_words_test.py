@@ -25,7 +25,8 @@ SLIDE_TRIES = 12                            # moves watched for a frame of the k
 
 
 def centred(look, text, centre):
-    return centre - look.font.width(text) // 2
+    """As the game centres a label on a point: half the difference, truncated."""
+    return (2 * centre - look.font.width(text)) // 2
 
 
 def shows_words(look, frame, names, turn, cards):
