@@ -8,10 +8,13 @@ mapped program and libraries. The software renderer under the virtual
 display fills caches of its own over the first hundred or so frames of a
 new picture and moves its blocks in and out a megabyte at a time: with no
 widget made at all, only buttons lit and unlit under the pointer, the
-figure wanders over 2 MB. So the count starts after a warm-up of 100
+figure wanders over 2 MB, and on a machine busy with other work it has
+been seen to jump by 5 MB once. So the count starts after a warm-up of 100
 questions, the renderer draws on one thread, each figure is the least of
-ten taken over the ten questions up to it, and the bound is 4 MB; the game
-screen's own test holds the heap, without the renderer's drawing, to 1 MB."""
+ten taken over the ten questions up to it, and memory is taken halfway too:
+a leak grows in both halves, the renderer's jumps come once, so the test
+fails when each half grows by more than 2 MB. The game screen's own test
+holds the heap, without the renderer's drawing, to 1 MB."""
 
 import os
 
@@ -23,8 +26,9 @@ from harness.session import QUIT_QUESTION, choose, open_main_menu
 WARM_UP = 100                               # questions before the count starts
 QUESTIONS = 1000
 SETTLED = 10
+MIDDLE = 505
 WINDOW = 10                                 # questions whose least figure is taken
-SLACK_KB = 4096
+HALF_SLACK_KB = 2048                        # what either half may grow by
 
 
 def anonymous_kb(game):
@@ -67,14 +71,15 @@ def body(scenario):
     with scenario.step(f"{QUESTIONS} questions, memory taken after {SETTLED} and after {QUESTIONS}"):
         for number in range(1, QUESTIONS + 1):
             ask_and_answer_no(game, look, f"question {number}")
-            for mark in (SETTLED, QUESTIONS):
+            for mark in (SETTLED, MIDDLE, QUESTIONS):
                 if mark - WINDOW < number <= mark:
                     figures[mark] = min(figures.get(mark, anonymous_kb(game)), anonymous_kb(game))
     with scenario.step(f"memory after {QUESTIONS} questions against after {SETTLED}"):
-        grown = figures[QUESTIONS] - figures[SETTLED]
+        halves = (figures[MIDDLE] - figures[SETTLED], figures[QUESTIONS] - figures[MIDDLE])
         print(f"resident anonymous memory: {figures[SETTLED]} kB after {SETTLED} questions, "
-              f"{figures[QUESTIONS]} kB after {QUESTIONS}")
-        expect(grown <= SLACK_KB, f"memory grew by {grown} kB over {QUESTIONS - SETTLED} questions")
+              f"{figures[MIDDLE]} kB after {MIDDLE}, {figures[QUESTIONS]} kB after {QUESTIONS}")
+        expect(min(halves) <= HALF_SLACK_KB,
+               f"memory grew by {halves[0]} kB and then by {halves[1]} kB over two runs of {QUESTIONS - MIDDLE} questions")
 
 
 if __name__ == "__main__":
