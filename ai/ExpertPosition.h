@@ -41,7 +41,7 @@ struct ExpertPosition
 
     PlayerID Mover() const;                 // the side to move
     int      LegalMoves(std::uint8_t moves[ExpertMoves]) const;    // fills moves, returns how many
-    bool     Playable(PlayerID player, int slot) const;             // the slot holds a card the rules let the player play
+    bool     Playable(PlayerID player, int slot) const;             // the slot's card may be played by player
     bool     CanAct(PlayerID player) const; // the player could play or draw were it his turn
     // The playouts' choice among the legal moves: the one that joins the
     // most of the mover's stones, a knight spent counted against it.

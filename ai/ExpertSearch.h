@@ -38,8 +38,8 @@ private:
         float         m_reward;             // sum of the rewards, 0..1 each, for the side that made its move
     };
 
-    std::uint64_t PositionSeed(const CGameState& game) const;  // the decision's stream from the seed and what is visible
-    void          Iterate(const ExpertPosition& root);         // one walk, one node added, one playout, rewards backed up
+    std::uint64_t PositionSeed(const CGameState& game) const;  // the decision's stream: seed and what is visible
+    void          Iterate(const ExpertPosition& root);         // one walk down, one node added, one playout
     int           Select(const Node& node, const std::uint8_t* moves, int count) const; // the child to walk into
     float         Playout(ExpertPosition& position);           // White's reward of a short line from position
 

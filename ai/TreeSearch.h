@@ -62,7 +62,7 @@ public:
     // marks toggled; 0 for a square off the board or not holding value.
     static int          CountAndMark(SearchNode& node, int row, int column, std::uint8_t value);
     static Landing      TargetKind(const SearchNode& node);    // what lies under the king, for the side to move
-    static std::int16_t PlaceStone(SearchNode& node);          // the mover's stone under the king; returns the change of White's lead
+    static std::int16_t PlaceStone(SearchNode& node);          // the mover's stone under the king; White's lead gained
     std::uint64_t       Nodes() const;      // Search calls of the last decision, for tests and the benchmark
 
     std::int32_t  m_depth;                  // plies searched below the root; 0 means no limit
