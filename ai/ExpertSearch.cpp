@@ -11,7 +11,8 @@ const int   g_iterations   = 4000;          // per decision; the tree gains one 
 const int   g_deepest      = 64;            // moves from the root past which the tree is not walked
 const int   g_playoutPlies = 8;             // moves of the playout policy after the tree's last node
 const int   g_knightValue  = 65;            // points of score a knight left is worth
-const float g_rewardScale  = 20.0f;         // points of value that move the reward from 0.5 to 0.73
+const float g_gainScale    = 20.0f;         // points of value gained that move their half of the reward from 0.25 to 0.37
+const float g_leadScale    = 30.0f;         // points of value ahead that move their half likewise
 const float g_exploration  = 0.4f;          // weight of the upper confidence bound's bonus
 
 } // namespace
@@ -176,6 +177,11 @@ float CExpertSearch::Playout(ExpertPosition& position)
         // side grows its groups come nearer to real play.
         position.Apply(position.PlayoutMove(moves, count, m_random), m_random);
     }
-    const float lead = static_cast<float>(position.Value(g_knightValue) - m_rootValue) / g_rewardScale;
-    return 1.0f / (1.0f + std::exp(-lead));
+    // Half the reward is the value gained since the root, so that a game
+    // already won or lost is still played well; half is the value ahead at
+    // the line's end, so that a line ending ahead beats one that only gains.
+    const int value = position.Value(g_knightValue);
+    const float gain = static_cast<float>(value - m_rootValue) / g_gainScale;
+    const float lead = static_cast<float>(value) / g_leadScale;
+    return 0.5f / (1.0f + std::exp(-gain)) + 0.5f / (1.0f + std::exp(-lead));
 }

@@ -47,5 +47,5 @@ private:
     std::uint32_t     m_used;               // nodes of the pool in use
     std::uint64_t     m_seed;               // mixed into every decision's stream
     CExpertRandom     m_random;             // the current decision's stream
-    int               m_rootValue;          // the root's value for White, the centre of the rewards
+    int               m_rootValue;          // the root's value for White, from which a line's gain counts
 };
