@@ -151,7 +151,7 @@ int ExpertPosition::PlayoutMove(const std::uint8_t* moves, int count, CExpertRan
     const PlayerID mover = Mover();
     const std::uint8_t own = mover == White ? WhiteStone : RedStone;
     int chosen = moves[0];
-    int best = -g_knightSpent - 1;
+    int best = -g_knightSpent - 1;          // below every move's worth
     int equals = 0;
     for (int index = 0; index < count; ++index)
     {
