@@ -7,7 +7,7 @@ class IGameTable;
 class IBaseAI
 {
 public:
-    virtual ~IBaseAI() {}
+    virtual ~IBaseAI() {}                   // deleted by the game that owns it
     virtual void TakeTurn() = 0;            // play one turn for the game's player to move
 
     IGameTable* m_game = nullptr;           // the game played in; outlives the AI, set when it is seated

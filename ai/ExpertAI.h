@@ -14,8 +14,8 @@ class CExpertAI : public IBaseAI
 public:
     explicit CExpertAI(std::uint64_t seed); // seed of the search's random stream
 
-    void TakeTurn() override;
-    void ChooseMove();
+    void TakeTurn() override;               // queues ChooseMove behind what is already waiting
+    void ChooseMove();                      // searches and queues the action, if the turn is still the computer's
 
 private:
     CExpertSearch m_search;                 // the tree's pool and the search itself

@@ -29,6 +29,20 @@ CardSteps MakeSteps()
 
 const CardSteps g_steps = MakeSteps();
 
+// The worths a playout weighs its moves by.
+const int g_neighbourWorth = 2;             // per orthogonal neighbour holding the mover's stone
+const int g_drawWorth      = 1;             // of a draw
+const int g_knightSpent    = 3;             // taken off a move onto the other side's stone
+
+// The square's orthogonal neighbours that hold the stone own.
+int OwnNeighbours(const SearchNode& node, int row, int column, std::uint8_t own)
+{
+    const int cell = row * BoardSize + column;
+    return (row > 0 && node.m_cells[cell - BoardSize] == own) +
+           (row < BoardSize - 1 && node.m_cells[cell + BoardSize] == own) +
+           (column > 0 && node.m_cells[cell - 1] == own) + (column < BoardSize - 1 && node.m_cells[cell + 1] == own);
+}
+
 void ShuffleCards(std::int8_t* cards, int count, CExpertRandom& random)
 {
     for (int last = count - 1; last > 0; --last)
@@ -129,14 +143,41 @@ bool ExpertPosition::CanAct(PlayerID player) const
     return false;
 }
 
-bool ExpertPosition::TakesStone(int move) const
+// A stone beside the mover's own stones grows a group, and a larger group
+// is worth more; a knight spent is worth less than a stone beside one, and
+// a draw sits between a stone beside one and a stone alone.
+int ExpertPosition::PlayoutMove(const std::uint8_t* moves, int count, CExpertRandom& random) const
 {
-    if (move >= ExpertDraw)
-        return false;
-    const int card = m_hands[Mover()][move];
-    const int row = m_node.m_kingRow + g_steps.m_row[card];
-    const int column = m_node.m_kingCol + g_steps.m_column[card];
-    return m_node.m_cells[row * BoardSize + column] != NoStone;
+    const PlayerID mover = Mover();
+    const std::uint8_t own = mover == White ? WhiteStone : RedStone;
+    int chosen = moves[0];
+    int best = -g_knightSpent - 1;          // below every move's worth
+    int equals = 0;
+    for (int index = 0; index < count; ++index)
+    {
+        int worth = g_drawWorth;
+        if (moves[index] < ExpertDraw)
+        {
+            const int card = m_hands[mover][moves[index]];
+            const int row = m_node.m_kingRow + g_steps.m_row[card];
+            const int column = m_node.m_kingCol + g_steps.m_column[card];
+            worth = g_neighbourWorth * OwnNeighbours(m_node, row, column, own);
+            if (m_node.m_cells[row * BoardSize + column] != NoStone)
+                worth -= g_knightSpent;
+        }
+        // Among equals each is kept with an equal chance, drawn as they come.
+        if (worth > best)
+        {
+            best = worth;
+            chosen = moves[index];
+            equals = 1;
+        }
+        else if (worth == best && random.Below(++equals) == 0)
+        {
+            chosen = moves[index];
+        }
+    }
+    return chosen;
 }
 
 void ExpertPosition::Apply(int move, CExpertRandom& random)

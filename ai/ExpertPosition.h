@@ -13,8 +13,8 @@ class CGameState;
 // hand slot, then these.
 enum ExpertMove
 {
-    ExpertDraw  = 5,
-    ExpertSkip  = 6,
+    ExpertDraw  = 5,                        // a card into the lowest empty slot
+    ExpertSkip  = 6,                        // a pass, when nothing else is possible
     ExpertMoves = 7                         // how many there are
 };
 
@@ -37,13 +37,15 @@ struct ExpertPosition
     // The visible part of game; the pile holds the cards out of sight in
     // ascending order until Shuffle.
     void SetUp(const CGameState& game);
-    void Shuffle(CExpertRandom& random);
+    void Shuffle(CExpertRandom& random);    // deals the pile one imagined order
 
-    PlayerID Mover() const;
+    PlayerID Mover() const;                 // the side to move
     int      LegalMoves(std::uint8_t moves[ExpertMoves]) const;    // fills moves, returns how many
-    bool     Playable(PlayerID player, int slot) const;
-    bool     CanAct(PlayerID player) const;
-    bool     TakesStone(int move) const;    // a card onto the other side's stone, spending a knight
+    bool     Playable(PlayerID player, int slot) const;             // the slot's card may be played by player
+    bool     CanAct(PlayerID player) const; // the player could play or draw were it his turn
+    // The playouts' choice among the legal moves: the one that joins the
+    // most of the mover's stones, a knight spent counted against it.
+    int      PlayoutMove(const std::uint8_t* moves, int count, CExpertRandom& random) const;
     void     Apply(int move, CExpertRandom& random);                // move must be legal
     int      Difference() const;            // White's score minus Red's
     int      Value(int knightValue) const;  // Difference, plus knightValue per knight more than Red's until the game is over

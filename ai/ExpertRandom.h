@@ -7,8 +7,9 @@
 class CExpertRandom
 {
 public:
-    explicit CExpertRandom(std::uint64_t seed) : m_state(seed) {}
+    explicit CExpertRandom(std::uint64_t seed) : m_state(seed) {}   // the stream that seed starts
 
+    // The next 64 random bits.
     std::uint64_t Next()
     {
         m_state += 0x9E3779B97F4A7C15ull;

@@ -9,9 +9,10 @@ namespace
 
 const int   g_iterations   = 4000;          // per decision; the tree gains one node each
 const int   g_deepest      = 64;            // moves from the root past which the tree is not walked
-const int   g_playoutPlies = 8;             // random moves after the tree's last node
+const int   g_playoutPlies = 8;             // moves of the playout policy after the tree's last node
 const int   g_knightValue  = 65;            // points of score a knight left is worth
-const float g_rewardScale  = 20.0f;         // points of value that move the reward from 0.5 to 0.73
+const float g_gainScale    = 20.0f;         // points of value gained that move their half of the reward from 0.25 to 0.37
+const float g_leadScale    = 30.0f;         // points of value ahead that move their half likewise
 const float g_exploration  = 0.4f;          // weight of the upper confidence bound's bonus
 
 } // namespace
@@ -164,21 +165,23 @@ int CExpertSearch::Select(const Node& node, const std::uint8_t* moves, int count
     return best;
 }
 
-// White's reward, 0..1, of a short random line from the position.
+// White's reward, 0..1, of a short line from the position.
 float CExpertSearch::Playout(ExpertPosition& position)
 {
     std::uint8_t moves[ExpertMoves];
     for (int ply = 0; ply < g_playoutPlies && !position.m_over; ++ply)
     {
         const int count = position.LegalMoves(moves);
-        // A knight spent at random is mostly a knight thrown away, which
-        // would make every line look poorer in knights than it is: such a
-        // move is drawn a second time, and stays only if drawn again.
-        int move = moves[m_random.Below(count)];
-        if (position.TakesStone(move))
-            move = moves[m_random.Below(count)];
-        position.Apply(move, m_random);
+        // Lines of random moves scatter lone stones and throw knights away,
+        // and so misjudge the positions they start from; lines in which each
+        // side grows its groups come nearer to real play.
+        position.Apply(position.PlayoutMove(moves, count, m_random), m_random);
     }
-    const float lead = static_cast<float>(position.Value(g_knightValue) - m_rootValue) / g_rewardScale;
-    return 1.0f / (1.0f + std::exp(-lead));
+    // Half the reward is the value gained since the root, so that a game
+    // already won or lost is still played well; half is the value ahead at
+    // the line's end, so that a line ending ahead beats one that only gains.
+    const int value = position.Value(g_knightValue);
+    const float gain = static_cast<float>(value - m_rootValue) / g_gainScale;
+    const float lead = static_cast<float>(value) / g_leadScale;
+    return 0.5f / (1.0f + std::exp(-gain)) + 0.5f / (1.0f + std::exp(-lead));
 }

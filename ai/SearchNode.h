@@ -7,16 +7,17 @@
 // visit mark, set only while a move is scored.
 enum SearchCell : std::uint8_t
 {
-    NoStone    = 0,
-    RedStone   = 1,
-    WhiteStone = 3
+    NoStone    = 0,                     // an empty square
+    RedStone   = 1,                     // StoneBit
+    WhiteStone = 3                      // StoneBit and WhiteBit
 };
 
+// The bits of a cell's byte, tested one at a time.
 enum SearchCellBit : std::uint8_t
 {
-    StoneBit  = 1,
-    WhiteBit  = 2,
-    VisitMark = 4
+    StoneBit  = 1,                      // a stone is there
+    WhiteBit  = 2,                      // the stone is White's
+    VisitMark = 4                       // counted in the group being scored
 };
 
 // The position the search works on: one small record, copied by value into

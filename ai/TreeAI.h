@@ -12,8 +12,8 @@ class CTreeAI : public IBaseAI
 public:
     explicit CTreeAI(int difficulty);       // 1 Easy, 2 Medium, anything else Hard
 
-    void TakeTurn() override;
-    void ChooseMove();
+    void TakeTurn() override;               // queues ChooseMove behind what is already waiting
+    void ChooseMove();                      // searches and queues the action, if the turn is still the computer's
 
 private:
     CTreeSearch m_search;                   // the difficulty's settings and the search itself

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <set>
 #include <vector>
 
 #include "ai/ExpertPosition.h"
+#include "ai/ExpertRandom.h"
 #include "ai/ExpertSearch.h"
 #include "game/rules/Card.h"
 #include "tests/game/TestGame.h"
@@ -105,6 +107,80 @@ TEST(ExpertPositionTest, FollowsTheRulesMoveForMoveThroughWholeGames)
                       std::multiset<int>(game.m_deck.m_drawPile.begin(), game.m_deck.m_drawPile.end())) << where;
         }
     }
+}
+
+// The card that moves the king by these steps.
+int CardMoving(int rows, int columns)
+{
+    for (int card = 0; card < CardCount; ++card)
+    {
+        if (CardRowStep(card) == rows && CardColumnStep(card) == columns)
+            return card;
+    }
+    return NoCard;
+}
+
+// White to move on a board of the given rows, with the king and White's hand
+// as given; Red holds five cards that do not matter here.
+ExpertPosition WhiteToMove(const std::vector<std::pair<int, std::string>>& rows, int kingRow, int kingColumn,
+                           const std::vector<int>& hand)
+{
+    CRecordingObserver observer;
+    CGameState game(&observer, TestSeconds);
+    game.NewGame();
+    SetRows(game, rows);
+    game.m_kingRow = kingRow;
+    game.m_kingCol = kingColumn;
+    game.m_current = White;
+    SetHand(game, White, hand);
+    game.UpdateMoves();
+    ExpertPosition position;
+    position.SetUp(game);
+    return position;
+}
+
+// How often each move is the playouts' choice, over streams from many seeds.
+std::map<int, int> PlayoutChoices(const ExpertPosition& position)
+{
+    std::uint8_t moves[ExpertMoves];
+    const int count = position.LegalMoves(moves);
+    std::map<int, int> chosen;
+    for (std::uint64_t seed = 1; seed <= 200; ++seed)
+    {
+        CExpertRandom random(seed);
+        ++chosen[position.PlayoutMove(moves, count, random)];
+    }
+    return chosen;
+}
+
+// Slot 0 joins two White stones; slot 1 lands alone; slot 2 takes a Red
+// stone beside one White stone; slot 3 is empty, so drawing is a move too.
+TEST(ExpertPlayoutTest, PlaysTheCardThatJoinsMostOfItsStonesOverDrawingAndKnights)
+{
+    const ExpertPosition position = WhiteToMove({ { 3, "...WR...." }, { 5, "......W.." }, { 6, ".....W..." } },
+                                                4, 4, { CardMoving(1, 1), CardMoving(-3, 0), CardMoving(-1, 0), NoCard, CardMoving(3, 3) });
+    EXPECT_EQ(PlayoutChoices(position), (std::map<int, int>{ { 0, 200 } }));
+}
+
+// The king in a corner: the cards pointing off the board cannot be played,
+// the two that can both land alone, and no slot is free for a draw.
+TEST(ExpertPlayoutTest, ChoosesAmongEqualMovesAtRandom)
+{
+    const ExpertPosition position = WhiteToMove({}, 0, 0,
+                                                { CardMoving(-1, 0), CardMoving(2, 0), CardMoving(0, -2), CardMoving(0, 1), CardMoving(-1, -1) });
+    const std::map<int, int> chosen = PlayoutChoices(position);
+    ASSERT_EQ(chosen.size(), 2u);
+    EXPECT_GT(chosen.at(1), 60);
+    EXPECT_GT(chosen.at(3), 60);
+}
+
+// Lone stones lose to a draw, a knight spent with no stone of the mover's
+// beside it loses to both.
+TEST(ExpertPlayoutTest, DrawsRatherThanPlaceALoneStoneOrSpendAKnight)
+{
+    const ExpertPosition position = WhiteToMove({ { 5, "....R...." } }, 4, 4,
+                                                { CardMoving(1, 0), CardMoving(-2, 0), NoCard, CardMoving(0, 2), CardMoving(0, -3) });
+    EXPECT_EQ(PlayoutChoices(position), (std::map<int, int>{ { ExpertDraw, 200 } }));
 }
 
 // Positions met in games of the Expert against random legal moves; each of
