@@ -32,7 +32,7 @@ public:
     enum Kind
     {
         Html,                               // a page: coloured lines, line feeds and tabs as markup
-        Text                                // plain lines
+        Text                                // plain lines, warnings and errors prefixed
     };
 
     explicit CLog(Kind kind);               // writes nothing until Open

@@ -83,5 +83,5 @@ int  TranslateKeyAction(int windowAction);  // a repeat counts as a press
 
 typedef void (*GLProcedure)();              // an OpenGL extension's entry point, cast to its type by the caller
 GLProcedure GetGLProcedure(const char* name);   // null when the context has none; needs a current context
-void        SetSwapInterval(int interval);  // frames a swap waits for: 1 for vertical sync, 0 for none
+void        SetSwapInterval(int interval);  // screen refreshes a swap waits for: 1 for vertical sync, 0 for none
 int         SwapInterval();                 // the interval last set, -1 if never set
