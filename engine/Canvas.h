@@ -9,7 +9,7 @@ struct CanvasPlacement
     int x;                                  // pixels from the area's left edge
     int y;                                  // pixels from the area's bottom edge
     int width;                              // pixels; 0 when the area is empty
-    int height;
+    int height;                             // pixels; 0 when the area is empty
 };
 
 // The largest uniform scaling of the canvas that fits the area, centred.

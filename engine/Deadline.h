@@ -8,4 +8,4 @@
 // standard error and the program ends with the given code; nothing else can
 // run then, as the step never returns.
 void SetDeadline(unsigned seconds, const std::string& logLines, const std::string& errorLine, int exitCode);
-void ClearDeadline();
+void ClearDeadline();                       // the step returned in time: the bound is lifted

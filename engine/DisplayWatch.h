@@ -14,5 +14,5 @@ void ReadWindowDestruction();               // before the library reads the even
 // or at once over a lost display; reads none of them. False, at once,
 // without a connection to wait on.
 bool WaitForDisplay(double seconds);
-bool DisplayLost();
+bool DisplayLost();                         // true from the loss of the connection on
 bool WindowDestroyed();                     // true from the destruction on

@@ -8,10 +8,12 @@
 namespace Keys
 {
 
+// The printable keys bound by name; any other printable key is its character too.
 const int Digit1 = '1';
 const int D      = 'D';
 const int S      = 'S';
 
+// The special keys, numbered on from 257.
 const int Escape = 257;
 const int F1 = 258, F2 = 259, F3 = 260, F4 = 261, F5 = 262, F6 = 263, F7 = 264, F8 = 265, F9 = 266;
 const int F10 = 267, F11 = 268, F12 = 269, F13 = 270, F14 = 271, F15 = 272, F16 = 273, F17 = 274;

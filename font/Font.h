@@ -8,10 +8,11 @@
 class CFont
 {
 public:
-    static constexpr const char* FileName = "Assets/font.glf";
+    static constexpr const char* FileName = "Assets/font.glf";   // the one font file, from the working folder
 
-    CFont();
-    ~CFont();
+    CFont();                                // holds no font until Init
+    ~CFont();                               // one user fewer of the shared font
+    // Each CFont counts once among the shared font's users.
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
 

@@ -9,6 +9,12 @@
 
 class CFile;
 
+// Index of this file:
+//   GLFontChar - one character's record
+//   GLFontBase - the font: the table and its texture
+
+//------------------------------------------------------------------ GLFontChar
+
 // One character record of a ".glf" file. PixelPerfectGLFont keeps the
 // glyph's whole-pixel size over the file's own size.
 struct GLFontChar
@@ -29,6 +35,8 @@ struct GLFontChar
     float ty2;                              // texture coordinate of the lower edge
 };
 
+//------------------------------------------------------------------ GLFontBase
+
 // A bitmap font read from a ".glf" file: a table of texture rectangles, one
 // per character code from startChar to endChar, over a luminance-alpha atlas
 // uploaded into a texture name that the caller supplies.
@@ -42,15 +50,18 @@ struct GLFontChar
 class GLFontBase
 {
 public:
-    GLFontBase();
-    virtual ~GLFontBase();
+    GLFontBase();                           // empty; drawing throws until a load completes
+    virtual ~GLFontBase();                  // frees the table; the texture stays the caller's
+    // The one owner of its table.
     GLFontBase(const GLFontBase&) = delete;
     GLFontBase& operator=(const GLFontBase&) = delete;
 
+    // Reads the file and uploads its atlas into textureName, filtered nearest when
+    // pixelPerfect, else linear. Needs a current context; throws GLFontError::InvalidFile.
     void Create(const std::string& fileName, std::uint32_t textureName, bool pixelPerfect);
     void Read(CFile& file, std::vector<std::uint8_t>& atlas);  // the parsing part of Create; no OpenGL
-    void Begin() const;
-    void Destroy();
+    void Begin() const;                     // binds the atlas; throws GLFontError::InvalidFont when empty
+    void Destroy();                         // empties the font; the texture name stays the caller's
 
 protected:
     const GLFontChar* Glyph(char code) const;   // null for a code outside the table

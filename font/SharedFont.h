@@ -11,6 +11,7 @@
 class CSharedFont
 {
 public:
+    // One per program, counted by its users.
     CSharedFont(const CSharedFont&) = delete;
     CSharedFont& operator=(const CSharedFont&) = delete;
 
@@ -19,8 +20,8 @@ public:
     static CSharedFont* Acquire(const char* fileName);
     void Release();                         // one user fewer; the last deletes the font and its texture
 
-    const PixelPerfectGLFont& Glyphs() const;
-    std::uint32_t             Texture() const;
+    const PixelPerfectGLFont& Glyphs() const;   // the table to draw and measure with
+    std::uint32_t             Texture() const;   // OpenGL texture name of the atlas
 
 private:
     CSharedFont();

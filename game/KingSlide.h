@@ -3,8 +3,9 @@
 // The king's way from its square to the one a card takes it to, so that a
 // move can be followed by eye. Times are seconds of the engine's clock;
 // squares are row * 9 + column.
-const double KingSlideSeconds = 0.15;
+const double KingSlideSeconds = 0.15;       // from leaving the square to landing
 
+// The slide under way, if any; the game screen starts it with each card played.
 class CKingSlide
 {
 public:

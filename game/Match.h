@@ -24,11 +24,14 @@ class CMatch : public IGameTable
     IGameObserver*          m_reports;      // passes the rules' reports on; owned; made before m_state
 
 public:
+    // Two people seated until SeatComputer; the view is not owned, the clock seeds the shuffles.
     CMatch(IGameObserver* view, ShuffleClock clock);
+    // Deletes the computer player and the archive.
     ~CMatch() override;
 
     // The seats. A new computer replaces (and deletes) the one before.
     void SeatComputer(IBaseAI* ai, int level);
+    // Both sides played by people; the computer, if any, deleted.
     void SeatPeople();
     int  ComputerLevel() const;             // PersonLevel when two people play
     bool AgainstComputer() const;           // a computer sits at White, or did in the game under review
@@ -38,6 +41,7 @@ public:
     void                KeepIn(CGameArchive* archive);
     CGameArchive*       Archive() const;    // null when nothing is kept
 
+    // A fresh deal with the seats as they are; a game left unfinished is kept first.
     void NewGame();
     // Takes the game on from the record, seats and all; false (nothing
     // changed) when the record's game is over or cannot be replayed.
@@ -63,8 +67,10 @@ public:
     // computer takes the turn it was due, after its pause.
     void Continue();
 
+    // A record is shown for review, not played.
     bool Reviewing() const;
     bool Rebuilding() const;                // the position is being replayed; its reports are no news
+    // White's computer is due to act: not halted, in review or rebuilding.
     bool ComputerToMove() const override;
 
     // The table the computer sits at.
@@ -82,6 +88,7 @@ public:
     // The two reports of the rules the match acts on before the view hears
     // them: the move went to the computer, and nobody can act any more.
     void ComputerGetsTheMove();
+    // Held back while the position is rebuilt, passed on after.
     void GameEnds(const std::string& question);
     // The rules' status text on its way to the view: the empty text of the
     // computer's successful draw or skip becomes a sentence saying so.

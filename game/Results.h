@@ -12,7 +12,7 @@ struct ResultCount
 {
     int m_won;                              // against the computer: the person's wins; two people: Red's
     int m_lost;                             // the computer's wins; two people: White's
-    int m_drawn;
+    int m_drawn;                            // equal scores
     int m_bestMargin;                       // the widest win, in points, by the person (or by either side)
 };
 

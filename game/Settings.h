@@ -20,7 +20,7 @@ public:
     bool        Parse(const std::vector<std::string>& lines, int& line, std::string& cause);   // after the header
 
     int         m_windowWidth;              // screen units of the window out of full screen; 0 when never seen
-    int         m_windowHeight;
+    int         m_windowHeight;             // screen units, as m_windowWidth
     bool        m_fullScreen;               // the window was full screen when the program ended
     int         m_difficulty;               // the level last chosen, 1..4; 0 before the first choice
     std::string m_path;                     // the file; "" keeps nothing

@@ -10,7 +10,7 @@
 // Against the computer Red is "You" and White "Computer"; between two people
 // the sides go by their colours.
 
-std::string SideName(PlayerID side, bool againstComputer);  // the name beside a score, in every sentence
+std::string SideName(PlayerID side, bool againstComputer);   // "You" or "Computer"; "Red" or "White" between people
 // The line under the board: whose turn it is, or the final score once the
 // game is over, e.g. "Game over: Red 70 : White 24".
 std::string TurnWords(const CGameState& game, bool againstComputer);

@@ -16,6 +16,7 @@ public:
     IBaseWidget();                          // visible, all edges 0
     IBaseWidget(int x, int y, int width, int height);   // visible
     virtual ~IBaseWidget();                 // deletes the children
+    // The one owner of its children.
     IBaseWidget(const IBaseWidget&) = delete;
     IBaseWidget& operator=(const IBaseWidget&) = delete;
 

@@ -12,10 +12,10 @@ struct MouseState
     float dy;                               // pixels moved up since the previous poll
     bool  leftDown;                         // left button down now
     bool  leftWasDown;                      // ... at the previous poll
-    bool  rightDown;
-    bool  rightWasDown;
-    bool  middleDown;
-    bool  middleWasDown;
+    bool  rightDown;                        // right button down now
+    bool  rightWasDown;                     // ... at the previous poll
+    bool  middleDown;                       // middle button down now
+    bool  middleWasDown;                    // ... at the previous poll
 };
 
 } // namespace GUI

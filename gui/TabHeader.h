@@ -20,6 +20,7 @@ template <typename F>
 class CTabHeader : public CActionButton<F>
 {
 public:
+    // Inactive at first; action runs, queued, when the header is clicked.
     CTabHeader(int x, int y, int width, int height, const char* activeTexture, const char* inactiveTexture,
                const char* inactiveOverTexture, const F& action);
 

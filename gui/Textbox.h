@@ -17,8 +17,8 @@ class CTextbox : public IBaseWidget
 public:
     CTextbox(int x, int y, int width, int height, const std::string& text);   // width must be positive
 
-    bool Draw() override;
-    bool Contains(const MouseState& mouse) const override;
+    bool Draw() override;                   // drawn even when hidden; an empty line still takes a line's height
+    bool Contains(const MouseState& mouse) const override;   // never: the pointer's events go to a widget under it
 
     std::vector<std::string> m_lines;       // the wrapped lines, top line first
     CFont                    m_font;        // "Assets/font.glf", shared with every other text

@@ -15,7 +15,7 @@ enum WidgetEvent
     MiddlePress   = 6,
     MiddleRelease = 7,
     Show          = 8,                      // become visible (a screen: become the shown screen)
-    Hide          = 9,
+    Hide          = 9,                      // become hidden (a screen: another is shown)
     Drag          = 10                      // left button held and the pointer moved
 };
 

@@ -29,11 +29,11 @@ enum KeyMode
 // right Ctrl). A binding made without them fires whatever is held.
 enum Modifiers
 {
-    NoModifiers      = 0,
+    NoModifiers      = 0,                   // none of the three held
     Ctrl             = 1,
     Shift            = 2,
     Alt              = 4,
-    AnyModifiers     = 8,
+    AnyModifiers     = 8,                   // whatever is held; the default
     WithoutCtrlOrAlt = 16                   // nothing held, or Shift alone: a plain key, typed either case
 };
 
@@ -80,6 +80,7 @@ public:
 
     CKeyMap() {}                            // no binding
     ~CKeyMap();                             // deletes the bindings' actions
+    // The one owner of its bindings' actions.
     CKeyMap(const CKeyMap&) = delete;
     CKeyMap& operator=(const CKeyMap&) = delete;
 

@@ -14,20 +14,21 @@
 class CFile
 {
 public:
-    CFile();
-    ~CFile();
+    CFile();                                // closed; nothing to read
+    ~CFile();                               // closes the file
+    // The one owner of its descriptor and block.
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
     void SetDelimiters(const char* delimiters);    // kept for a text reader to come; no decoder reads them
-    bool Open(const std::string& fileName);
+    bool Open(const std::string& fileName); // false, with an Error line, for a missing or non-regular file
     bool IsEOF() const;                             // for tests; the decoders check Read's count
-    std::uint32_t Read(void* destination, std::uint32_t count);
+    std::uint32_t Read(void* destination, std::uint32_t count);   // bytes copied; fewer than count at the end
     bool Seek(std::uint32_t offset, int origin);    // origin 0 start, 1 current, 2 back from the end
 
-    const std::string& Name() const;
-    std::uint32_t Position() const;
-    std::uint32_t Size() const;
+    const std::string& Name() const;        // as passed to Open, for the decoders' log lines
+    std::uint32_t Position() const;         // bytes from the start
+    std::uint32_t Size() const;             // bytes, as the system gave them on Open
 
 private:
     static const std::uint32_t BlockSize = 64 * 1024;  // bytes read from the system at a time

@@ -10,7 +10,7 @@ class CFile;
 // reader that fills the data (Read3DS).
 // Unused by the game, which loads no mesh: kept for a future 3D scene; tests and the mesh fuzzer use it.
 
-// ---- Mesh data ---------------------------------------------------------------
+//------------------------------------------------------------------ Mesh data
 
 const std::uint8_t kMeshHasVertices = 1;    // CMeshData::flags: a vertex list was read
 const std::uint8_t kMeshHasNormals  = 2;    // CMeshData::flags: normals were computed
@@ -21,6 +21,7 @@ class CMeshData
 public:
     CMeshData();                            // empty: null arrays, counts and flags 0
     ~CMeshData();                           // frees the arrays
+    // The one owner of its arrays.
     CMeshData(const CMeshData&) = delete;
     CMeshData& operator=(const CMeshData&) = delete;
 
@@ -31,15 +32,15 @@ public:
     float*         colors;                  // vertexCount x (r, g, b), owned; no reader fills it
     float*         texCoords;               // vertexCount x (s, t), owned; no reader fills it
     std::uint16_t* faces;                   // faceCount x three vertex indices, owned
-    std::uint32_t  vertexCount;
-    std::uint32_t  faceCount;
+    std::uint32_t  vertexCount;             // entries of vertices, normals, colors and texCoords
+    std::uint32_t  faceCount;               // triangles in faces
     float          boundsMin[3];            // the vertices' box as read, before scaling
-    float          boundsMax[3];
+    float          boundsMax[3];            // the far corner of that box
     float          radius;                  // farthest vertex from the origin, as read
     std::uint8_t   flags;                   // kMeshHasVertices | kMeshHasNormals
 };
 
-// ---- Options -----------------------------------------------------------------
+//------------------------------------------------------------------ Options
 
 // How a mesh is handed to OpenGL.
 enum MeshMode : std::uint32_t
@@ -56,7 +57,7 @@ struct MeshOptions
     std::uint32_t mode = MeshDisplayList;   // a MeshMode
 };
 
-// ---- Mesh object -------------------------------------------------------------
+//------------------------------------------------------------------ Mesh object
 
 // A mesh handed to OpenGL in one of the four modes. Needs a current context
 // from Create to destruction, which frees its list or buffers.
@@ -67,6 +68,7 @@ public:
 
     CMeshObject();                          // not created; Draw does nothing
     ~CMeshObject();                         // frees its list or buffers; needs the context
+    // The one owner of its list or buffers.
     CMeshObject(const CMeshObject&) = delete;
     CMeshObject& operator=(const CMeshObject&) = delete;
 
@@ -82,10 +84,10 @@ public:
     std::uint32_t m_list;                   // display list (mode 0) or vertex buffer (mode 1) name
     std::uint32_t m_indexBuffer;            // index buffer name (mode 1)
     std::uint32_t m_mode;                   // the mode in use: 2 when mode 1 had no buffers to use
-    CMeshData     m_data;
+    CMeshData     m_data;                   // the arrays read; the client arrays and immediate modes draw from them
 };
 
-// ---- 3D Studio reader --------------------------------------------------------
+//------------------------------------------------------------------ 3D Studio reader
 
 // Reads the last triangle mesh of a 3D Studio file into empty data, computes
 // its normals and scales it so that its box fits within +-1/0.6. False, with

@@ -19,6 +19,7 @@ class CResourceHandle
 public:
     CResourceHandle() : m_resource(nullptr), m_position() {}    // empty
     ~CResourceHandle();                     // gives its reference back to the manager
+    // Only assigned, so that a reference is never counted twice.
     CResourceHandle(const CResourceHandle&) = delete;
     CResourceHandle& operator=(const CResourceHandle& other);    // shares other's entry; see below
 

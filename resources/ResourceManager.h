@@ -28,6 +28,7 @@ public:
 
     CResourceManager();                     // the loaders of "tga" and "3ds" registered
     ~CResourceManager() override;           // logs and deletes the entries left over, then the loaders
+    // The one owner of the entries and loaders.
     CResourceManager(const CResourceManager&) = delete;
     CResourceManager& operator=(const CResourceManager&) = delete;
 

@@ -9,6 +9,7 @@ class IBaseResourceWrapper
 public:
     IBaseResourceWrapper() : m_refCount(1) {}    // the first reference, its loader's caller's
     virtual ~IBaseResourceWrapper() = default;    // the derived wrapper deletes the object
+    // One entry per object: a copy would count its references apart.
     IBaseResourceWrapper(const IBaseResourceWrapper&) = delete;
     IBaseResourceWrapper& operator=(const IBaseResourceWrapper&) = delete;
 

@@ -10,8 +10,9 @@ class CFile;
 class CTextureData
 {
 public:
-    CTextureData() : width(0), height(0), bytesPerPixel(0), pixels(nullptr) {}
-    ~CTextureData() { delete[] pixels; }
+    CTextureData() : width(0), height(0), bytesPerPixel(0), pixels(nullptr) {}   // empty, as the decoders want it
+    ~CTextureData() { delete[] pixels; }    // frees the pixels
+    // The one owner of its pixels.
     CTextureData(const CTextureData&) = delete;
     CTextureData& operator=(const CTextureData&) = delete;
 
@@ -21,6 +22,7 @@ public:
     std::uint8_t* pixels;                   // width * height * bytesPerPixel bytes, owned
 };
 
+// What the resource manager's texture loader is given.
 struct TextureOptions
 {
     bool mipmaps = false;                   // build the whole mipmap chain rather than level 0 only
@@ -32,12 +34,12 @@ struct TextureOptions
 class CTextureObject : public CTextureData
 {
 public:
-    CTextureObject() : textureName(0) {}
+    CTextureObject() : textureName(0) {}    // not uploaded; no texture name
 
     // Needs a current context. False, with an Error line naming the file,
     // for a picture the graphics card cannot hold; false without a texture name.
     bool Create(const TextureOptions& options, const std::string& fileName);
-    void Bind() const;
+    void Bind() const;                      // makes it the 2D texture drawn with, blending on for a picture with alpha
 
     std::uint32_t textureName;              // OpenGL texture name; 0 until created
 };

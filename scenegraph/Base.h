@@ -13,13 +13,14 @@ class IBase
 public:
     IBase();                                // no children
     virtual ~IBase();                       // deletes the children
+    // The one owner of its children.
     IBase(const IBase&) = delete;
     IBase& operator=(const IBase&) = delete;
 
     virtual void  Update(double elapsed);   // seconds since the last step
     virtual void  Prepare();                // the drawing steps, in this order; empty here
-    virtual void  Render();
-    virtual void  Finish();
+    virtual void  Render();                 // second: the node itself
+    virtual void  Finish();                 // last: what the node's drawing left to undo
     virtual float Distance() const;         // from the camera, for sorting; 0 here
 
     void AddChild(IBase* child);            // takes ownership

@@ -16,7 +16,7 @@ class IGameObserver;
 //------------------------------------------------------------------ Board
 
 const int BoardSize = 9;                    // squares along each side of the board
-const int CellCount = BoardSize * BoardSize;
+const int CellCount = BoardSize * BoardSize;   // squares, numbered row * 9 + column
 
 // Whether the square lies on the board.
 inline bool OnBoard(int row, int column)

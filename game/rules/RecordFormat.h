@@ -19,7 +19,7 @@ struct RecordError
     std::string m_cause;
 };
 
-std::string RecordText(const GameRecord& record);
+std::string RecordText(const GameRecord& record);   // the whole text, as the archive saves it
 // An action's line without a shuffle's seed, as in "red play 3" or "white draw".
 std::string ActionWords(const GameAction& action);
 
