@@ -24,6 +24,8 @@ class CMatch : public IGameTable
     IGameObserver*          m_reports;      // passes the rules' reports on; owned; made before m_state
 
 public:
+    //------------------------------------------------------------------ seats and keeping
+
     // Two people seated until SeatComputer; the view is not owned, the clock seeds the shuffles.
     CMatch(IGameObserver* view, ShuffleClock clock);
     // Deletes the computer player and the archive.
@@ -41,6 +43,8 @@ public:
     void                KeepIn(CGameArchive* archive);
     CGameArchive*       Archive() const;    // null when nothing is kept
 
+    //------------------------------------------------------------------ games
+
     // A fresh deal with the seats as they are; a game left unfinished is kept first.
     void NewGame();
     // Takes the game on from the record, seats and all; false (nothing
@@ -49,6 +53,8 @@ public:
     // Shows the record for review from its first position: nothing can be
     // played, and the computer never moves.
     void Review(const GameRecord& record);
+
+    //------------------------------------------------------------------ actions, take-back and review
 
     // A person's action: refused while the computer is to move or in review.
     void PersonActs(GameAction action);
@@ -59,6 +65,8 @@ public:
     void PutBack();
     void ReviewStep(int moves);             // in review: moves on (or back when negative), within the record
     void ReviewEnd(bool last);              // in review: to the first or the last position
+
+    //------------------------------------------------------------------ the computer's turn
 
     // The screen was left: the computer's pending turn is dropped and none
     // is taken until the next game, resume or review.
@@ -93,6 +101,8 @@ public:
     // The rules' status text on its way to the view: the empty text of the
     // computer's successful draw or skip becomes a sentence saying so.
     void ReportStatus(const std::string& text);
+
+    //------------------------------------------------------------------ fields
 
     CGameState              m_state;        // the position and the rules
     GameRecord              m_record;       // the game up to the position shown (in review: the whole game)
