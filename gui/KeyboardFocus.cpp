@@ -5,6 +5,7 @@
 #include "gui/Button.h"
 #include "gui/ModalDialog.h"
 #include "gui/MouseState.h"
+#include "gui/NavigationKey.h"
 #include "gui/WidgetEvent.h"
 
 namespace GUI
@@ -83,6 +84,24 @@ void CKeyboardFocus::Take() const
         return;
     const MouseState still = {};
     current->OnEvent(LeftRelease, still);
+}
+
+void CKeyboardFocus::Follow(int key)
+{
+    switch (key)
+    {
+    case FocusNext:
+        Step(1);
+        break;
+    case FocusPrevious:
+        Step(-1);
+        break;
+    case TakeFocus:
+        Take();
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace GUI

@@ -23,6 +23,7 @@ public:
     CButton* Current() const;               // the focused button, else the start one; null without buttons
     void     Step(int steps);               // shows the focus where it is, or moves it on, wrapping round
     void     Take() const;                  // clicks the current button
+    void     Follow(int key);               // a NavigationKey: steps or takes; the others mean nothing here
 
     IBaseWidget* m_area;                    // whose buttons; not owned
     CButton*     m_start;                   // where the focus starts, or null for the first; not owned

@@ -32,20 +32,7 @@ void CMenuScreen::OnNavigationKey(int key)
         CScreen::OnNavigationKey(key);
         return;
     }
-    switch (key)
-    {
-    case FocusNext:
-        m_focus.Step(1);
-        break;
-    case FocusPrevious:
-        m_focus.Step(-1);
-        break;
-    case TakeFocus:
-        m_focus.Take();
-        break;
-    default:
-        break;
-    }
+    m_focus.Follow(key);
 }
 
 } // namespace GUI

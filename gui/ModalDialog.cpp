@@ -62,20 +62,7 @@ bool CModalDialog::Contains(const MouseState&) const
 
 void CModalDialog::OnNavigationKey(int key)
 {
-    switch (key)
-    {
-    case FocusNext:
-        m_focus.Step(1);
-        break;
-    case FocusPrevious:
-        m_focus.Step(-1);
-        break;
-    case TakeFocus:
-        m_focus.Take();
-        break;
-    default:
-        break;
-    }
+    m_focus.Follow(key);
 }
 
 // Another dialog still open on the shown screen is still drawn over it, so
