@@ -12,11 +12,11 @@ import os
 import random
 import time
 
-from harness import layout, logs, record
+from harness import logs, record
 from harness.match import Match
 from harness.rules import WHITE
 from harness.scenario import Scenario, expect
-from harness.session import choose, open_main_menu, open_unfinished_game
+from harness.session import open_main_menu, open_unfinished_game, play_against
 from harness.xlib import Connection
 
 DEFAULT_RUNS = 200
@@ -33,8 +33,7 @@ def close_after_reds_move(scenario, delay, close):
         game, _ = open_unfinished_game(scenario, yes=False)
     else:
         game = open_main_menu(scenario)
-    choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
-    choose(scenario, game, "Easy", layout.DIFFICULTY_MENU["Easy"], "game")
+    play_against(scenario, game, "Easy")
     match = Match(game, look, computer_white=True)
     match.begin()
     playable = match.position.playable_cards(0)

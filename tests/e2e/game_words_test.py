@@ -13,7 +13,7 @@ from harness.match import ONLY_SKIP, Match
 from harness.picture import matches
 from harness.rules import NAMES, RED, WHITE
 from harness.scenario import Scenario, expect
-from harness.session import answer, choose, open_main_menu
+from harness.session import answer, choose, open_main_menu, play_against
 
 TURN_LINE = (300, 30)                       # centre of the line under the board, and its bottom
 CARDS_LEFT_Y = 464                          # over Draw
@@ -89,8 +89,7 @@ def body(scenario):
     look = scenario.look
     with scenario.step("a game against the computer names the sides You and Computer"):
         game = open_main_menu(scenario)
-        choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
-        choose(scenario, game, "Easy", layout.DIFFICULTY_MENU["Easy"], "game")
+        play_against(scenario, game, "Easy")
         game.wait_frame(lambda f: shows_words(look, f, ("You", "Computer"), "Your turn", 14), 30,
                         '"You", "Computer", "Your turn" and "Cards left: 14"')
         game.key("Escape", until=lambda f: look.screen(f) == "main", what="the main menu")

@@ -6,7 +6,7 @@ from harness import layout
 from harness.match import Match
 from harness.rules import NAMES
 from harness.scenario import Scenario
-from harness.session import answer, choose, open_main_menu
+from harness.session import answer, choose, open_main_menu, play_against
 
 WAYS = ("key", "mouse", "key", "keypad")
 
@@ -16,8 +16,7 @@ def body(scenario):
     level = scenario.arguments.level
     with scenario.step(f'start the game, choose "1 Player" and "{level}"'):
         game = open_main_menu(scenario)
-        choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
-        choose(scenario, game, level, layout.DIFFICULTY_MENU[level], "game")
+        play_against(scenario, game, level)
     match = Match(game, look, computer_white=True)
     frame = match.begin()
     while not look.dialog_open(frame):

@@ -5,10 +5,9 @@ computer at the same level. Ctrl+Z takes back the computer's reply together
 with Red's move, Ctrl+Y (or Ctrl+Shift+Z) puts both back; the window keeps
 the size it was left at."""
 
-from harness import layout
 from harness.match import Match
 from harness.scenario import Scenario, expect
-from harness.session import choose, leave_game, open_main_menu, open_unfinished_game
+from harness.session import leave_game, open_main_menu, open_unfinished_game, play_against
 from harness.table import ScreenMismatch
 
 
@@ -27,8 +26,7 @@ def body(scenario):
     look = scenario.look
     with scenario.step('a game against "Medium": two moves of Red, each answered'):
         game = open_main_menu(scenario)
-        choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
-        choose(scenario, game, "Medium", layout.DIFFICULTY_MENU["Medium"], "game")
+        play_against(scenario, game, "Medium")
         match = Match(game, look, computer_white=True)
         match.begin()
         for _ in range(2):

@@ -36,6 +36,12 @@ def open_two_player_game(scenario):
     return game
 
 
+def play_against(scenario, game, level):
+    """From the main menu, "1 Player" and then the level: the game screen."""
+    choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
+    return choose(scenario, game, level, layout.DIFFICULTY_MENU[level], "game")
+
+
 def choose(scenario, game, caption, position, screen, timeout=60):
     """Clicks a button by its caption and waits for the screen it leads to."""
     return game.click(*layout.centre(position), until=lambda frame: scenario.look.screen(frame) == screen,
