@@ -84,7 +84,14 @@ protected:
         m_screen->Show();
     }
 
-    void TearDown() override { GUI::g_rootWidget.DeleteChildren(); }
+    // The hover must not point into the deleted screen when the next test
+    // shows its own.
+    void TearDown() override
+    {
+        GUI::g_rootWidget.DeleteChildren();
+        GUI::g_rootWidget.m_hover = &GUI::g_rootWidget;
+        GUI::g_rootWidget.m_hoverInside = false;
+    }
 
     // A button of 128 by 32 on the screen that counts its clicks in g_clicks.
     CountingButton* AddButton(int x, int y, const char* out = "", const char* over = "")
