@@ -52,15 +52,6 @@ protected:
         return ai;
     }
 
-    // The open dialogs' questions, the one opened last at the end.
-    Strings Questions() const
-    {
-        Strings questions;
-        for (const GUI::CModalDialog* dialog : Dialogs(m_game))
-            questions.push_back(static_cast<GUI::CLabel*>(dialog->m_children[2])->m_text);
-        return questions;
-    }
-
     // Clicks "Yes" (0) or "No" (1) on the question opened last.
     void Answer(int button)
     {

@@ -21,12 +21,6 @@ class GameWordsTest : public GameFixture
 protected:
     const CGameState& State() const { return m_game->m_match.m_state; }
 
-    std::vector<std::string> Words() const
-    {
-        return {m_game->m_sideNames[Red]->m_text, m_game->m_sideNames[White]->m_text, m_game->m_turnLine->m_text,
-                m_game->m_cardsLeft->m_text};
-    }
-
     bool SkipLit() const
     {
         return m_game->m_skipButton->m_currentTexture == &m_game->m_skipButton->m_overTexture;
@@ -64,20 +58,6 @@ protected:
         return onlySkip;
     }
 };
-
-TEST_F(GameWordsTest, TheSidesAreNamedAndTheTurnSaidInWordsForEitherKindOfGame)
-{
-    m_game->StartTwoPlayerGame();
-    EXPECT_EQ(Words(), (std::vector<std::string>{"Red", "White", "Red's turn", "Cards left: 14"}));
-    EXPECT_EQ(m_game->m_sideNames[Red]->m_right, m_game->m_scoreLabels[Red]->m_left - 6);
-    Act();
-    EXPECT_EQ(m_game->m_turnLine->m_text, "White's turn");
-
-    m_game->StartOnePlayerGame(1);
-    EXPECT_EQ(Words(), (std::vector<std::string>{"You", "Computer", "Your turn", "Cards left: 14"}));
-    Act();
-    EXPECT_EQ(m_game->m_turnLine->m_text, "The computer's turn");
-}
 
 TEST_F(GameWordsTest, TheEndShowsTheFinalScoreAndVSetsTheQuestionAsideAndBack)
 {
@@ -171,24 +151,6 @@ TEST_F(GameWordsTest, AHoveredCardsScoreChangesAreThoseItsPlayMakes)
         ++previews;
     }
     EXPECT_GT(previews, 20);
-}
-
-TEST_F(GameWordsTest, TheHoveredCardsChangesAreWordedForTheMoverBesideItsTarget)
-{
-    m_game->StartOnePlayerGame(1);
-    int slot = 0;
-    while (!State().m_players[Red].m_playable[slot] || State().m_players[Red].m_hand[slot] == NoCard)
-        ++slot;
-    GUI::g_rootWidget.m_hover = m_game->m_handButtons[Red][slot];
-    GUI::g_rootWidget.m_hoverInside = true;
-    m_game->Draw();
-    EXPECT_EQ(m_game->m_preview->m_text, "You +1  Computer +0");
-    const PlayPreview preview = PreviewPlay(State(), Red, slot);
-    const int squareLeft = 129 + preview.m_square % BoardSize * 38;
-    EXPECT_TRUE(m_game->m_preview->m_left == squareLeft + 42 || m_game->m_preview->m_right == squareLeft - 4);
-    GUI::g_rootWidget.m_hover = &GUI::g_rootWidget;
-    m_game->Draw();
-    EXPECT_EQ(m_game->m_preview->m_text, "");
 }
 
 // F1 leaves the game as it was: not dealt anew, and the computer's reply

@@ -7,9 +7,6 @@
 
 #include "engine/KeyCodes.h"
 #include "game/GameArchive.h"
-#include "gui/Button.h"
-#include "gui/Label.h"
-#include "gui/MenuScreen.h"
 #include "gui/TabScreen.h"
 #include "tests/game/ScreenFixture.h"
 #include "tests/game/TestGame.h"
@@ -53,27 +50,6 @@ protected:
         return "none";
     }
 
-    // The captions of the shown screen's buttons that show the focus.
-    Strings Focused() const
-    {
-        Strings focused;
-        for (const GUI::IBaseWidget* screen : GUI::g_rootWidget.m_children)
-            if (screen->m_visible)
-                for (const GUI::IBaseWidget* child : screen->m_children)
-                    if (const GUI::CButton* button = dynamic_cast<const GUI::CButton*>(child))
-                        if (button->m_focused)
-                            focused.push_back(static_cast<GUI::CLabel*>(button->m_children.front())->m_text);
-        return focused;
-    }
-
-    Strings Questions() const
-    {
-        Strings questions;
-        for (const GUI::CModalDialog* dialog : Dialogs(m_game))
-            questions.push_back(static_cast<GUI::CLabel*>(dialog->m_children[2])->m_text);
-        return questions;
-    }
-
     // The first card Red can play, played by its key.
     void PlayRedsFirstCard()
     {
@@ -101,44 +77,6 @@ protected:
 const char* const kNewGameQuestion = "Start a new game? This game will be kept with your finished games.";
 
 } // namespace
-
-// Enter takes the start button while the focus is hidden; the first Down or
-// Up shows the focus without moving it, and it wraps round the column.
-TEST_F(KeyboardTest, TheMenusFocusIsMovedByUpDownAndTabAndTakenByEnterOrSpace)
-{
-    Press(Keys::Enter);
-    EXPECT_EQ(Shown(), "difficulty");
-    EXPECT_EQ(Focused(), Strings{});
-    Press(Keys::Up);
-    EXPECT_EQ(Focused(), Strings{"Easy"});
-    Press(Keys::Up);
-    EXPECT_EQ(Focused(), Strings{"Back"});
-    Press(Keys::Tab);
-    Press(Keys::Down);
-    EXPECT_EQ(Focused(), Strings{"Medium"});
-    Press(Keys::Tab, {Keys::RightShift});
-    EXPECT_EQ(Focused(), Strings{"Easy"});
-    Press(Keys::Down, {Keys::LeftControl});
-    EXPECT_EQ(Focused(), Strings{"Easy"});
-    Press(Keys::Up);
-    Press(' ');
-    EXPECT_EQ(Shown(), "main");
-    EXPECT_EQ(Focused(), Strings{});
-
-    Press(Keys::Down);
-    Press(Keys::Down);
-    Press(Keys::Down);
-    EXPECT_EQ(Focused(), Strings{"Instructions"});
-    Press(Keys::PadEnter);
-    EXPECT_EQ(Shown(), "help");
-    Press(Keys::Escape);
-    EXPECT_EQ(Shown(), "main");
-    EXPECT_EQ(Focused(), Strings{"Instructions"});
-    Press(Keys::Up);
-    Press(' ');
-    EXPECT_EQ(Shown(), "game");
-    EXPECT_EQ(m_game->m_match.ComputerLevel(), PersonLevel);
-}
 
 // On the help screen the tab headers come first, left to right; taking one
 // shows its page.
@@ -178,36 +116,6 @@ TEST_F(KeyboardTest, GameKeysDoNothingWithCtrlOrAltHeldAndTheirUsualWithShift)
     EXPECT_EQ(Shown(), "main");
 }
 
-// The quit question says No to Enter and to Escape, Yes to Y; the end
-// question says Yes to Enter.
-TEST_F(KeyboardTest, QuestionsOnTheGameScreenAnswerYNEnterAndEscape)
-{
-    m_game->StartTwoPlayerGame();
-    PlayRedsFirstCard();
-    const std::vector<int> played = WholePosition(m_game->m_match.m_state);
-    for (const int key : {Keys::Enter, Keys::Escape, int{'N'}})
-    {
-        Press(Keys::Escape);
-        EXPECT_EQ(Questions(), Strings{"Are you sure you want to quit?"});
-        Press(key);
-        EXPECT_EQ(Questions(), Strings{});
-        EXPECT_EQ(Shown(), "game");
-    }
-    EXPECT_EQ(WholePosition(m_game->m_match.m_state), played);
-    Press(Keys::Escape);
-    Press('Y');
-    EXPECT_EQ(Shown(), "main");
-
-    m_game->StartTwoPlayerGame();
-    SetUpLastDraw(m_game->m_match.m_state);
-    Press(Keys::D);
-    ASSERT_EQ(Questions().size(), 1u);
-    Press(Keys::Enter);
-    EXPECT_EQ(Questions(), Strings{});
-    EXPECT_EQ(m_game->m_match.m_record.m_actions.size(), 0u);
-    EXPECT_EQ(Shown(), "game");
-}
-
 // A game with no action yet is replaced at once; one under way only after
 // Yes, and it is kept with the finished games. The seats stay as they were.
 TEST_F(KeyboardTest, CtrlNStartsAGameOfTheSameKindAskingFirstWhileOneIsUnderWay)
@@ -241,18 +149,3 @@ TEST_F(KeyboardTest, CtrlNStartsAGameOfTheSameKindAskingFirstWhileOneIsUnderWay)
     EXPECT_EQ(m_game->m_match.m_record.m_actions.size(), 0u);
 }
 
-// The question offered at start, over the main menu, takes the menu's keys.
-TEST_F(KeyboardTest, TheQuestionOverTheMainMenuTakesItsKeysEscapeSayingNo)
-{
-    m_game->StartTwoPlayerGame();
-    PlayRedsFirstCard();
-    static_cast<GUI::CScreen*>(m_menu)->Show();
-    std::string refusal;
-    ASSERT_TRUE(m_game->OfferSavedGame(m_menu, refusal));
-    Press(Keys::Down);
-    EXPECT_EQ(Focused(), Strings{});
-    Press(Keys::Escape);
-    EXPECT_TRUE(Dialogs(m_menu).empty());
-    EXPECT_EQ(Shown(), "main");
-    EXPECT_EQ(Focused(), Strings{});
-}

@@ -157,6 +157,15 @@ protected:
         RunQueuedTasks();
     }
 
+    // The game screen's open questions, the one opened last at the end.
+    std::vector<std::string> Questions() const
+    {
+        std::vector<std::string> questions;
+        for (const GUI::CModalDialog* dialog : Dialogs(m_game))
+            questions.push_back(static_cast<GUI::CLabel*>(dialog->m_children[2])->m_text);
+        return questions;
+    }
+
     GUI::IBaseWidget* m_menu = nullptr;     // the main menu, owned by the root widget
     CValdmoor*        m_game = nullptr;     // the game screen, owned by the root widget
 };
