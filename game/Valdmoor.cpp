@@ -412,10 +412,7 @@ void CValdmoor::SlideTick()
 
 bool CValdmoor::QuestionOpen() const
 {
-    for (const GUI::IBaseWidget* child : m_children)
-        if (dynamic_cast<const GUI::CModalDialog*>(child))
-            return true;
-    return false;
+    return OpenQuestion() != nullptr;
 }
 
 void CValdmoor::OnStatus(const std::string& text)
@@ -472,7 +469,6 @@ void CValdmoor::OnCardPlayed(PlayerID player, int slot)
 void CValdmoor::OnTurnPassed(PlayerID)
 {
     KeepKeyMapsInStep();
-    UpdateWords();
 }
 
 void CValdmoor::OnGameOver(const std::string& question)
@@ -495,14 +491,11 @@ void CValdmoor::OnHandsShaded(bool newGame)
         m_status->m_text = (m_status->m_text.empty() ? "" : m_status->m_text + " ") + OnlySkipWords;
 }
 
-// The final score under the board, and in the status line how to see the
-// board behind the end question.
+// How to see the board behind the end question, in the status line.
 void CValdmoor::SayEndWords()
 {
-    UpdateWords();
-    for (const GUI::IBaseWidget* child : m_children)
-        if (const GUI::CModalDialog* question = dynamic_cast<const GUI::CModalDialog*>(child))
-            m_status->m_text = question->m_setAside ? QuestionBackWords : BoardViewWords;
+    if (const GUI::CModalDialog* question = OpenQuestion())
+        m_status->m_text = question->m_setAside ? QuestionBackWords : BoardViewWords;
 }
 
 // The screen's maps on the key-map stack: none while it is hidden, Red's

@@ -78,9 +78,8 @@ void CValdmoor::ToggleEndQuestion()
 {
     if (!m_visible || !m_match.m_state.IsOver())
         return;
-    for (GUI::IBaseWidget* child : m_children)
-        if (GUI::CModalDialog* question = dynamic_cast<GUI::CModalDialog*>(child))
-            question->m_setAside = !question->m_setAside;
+    if (GUI::CModalDialog* question = OpenQuestion())
+        question->m_setAside = !question->m_setAside;
     SayEndWords();
 }
 
