@@ -52,11 +52,6 @@ void Apply(CGameState& game, const Decision& decision)
         game.SkipTurn();
 }
 
-std::multiset<int> Cards(const std::int8_t* cards, int count)
-{
-    return std::multiset<int>(cards, cards + count);
-}
-
 // Random legal moves for both sides until the game ends, the imagined game
 // set up afresh before every move, its pile's top made the real next card.
 // A long game runs through the refills of the draw pile.
@@ -103,7 +98,7 @@ TEST(ExpertPositionTest, FollowsTheRulesMoveForMoveThroughWholeGames)
             }
             for (int cell = 0; cell < CellCount; ++cell)
                 ASSERT_EQ(position.m_node.m_cells[cell], game.m_board[cell] == Red ? RedStone : game.m_board[cell] == White ? WhiteStone : NoStone) << where;
-            ASSERT_EQ(Cards(position.m_pile, position.m_pileSize),
+            ASSERT_EQ(std::multiset<int>(position.m_pile, position.m_pile + position.m_pileSize),
                       std::multiset<int>(game.m_deck.m_drawPile.begin(), game.m_deck.m_drawPile.end())) << where;
         }
     }

@@ -36,28 +36,13 @@ protected:
         m_observer.m_events.clear();
     }
 
-    // The parts of the position an action may change.
-    Cards Position() const
-    {
-        Cards position(std::begin(m_game.m_board), std::end(m_game.m_board));
-        for (const PlayerState& player : m_game.m_players)
-        {
-            position.insert(position.end(), std::begin(player.m_hand), std::end(player.m_hand));
-            position.insert(position.end(), { player.m_knights, player.m_score });
-        }
-        const CDeck& deck = m_game.m_deck;
-        position.insert(position.end(), { m_game.m_kingRow, m_game.m_kingCol, m_game.m_current,
-                                          int(deck.m_drawPile.size()), int(deck.m_discardPile.size()) });
-        return position;
-    }
-
     void ExpectRefusal(const std::string& message, void (*action)(CGameState&))
     {
-        const Cards before = Position();
+        const Cards before = WholePosition(m_game);
         m_observer.m_events.clear();
         action(m_game);
         EXPECT_EQ(m_observer.m_events, Events({ "status: " + message }));
-        EXPECT_EQ(Position(), before);
+        EXPECT_EQ(WholePosition(m_game), before);
     }
 
     CRecordingObserver m_observer;

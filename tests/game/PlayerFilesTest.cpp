@@ -4,32 +4,18 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "engine/Log.h"
 #include "game/GameArchive.h"
 #include "game/Settings.h"
 #include "game/rules/RecordFormat.h"
+#include "tests/resources/TestFiles.h"
 
 namespace
 {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-void WriteAll(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 class PlayerFilesTest : public ::testing::Test
 {
@@ -76,16 +62,16 @@ TEST_F(PlayerFilesTest, ASaveThatCannotBeUsedIsRefusedAndSetAside)
     int number = 0;
     for (const auto& faulty : cases)
     {
-        WriteAll(Save(), faulty.text);
+        WriteFile(Save(), faulty.text);
         CGameArchive archive(m_folder + "/state", m_folder + "/data");
         GameRecord record;
         std::string message;
         EXPECT_FALSE(archive.LoadCurrent(record, message)) << faulty.cause;
         const std::string aside = Save() + ".refused" + (number++ ? "-" + std::to_string(number) : "");
         EXPECT_EQ(message, Save() + faulty.where + ": " + faulty.cause + "; kept as " + aside);
-        EXPECT_EQ(ReadAll(aside), faulty.text) << faulty.cause;
+        EXPECT_EQ(ReadFile(aside), faulty.text) << faulty.cause;
         EXPECT_FALSE(fs::exists(Save())) << faulty.cause;
-        EXPECT_NE(ReadAll(m_log).find("Error: " + message + "\n"), std::string::npos) << faulty.cause;
+        EXPECT_NE(ReadFile(m_log).find("Error: " + message + "\n"), std::string::npos) << faulty.cause;
     }
 }
 
@@ -139,7 +125,7 @@ TEST_F(PlayerFilesTest, ASaveNeverOfferedIsKeptBeforeItIsReplaced)
 
     CGameArchive archive(m_folder + "/state", m_folder + "/data");
     archive.ForgetCurrent();
-    EXPECT_EQ(ReadAll(archive.GamesFolder() + "/000001.record"), RecordText(left));
+    EXPECT_EQ(ReadFile(archive.GamesFolder() + "/000001.record"), RecordText(left));
     EXPECT_FALSE(fs::exists(Save()));
 }
 
@@ -159,7 +145,7 @@ TEST_F(PlayerFilesTest, ResultsAreCountedPerLevelAndABrokenFileStartsThemAfresh)
     EXPECT_EQ(archive.m_results.Summary(1), "");
 
     const std::string results = m_folder + "/data/results.txt";
-    WriteAll(results, "valdmoor-results 1\nlevel 3 won 1 lost -1 drawn 0 best 46\n");
+    WriteFile(results, "valdmoor-results 1\nlevel 3 won 1 lost -1 drawn 0 best 46\n");
     CGameArchive broken(m_folder + "/state", m_folder + "/data");
     EXPECT_EQ(broken.m_loadMessage, results +
                                         ", line 2: expected \"level <0-4> won <n> lost <n> drawn <n> best <n>\"; "
@@ -178,14 +164,14 @@ TEST_F(PlayerFilesTest, SettingsReadBackAndABadOneLeavesTheDefaults)
     settings.m_difficulty = 2;
     std::string error;
     ASSERT_TRUE(settings.Save(error)) << error;
-    EXPECT_EQ(ReadAll(path), "valdmoor-settings 1\nwindow 800 640\nfullscreen yes\ndifficulty 2\n");
+    EXPECT_EQ(ReadFile(path), "valdmoor-settings 1\nwindow 800 640\nfullscreen yes\ndifficulty 2\n");
 
     CSettings read;
     read.Load(path);
     EXPECT_EQ(read.Text(), settings.Text());
     EXPECT_EQ(read.m_loadMessage, "");
 
-    WriteAll(path, "valdmoor-settings 1\nwindow 800 99999\n");
+    WriteFile(path, "valdmoor-settings 1\nwindow 800 99999\n");
     CSettings bad;
     bad.Load(path);
     EXPECT_EQ(bad.m_windowWidth, 0);

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -80,15 +79,6 @@ protected:
     {
         const auto& stack = Input::Keyboard::KeyMapStack();
         return std::vector<Input::Keyboard::CKeyMap*>(stack.begin(), stack.end());
-    }
-
-    // Left, bottom, right and top of each widget in turn.
-    static std::vector<int> Edges(std::initializer_list<const GUI::IBaseWidget*> widgets)
-    {
-        std::vector<int> edges;
-        for (const GUI::IBaseWidget* widget : widgets)
-            edges.insert(edges.end(), { widget->m_left, widget->m_bottom, widget->m_right, widget->m_top });
-        return edges;
     }
 
     static std::vector<GUI::CModalDialog*> Dialogs(const GUI::IBaseWidget* screen)

@@ -43,15 +43,6 @@ protected:
         m_hard = AddButton(10, 100, "Assets/buttonOut.tga");
     }
 
-    // Which buttons show the focus, in reading order.
-    std::vector<bool> Shown() const
-    {
-        std::vector<bool> shown;
-        for (const CButton* button : m_focus->Order())
-            shown.push_back(button->m_focused);
-        return shown;
-    }
-
     CKeyboardFocus* m_focus = nullptr;      // over the screen; owned by the test
     CountingButton* m_back = nullptr;       // the buttons of BuildMenu; owned by the screen
     CountingButton* m_easy = nullptr;
@@ -74,26 +65,6 @@ TEST_F(FocusTest, ButtonsAreOrderedTopRowFirstLeftToRightWithoutHiddenOnesOrAQue
     new CYesNoModalDialog<Answer>(m_screen, Answer(this, &FocusTest::OnAnswer), "Quit?", 150, 190, 300, 100);
 
     EXPECT_EQ(m_focus->Order(), (std::vector<CButton*>{m_easy, m_medium, m_hard, right, m_back}));
-}
-
-// The first step only shows the focus, on the start button; the next ones
-// move it, round from the last to the first and back.
-TEST_F(FocusTest, TheFirstStepShowsTheFocusWhereItStartsAndTheNextOnesMoveItRound)
-{
-    BuildMenu();
-    EXPECT_EQ(Shown(), (std::vector<bool>{false, false, false, false}));
-    EXPECT_EQ(m_focus->Current(), m_easy);
-
-    m_focus->Step(-1);
-    EXPECT_EQ(Shown(), (std::vector<bool>{true, false, false, false}));
-    m_focus->Step(-1);
-    EXPECT_EQ(Shown(), (std::vector<bool>{false, false, false, true}));
-    m_focus->Step(1);
-    m_focus->Step(1);
-    EXPECT_EQ(Shown(), (std::vector<bool>{false, true, false, false}));
-    EXPECT_EQ(m_focus->Current(), m_medium);
-    m_focus->Step(6);
-    EXPECT_EQ(m_focus->Current(), m_back);
 }
 
 // Taking is a click: the action runs on the next tick. With the focus not
@@ -128,15 +99,3 @@ TEST_F(FocusTest, TakeClicksTheFocusedButtonOrWhileNoneIsShownTheStartButton)
     EXPECT_EQ(g_clicks, 1);
 }
 
-// The band lies inside the button's edges, two pixels deep, in the yellow
-// of the questions' outline; the caption's place and the pixels around the
-// button stay as they were.
-TEST_F(FocusTest, AFocusedButtonDrawsAYellowBandTwoPixelsInsideItsEdges)
-{
-    CountingButton* button = AddButton(10, 10, "Assets/buttonOut.tga");
-    const std::vector<int> unfocused = {RedAt(20, 10), RedAt(20, 11), RedAt(20, 12), RedAt(10, 30), RedAt(9, 30)};
-    button->m_focused = true;
-    const std::vector<int> focused = {RedAt(20, 10), RedAt(20, 11), RedAt(20, 12), RedAt(10, 30), RedAt(9, 30)};
-    EXPECT_EQ(unfocused, (std::vector<int>{255, 255, 255, 255, 0}));
-    EXPECT_EQ(focused, (std::vector<int>{200, 200, 255, 200, 0}));
-}

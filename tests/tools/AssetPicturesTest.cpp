@@ -59,29 +59,6 @@ std::array<double, 3> Average(const Picture& picture, int minAlpha, double minLu
 
 } // namespace
 
-// Between them the pictures use every form the reader takes.
-TEST(AssetPictures, EveryPictureIsStoredInItsFormAndDecodes)
-{
-    // width, height (pixels), depth (bits per pixel), image type (2 plain, 10 run-length), top row first
-    std::vector<std::pair<std::string, std::array<int, 5>>> pictures = {
-        {"king", {32, 32, 32, 2, 1}}, {"rose", {32, 32, 32, 2, 1}}, {"knight1", {16, 16, 32, 2, 0}},
-        {"knight2", {16, 16, 32, 2, 0}}, {"knightss", {64, 64, 32, 10, 0}}, {"valdmoor", {480, 128, 32, 10, 0}},
-        {"buttonOut", {128, 32, 32, 10, 1}}, {"buttonOver", {128, 32, 32, 10, 1}}, {"tabvisible", {128, 32, 24, 2, 1}},
-        {"tabhidden", {128, 32, 16, 2, 0}}, {"tabhiddenover", {128, 32, 16, 2, 0}}, {"kingexample", {64, 64, 24, 2, 1}},
-        {"knightexample", {128, 128, 24, 10, 1}}, {"mainBackground", {472, 512, 24, 2, 0}},
-        {"scoringexample1", {128, 128, 16, 2, 1}}, {"scoringexample2", {128, 128, 16, 2, 0}}};
-    for (int card = 0; card < 24; ++card)
-        pictures.push_back({CardName(card), {32, 64, 24, 10, 0}});
-    for (const auto& [name, form] : pictures)
-    {
-        SCOPED_TRACE(name);
-        const std::vector<std::uint8_t> b = FileBytes(AssetPath(name + ".tga"));
-        ASSERT_GE(b.size(), 18u);
-        EXPECT_EQ((std::array<int, 5>{b[12] | b[13] << 8, b[14] | b[15] << 8, b[16], b[2], b[17] >> 5 & 1}), form);
-        EXPECT_TRUE(Picture(name).decoded);
-    }
-}
-
 // The arrow's head carries more ink than its tail: of the arrow's ink, more
 // lies on the tip's side of the middle of its extent.
 TEST(AssetPictures, EveryCardsArrowPointsItsWay)
