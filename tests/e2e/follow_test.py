@@ -14,12 +14,11 @@ from harness import layout
 from harness.match import KING_SLIDE, SLOT_KEYS, Match
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
-from harness.session import QUIT_QUESTION, answer, choose, open_main_menu
+from harness.session import QUIT_QUESTION, answer, ask_to_quit, open_main_menu, play_against
 from harness.table import ScreenMismatch
 
 
-BOARD = (129, 60, 342, 342)                 # the board's left, bottom, width and height
-DRAW_BUTTON = (*layout.GAME_BUTTONS["Draw"], *layout.BUTTON_SIZE)
+DRAW_BUTTON = layout.game_button("Draw")
 # Seconds from Red's key to the move on screen: the king's slide, and a frame
 # or two around it. The stone shows as the king lands.
 SHOWS_AT_ONCE = 0.2 + KING_SLIDE
@@ -30,15 +29,6 @@ AI_CARD = "It is not your turn to play a card. AI"
 # What is tried during the pause, one a turn: White's key or hand button, and its refusal.
 PAUSE_TRIES = (("key", "1", AI_CARD), ("button", 0, AI_CARD), ("key", "d", "It is not your turn to draw."),
                ("button", 4, AI_CARD), ("key", "s", "It is not your turn to skip."))
-
-
-def start_easy(scenario, game):
-    choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
-    choose(scenario, game, "Easy", layout.DIFFICULTY_MENU["Easy"], "game")
-
-
-def card_centre(player, slot):
-    return layout.centre((layout.HAND_X[player], layout.SLOT_Y[slot]), layout.CARD_SIZE)
 
 
 def band(frame, square):
@@ -157,7 +147,7 @@ class Follow:
             if kind == "key":
                 game.input.key_down(which)
             else:
-                game.move(*card_centre(WHITE, which))
+                game.move(*layout.card_centre(WHITE, which))
                 game.input.button_down()
                 time.sleep(0.1)
                 game.input.button_up()
@@ -187,7 +177,7 @@ class Follow:
             with self.scenario.step(f"the pointer on Red's card {knights[0] + 1} shows Red's knight on {target}"):
                 left, bottom = layout.square_origin(*target)
                 corner = (left + layout.KNIGHT_MARK_INSET, bottom + layout.KNIGHT_MARK_INSET)
-                game.move(*card_centre(RED, knights[0]))
+                game.move(*layout.card_centre(RED, knights[0]))
                 frame = game.wait_frame(lambda f: look.shows_picture(f, "knight1.tga", corner, layout.KNIGHT_SIZE),
                                         10, "the knight on the target")
                 expect(all(pixel == (255, 0, 0) for pixel in band(frame, target)),
@@ -198,10 +188,10 @@ class Follow:
                 self.knight_shown = True
         if stuck and not self.nothing_shown:
             with self.scenario.step(f"the pointer on Red's unplayable card {stuck[0] + 1} marks nothing"):
-                game.move(*card_centre(RED, stuck[0]))
+                game.move(*layout.card_centre(RED, stuck[0]))
                 time.sleep(0.3)
                 frame = game.capture()
-                expect(frame.block(*BOARD) == away.block(*BOARD), "an unplayable card marked the board")
+                expect(frame.block(*layout.BOARD) == away.block(*layout.BOARD), "an unplayable card marked the board")
                 self.nothing_shown = True
         game.sync()
 
@@ -210,15 +200,15 @@ def body(scenario):
     look = scenario.look
     with scenario.step('start, "1 Player", "Easy"'):
         game = open_main_menu(scenario)
-        start_easy(scenario, game)
+        play_against(scenario, game, "Easy")
     follow = Follow(scenario, game)
     match = follow.match
     with scenario.step("a refusal, then Escape leaves the game at once"):
         match.begin()
         match.refuse("draw", None, "You already have 5 cards.")
-        game.key("Escape", until=lambda f: look.screen(f) == "main", what="the main menu")
+        game.key("Escape", until=look.showing("main"), what="the main menu")
     with scenario.step("the next game starts with an empty status line"):
-        start_easy(scenario, game)
+        play_against(scenario, game, "Easy")
         frame = match.begin()
         expect(match.status_empty(frame), "the last game's message is still in the status line")
 
@@ -240,7 +230,7 @@ def body(scenario):
         game.move(*layout.centre(layout.GAME_BUTTONS["Draw"]))
         game.wait_frame(lambda f: f.block(*DRAW_BUTTON) != normal, 10, "the Draw button lit")
     with scenario.step(f'Escape asks "{QUIT_QUESTION}"; keys 1 to 5, D and S change nothing'):
-        asked = game.key("Escape", until=lambda f: look.dialog_asks(f, QUIT_QUESTION), what="the quit question")
+        asked = ask_to_quit(scenario, game)
         for key in ("1", "2", "3", "4", "5", "d", "s"):
             game.key(key)
         game.sync()

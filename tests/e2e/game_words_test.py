@@ -11,7 +11,7 @@ import time
 from harness import layout
 from harness.match import ONLY_SKIP, Match
 from harness.picture import matches
-from harness.rules import NAMES, RED, WHITE
+from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
 from harness.session import answer, choose, open_main_menu, play_against
 
@@ -19,7 +19,7 @@ TURN_LINE = (300, 30)                       # centre of the line under the board
 CARDS_LEFT_Y = 464                          # over Draw
 SIDE_NAME_GAP = 6                           # between Red's name and its score
 WHITE_NAME_X = layout.SCORE_LABELS[WHITE][0] + 28
-SKIP_BUTTON = (*layout.GAME_BUTTONS["Skip"], *layout.BUTTON_SIZE)
+SKIP_BUTTON = layout.game_button("Skip")
 HINT_GOLD = (255, 200, 0)
 SLIDE_TRIES = 12                            # moves watched for a frame of the king between squares
 
@@ -29,16 +29,18 @@ def centred(look, text, centre):
     return (2 * centre - look.font.width(text)) // 2
 
 
+def shows_cards_left(look, frame, cards):
+    text = f"Cards left: {cards}"
+    return look.shows_text(frame, text, centred(look, text, layout.GAME_BUTTONS["Draw"][0] + 64), CARDS_LEFT_Y)
+
+
 def shows_words(look, frame, names, turn, cards):
     """The side names, the turn line and the cards left, each where the screen puts it."""
     red_x = layout.SCORE_LABELS[RED][0] - SIDE_NAME_GAP - look.font.width(names[RED])
-    draw_x = layout.GAME_BUTTONS["Draw"][0]
-    cards_text = f"Cards left: {cards}"
     return (look.shows_text(frame, names[RED], red_x, layout.SCORE_LABELS[RED][1])
             and look.shows_text(frame, names[WHITE], WHITE_NAME_X, layout.SCORE_LABELS[WHITE][1])
             and look.shows_text(frame, turn, centred(look, turn, TURN_LINE[0]), TURN_LINE[1])
-            and look.shows_text(frame, cards_text, (2 * draw_x + 128 - look.font.width(cards_text)) // 2,
-                                CARDS_LEFT_Y))
+            and shows_cards_left(look, frame, cards))
 
 
 def signed(number):
@@ -92,10 +94,10 @@ def body(scenario):
         play_against(scenario, game, "Easy")
         game.wait_frame(lambda f: shows_words(look, f, ("You", "Computer"), "Your turn", 14), 30,
                         '"You", "Computer", "Your turn" and "Cards left: 14"')
-        game.key("Escape", until=lambda f: look.screen(f) == "main", what="the main menu")
+        game.key("Escape", until=look.showing("main"), what="the main menu")
 
     with scenario.step("a game between two people names the sides Red and White, the turn in words"):
-        choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+        choose(scenario, game, "2 Players", "game")
         match = Match(game, look, computer_white=False)
         frame = match.begin()
         expect(shows_words(look, frame, ("Red", "White"), "Red's turn", 14),
@@ -114,7 +116,7 @@ def body(scenario):
         after.play(slot)
         change = [now - was for now, was in zip(after.scores(), before.scores())]
         text = f"Red {signed(change[RED])}  White {signed(change[WHITE])}"
-        game.move(*layout.centre((layout.HAND_X[RED], layout.SLOT_Y[slot]), layout.CARD_SIZE))
+        game.move(*layout.card_centre(RED, slot))
         game.wait_frame(lambda f: shows_preview(look, f, text, after.king), 10, f'"{text}" beside the target')
         match.take("play", slot, by="mouse")
         game.sync()
@@ -122,8 +124,8 @@ def body(scenario):
                "the turn line does not say White's turn after Red's card")
 
     with scenario.step("F1 shows the rules over the game, and Escape returns to the same position"):
-        game.key("F1", until=lambda f: look.screen(f) == "help", what="the instructions")
-        frame = game.key("Escape", until=lambda f: look.screen(f) == "game", what="the game again")
+        game.key("F1", until=look.showing("help"), what="the instructions")
+        frame = game.key("Escape", until=look.showing("game"), what="the game again")
         match.check_screen(frame, match.position)
 
     with scenario.step("H marks a card and its square, or Draw or Skip, and plays nothing"):
@@ -141,9 +143,8 @@ def body(scenario):
             match.take(*match.choose())
         match.take("draw", None)
         game.sync()
-        frame = game.capture()
-        expect(look.shows_text(frame, "Cards left: 13", (2 * 167 + 128 - look.font.width("Cards left: 13")) // 2,
-                               CARDS_LEFT_Y) or match.position.over(), 'the count beside Draw does not fall to 13')
+        expect(shows_cards_left(look, game.capture(), 13) or match.position.over(),
+               'the count beside Draw does not fall to 13')
 
     with scenario.step("when skipping is all a player can do, Skip is lit and the status line says why"):
         frame = game.capture()
@@ -182,7 +183,7 @@ def body(scenario):
         frame = game.capture()
         while not look.dialog_open(frame):
             frame = match.take(*match.choose())
-        _, question = match.finish(frame)
+        question = match.finish()
         red, white = match.position.scores()
         final = f"Game over: Red {red} : White {white}"
         frame = game.key("v", until=lambda f: not look.dialog_open(f), what="the board without the question")
@@ -190,7 +191,7 @@ def body(scenario):
         expect(look.shows_text(frame, final, centred(look, final, TURN_LINE[0]), TURN_LINE[1]),
                f'"{final}" is not under the board')
         game.key("v", until=lambda f: look.dialog_asks(f, question), what="the question again")
-        answer(scenario, game, False, lambda f: look.screen(f) == "main", "the main menu after No")
+        answer(scenario, game, False, look.showing("main"), "the main menu after No")
 
 
 if __name__ == "__main__":

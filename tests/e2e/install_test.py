@@ -64,8 +64,7 @@ def play_installed(scenario, launchers, home, state_home):
         environment["XDG_STATE_HOME"] = state_home
     logdir = os.path.join(state_home or os.path.join(home, ".local", "state"), "valdmoor")
     game = open_main_menu(scenario, ["valdmoor"], elsewhere, environment, logdir)
-    code = quit_from_main_menu(scenario, game)
-    expect(code == 0, f"the installed game ended with exit code {code}")
+    quit_from_main_menu(scenario, game)
     expect(not [name for name in os.listdir(elsewhere) if name.startswith("log_")],
            f"the game wrote logs into the folder it was started from: {os.listdir(elsewhere)}")
     expect(not [name for name in os.listdir(home) if name.startswith("log_")],

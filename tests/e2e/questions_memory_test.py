@@ -16,12 +16,10 @@ a leak grows in both halves, the renderer's jumps come once, so the test
 fails when each half grows by more than 2 MB. The game screen's own test
 holds the heap, without the renderer's drawing, to 1 MB."""
 
-import os
-
 from harness import layout
 from harness.match import Match
 from harness.scenario import Scenario, expect
-from harness.session import QUIT_QUESTION, choose, open_main_menu
+from harness.session import ask_to_quit, choose, open_main_menu
 
 WARM_UP = 100                               # questions before the count starts
 QUESTIONS = 1000
@@ -56,12 +54,12 @@ def body(scenario):
         environment = scenario.display_environment()
         environment["LP_NUM_THREADS"] = "0"
         game = open_main_menu(scenario, environment=environment)
-        choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+        choose(scenario, game, "2 Players", "game")
         match = Match(game, look, computer_white=False)
         match.begin()
         match.take("play", match.position.playable_cards(0)[0])
     with scenario.step("Escape asks the quit question; the pointer waits over its No"):
-        frame = game.key("Escape", until=lambda f: look.dialog_asks(f, QUIT_QUESTION), what="the quit question")
+        frame = ask_to_quit(scenario, game)
         game.click(*layout.centre(look.dialog_buttons(frame)[1]), until=lambda f: not look.dialog_open(f),
                    what="the question to close")
     with scenario.step(f"{WARM_UP} questions of warm-up"):

@@ -48,7 +48,7 @@ def body(scenario):
         game.key("Home", until=shows_status(0), what="the first position again")
         game.key("Left", until=shows_status(0), what="still the first position")
     with scenario.step("Escape leaves for the main menu at once"):
-        game.key("Escape", until=lambda f: look.screen(f) == "main" and not look.dialog_open(f), what="the main menu")
+        game.key("Escape", until=look.showing("main"), what="the main menu")
         game.kill()
 
     with scenario.step("a record broken at its sixth line is refused, and the file stays"):
@@ -56,7 +56,7 @@ def body(scenario):
             out.write("valdmoor-record 1\nred person\nwhite person\ndeal 3\nred play 1\nred play 2\n")
         game = scenario.start_game([program, record])
         game.wait_window()
-        game.wait_frame(lambda f: look.screen(f) == "main", 60, "the main menu")
+        game.wait_frame(look.showing("main"), 60, "the main menu")
         line = f"Error: {record}, line 6: \"red play 2\" is against the rules here (it is not that side's turn)"
         game.wait_until(lambda: line in game.log("log_general.log").splitlines(), 30, "the refusal in the log")
         expect(os.path.exists(record), "the refused record was moved")

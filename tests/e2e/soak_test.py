@@ -152,11 +152,10 @@ def body(scenario):
           flush=True)
     with scenario.step("the program still answers: back to the main menu, Instructions, Back"):
         back_to_main_menu(scenario, game)
-        choose(scenario, game, "Instructions", layout.MAIN_MENU["Instructions"], "help")
-        choose(scenario, game, "Back", layout.CORNER_BACK, "main")
+        choose(scenario, game, "Instructions", "help")
+        choose(scenario, game, "Back", "main", layout.CORNER_BACK)
     with scenario.step("Quit ends it cleanly, and neither log holds an error"):
-        code = quit_from_main_menu(scenario, game)
-        expect(code == 0, f"the program ended with exit code {code}")
+        quit_from_main_menu(scenario, game)
         engine_log, general_log = game.log("log_engine.html"), game.log("log_general.log")
         logs.check_shutdown(engine_log)
         errors = logs.error_lines(engine_log, general_log)

@@ -1,30 +1,42 @@
 #!/usr/bin/env python3
 """The program opens on the main menu with the whole start-up in its engine
-log and every picture and the system report in its general log; "Quit"
-ends it with exit code 0 and the shutdown lines in order."""
+log and every picture and the system report in its general log, also when
+started from a folder without Assets/; "Quit", an interrupt and a terminate
+signal during a game each end it with exit code 0 and the shutdown in order."""
+
+import signal
 
 from harness import logs
-from harness.scenario import Scenario, expect
-from harness.session import open_main_menu, quit_from_main_menu
+from harness.scenario import Scenario
+from harness.session import open_main_menu, open_two_player_game, quit_from_main_menu
 
 
 def body(scenario):
-    with scenario.step("start: the main menu shows"):
+    with scenario.step("start: the main menu, the start-up in the engine log, every picture in the general log"):
         game = open_main_menu(scenario)
-    with scenario.step("the engine log holds the start-up sequence"):
         game.wait_log("log_engine.html", "Korvex Engine startup complete.")
         logs.check_start_up(game.log("log_engine.html"))
-    with scenario.step("the general log holds every picture once and the system report"):
         game.wait_log("log_general.log", "VSync:")
         logs.check_general_log(game.log("log_general.log"))
-    with scenario.step('"Quit" ends the program with exit code 0'):
-        code = quit_from_main_menu(scenario, game)
-        expect(code == 0, f"the program ended with exit code {code}")
-    with scenario.step("the engine log holds the shutdown sequence and nothing between"):
-        engine_log = game.log("log_engine.html")
-        logs.check_shutdown(engine_log)
-        logs.check_quiet_run(engine_log)
+    with scenario.step('"Quit" ends the program with exit code 0, the shutdown in order and nothing between'):
+        quit_from_main_menu(scenario, game)
+        logs.check_shutdown(game.log("log_engine.html"))
+        logs.check_quiet_run(game.log("log_engine.html"))
+    with scenario.step("started from a folder without Assets/, it logs the pictures as Assets/<name>.tga"):
+        game = open_main_menu(scenario, workdir=scenario.folder("elsewhere"))
+        quit_from_main_menu(scenario, game)
+        logs.check_general_log(game.log("log_general.log"))
+        logs.check_quiet_run(game.log("log_engine.html"))
+    for name, number in (("SIGTERM", signal.SIGTERM), ("SIGINT", signal.SIGINT)):
+        with scenario.step(f"{name} during a game ends it as closing its window does"):
+            game = open_two_player_game(scenario)
+            game.process.send_signal(number)
+            game.wait_exit(code=0)
+            engine_log = game.log("log_engine.html")
+            logs.check_start_up(engine_log)
+            logs.check_shutdown(engine_log)
+            logs.check_quiet_run(engine_log)
 
 
 if __name__ == "__main__":
-    Scenario("start and quit").run(body)
+    Scenario("start and stop").run(body)

@@ -27,6 +27,7 @@ KNIGHTS = (((130, 410), (150, 410), (170, 410), (190, 410)),
 KNIGHT_SIZE = (16, 16)
 BOARD_ORIGIN = (129, 60)                    # the bottom-left corner of square (row 0, column 0)
 SQUARE = 38                                 # squares are 38 pixels apart
+BOARD = (*BOARD_ORIGIN, 9 * SQUARE, 9 * SQUARE)     # left, bottom, width and height
 PIECE_INSET = 3                             # stones and the king sit 3 pixels inside their square
 PIECE_SIZE = (32, 32)
 MARK_BAND = (1, 2, 35, 36)                  # rows and columns inside a square, clear of its grid lines and
@@ -46,6 +47,15 @@ DIALOG_OUTLINE = (200, 190, 20)
 def centre(position, size=BUTTON_SIZE):
     """The middle of a widget, where a person would click it."""
     return position[0] + size[0] // 2, position[1] + size[1] // 2
+
+
+def game_button(caption):
+    """Left, bottom, width and height of a button of the game screen."""
+    return (*GAME_BUTTONS[caption], *BUTTON_SIZE)
+
+
+def card_centre(player, slot):
+    return centre((HAND_X[player], SLOT_Y[slot]), CARD_SIZE)
 
 
 def square_origin(row, column):

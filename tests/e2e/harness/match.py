@@ -33,7 +33,7 @@ class Match:
 
     # ---- reading -----------------------------------------------------------
 
-    def _turn_is(self, frame, player):
+    def turn_is(self, frame, player):
         if self.look.dialog_open(frame):
             return False
         try:
@@ -105,7 +105,7 @@ class Match:
     def begin(self):
         """Reads the fresh game on screen: an empty board, the king in the
         middle, ten different cards, four knights each, Red to move."""
-        frame = self.game.wait_frame(lambda f: self.look.screen(f) == "game" and self._turn_is(f, RED),
+        frame = self.game.wait_frame(lambda f: self.look.screen(f) == "game" and self.turn_is(f, RED),
                                      30, "a new game with Red to move")
         seen, _ = self.table.read(frame)
         expect(seen.board == {}, f"a new game starts with stones on the board: {seen.board}")
@@ -127,8 +127,7 @@ class Match:
         player = self.position.current
         if action == "play":
             if by == "mouse":
-                return self.game.click(*layout.centre((layout.HAND_X[player], layout.SLOT_Y[slot]), layout.CARD_SIZE),
-                                       until=until, what=what)
+                return self.game.click(*layout.card_centre(player, slot), until=until, what=what)
             keys = KEYPAD_KEYS if by == "keypad" else SLOT_KEYS
             return self.game.key(keys[slot], until=until, what=what)
         if by == "mouse":
@@ -137,15 +136,14 @@ class Match:
         return self.game.key("d" if action == "draw" else "s", until=until, what=what)
 
     def refuse(self, action, slot, message, by="key", player=None):
-        """An action the game must refuse with `message`, leaving the game as it was."""
-        mover = self.position.current if player is None else player
+        """An action the game must refuse with `message`, leaving the game as
+        it was; with `player` not to move, a click on that player's card."""
         what = f'"{message}" in the status line'
 
         def shown(frame):
             return self.look.shows_text(frame, message, *layout.STATUS_LABEL)
         if player is not None and player != self.position.current:
-            frame = self.game.click(*layout.centre((layout.HAND_X[mover], layout.SLOT_Y[slot]), layout.CARD_SIZE),
-                                    until=shown, what=what)
+            frame = self.game.click(*layout.card_centre(player, slot), until=shown, what=what)
         else:
             frame = self._press(action, slot, by, shown, what)
         self.check_screen(frame, self.position, first_action=self.actions == 0)
@@ -210,8 +208,8 @@ class Match:
         if self.look.dialog_open(frame):
             return True
         if not (self.computer_white and mover == RED):
-            return self._turn_is(frame, 1 - mover)
-        if not self._turn_is(frame, RED):
+            return self.turn_is(frame, 1 - mover)
+        if not self.turn_is(frame, RED):
             return False
         try:
             seen, _ = self.table.read(frame)
@@ -231,12 +229,13 @@ class Match:
         return position
 
     def _drawn_card(self, frame, before, mover):
+        """The card a draw brought into the mover's first empty slot, seen
+        dimmed when the draw ended the game; one not in either hand before."""
         slot = before.hands[mover].index(None)
         dim = self.look.dim_level(frame) if self.look.dialog_open(frame) else 1.0
         card = self.table.card(frame, mover, slot, dim)
         expect(card is not None, f"no card appeared in {NAMES[mover]}'s slot {slot + 1} after a draw")
-        in_hands = [c for hand in before.hands for c in hand if c is not None]
-        expect(card[0] not in in_hands, f"the drawn card {card[0]} was already in a hand")
+        expect(all(card[0] not in hand for hand in before.hands), f"the drawn card {card[0]} was already in a hand")
         return card[0]
 
     def _computer_reply(self, frame, after_red):
@@ -254,11 +253,7 @@ class Match:
             self.computer_action = "play"
         elif seen.hands[WHITE] != position.hands[WHITE]:
             expect(None in position.hands[WHITE], "White's hand changed without a move or an empty slot")
-            slot = position.hands[WHITE].index(None)
-            card = seen.hands[WHITE][slot]
-            in_hands = [c for hand in position.hands for c in hand if c is not None]
-            expect(card is not None and card not in in_hands, f"the computer drew no new card into slot {slot + 1}")
-            position.draw(card)
+            position.draw(self._drawn_card(frame, position, WHITE))
             self.computer_action = "draw"
         else:
             expect(not position.can_act(WHITE), "the computer skipped while it could act")
@@ -273,12 +268,7 @@ class Match:
         hand beside the dialog, dimmed by it."""
         position = after_red.copy()
         if None in position.hands[WHITE]:
-            slot = position.hands[WHITE].index(None)
-            seen = self.table.card(frame, WHITE, slot, self.look.dim_level(frame))
-            expect(seen is not None, f"the game ended after White's turn, but no card came into slot {slot + 1}")
-            in_hands = [c for hand in position.hands for c in hand if c is not None]
-            expect(seen[0] not in in_hands, f"the computer drew card {seen[0]}, which was already in a hand")
-            position.draw(seen[0])
+            position.draw(self._drawn_card(frame, position, WHITE))
         else:
             expect(not position.can_act(WHITE), "the game ended after White's turn, which it did not take")
             position.skip()
@@ -296,9 +286,21 @@ class Match:
             return "draw", None
         return "skip", None
 
-    def finish(self, frame, dialogs_expected=1):
-        """Checks the end-of-game question against the account of the game."""
+    def play_to_end(self, scenario, frame, ways=("key",), each=None):
+        """The plain policy's actions, each taken the next of `ways` and
+        preceded by `each`, up to the end question; returns that question."""
+        while not self.look.dialog_open(frame):
+            action, slot = self.choose()
+            with scenario.step(f"{NAMES[self.position.current]}'s action {self.actions + 1}: {action}"
+                               + ("" if slot is None else f" {slot + 1}")):
+                if each is not None:
+                    each()
+                frame = self.take(action, slot, by=ways[self.actions % len(ways)])
+        return self.finish()
+
+    def finish(self):
+        """Waits for the end-of-game question the account of the game calls for."""
         expect(self.position.over(), "the end-of-game question came while a player could still act")
         question = f"{self.position.result(self.computer_white)} {QUESTION}"
-        frame = self.game.wait_frame(lambda f: self.look.dialog_asks(f, question), 30, f'the question "{question}"')
-        return frame, question
+        self.game.wait_frame(lambda f: self.look.dialog_asks(f, question), 30, f'the question "{question}"')
+        return question
