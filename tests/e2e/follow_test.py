@@ -15,7 +15,6 @@ from harness.match import KING_SLIDE, SLOT_KEYS, Match
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
 from harness.session import QUIT_QUESTION, answer, ask_to_quit, open_main_menu, play_against
-from harness.table import ScreenMismatch
 
 
 DRAW_BUTTON = layout.game_button("Draw")
@@ -61,13 +60,8 @@ class Follow:
 
     def shows(self, frame, position):
         """Whether the frame shows exactly `position`, with no question open."""
-        if self.look.dialog_open(frame):
-            return False
-        try:
-            seen, _ = self.match.table.read(frame)
-        except ScreenMismatch:
-            return False
-        return (seen.current, seen.board, seen.king, seen.hands) == (
+        seen = None if self.look.dialog_open(frame) else self.match.seen(frame)
+        return seen is not None and (seen.current, seen.board, seen.king, seen.hands) == (
             position.current, position.board, position.king, position.hands)
 
     def red_turn(self):

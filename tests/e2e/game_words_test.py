@@ -173,7 +173,7 @@ def body(scenario):
             deadline = time.monotonic() + 0.4
             while time.monotonic() < deadline:
                 frames.append(game.capture())
-            match.account("play", slot)
+            match.account_play(slot)
             seen = any(king_between(look, frame, start, end) for frame in frames)
             if seen:
                 break

@@ -24,13 +24,6 @@ def png_size(path):
     return struct.unpack(">II", head[16:24])
 
 
-def desktop_entry(path):
-    with open(path) as source:
-        lines = source.read().splitlines()
-    expect(lines[0] == "[Desktop Entry]", "the desktop entry does not open with [Desktop Entry]")
-    return dict(line.split("=", 1) for line in lines[1:] if "=" in line)
-
-
 def check_installed_files(prefix):
     launcher = os.path.join(prefix, "bin", "valdmoor")
     program = os.path.join(prefix, "libexec", "valdmoor", "valdmoor")
@@ -41,7 +34,10 @@ def check_installed_files(prefix):
     missing = [name for name in ["font.glf"] + [f"{picture}.tga" for picture in logs.PICTURES]
                if not os.path.isfile(os.path.join(assets, name))]
     expect(not missing, f"missing from {assets}: {missing}")
-    entry = desktop_entry(os.path.join(prefix, "share", "applications", "valdmoor.desktop"))
+    with open(os.path.join(prefix, "share", "applications", "valdmoor.desktop")) as source:
+        lines = source.read().splitlines()
+    expect(lines[0] == "[Desktop Entry]", "the desktop entry does not open with [Desktop Entry]")
+    entry = dict(line.split("=", 1) for line in lines[1:] if "=" in line)
     for key, value in (("Type", "Application"), ("Name", "Valdmoor"), ("Exec", "valdmoor"), ("Icon", "valdmoor"),
                        ("Terminal", "false")):
         expect(entry.get(key) == value, f"the desktop entry's {key} is {entry.get(key)!r}, not {value!r}")
@@ -76,10 +72,8 @@ def play_installed(scenario, launchers, home, state_home):
 
 def tree(root):
     """Every folder and file under `root`, as paths relative to it."""
-    found = set()
-    for folder, folders, files in os.walk(root):
-        found.update(os.path.relpath(os.path.join(folder, name), root) for name in folders + files)
-    return found
+    return {os.path.relpath(os.path.join(folder, name), root)
+            for folder, folders, files in os.walk(root) for name in folders + files}
 
 
 def installed(scenario, prefix):

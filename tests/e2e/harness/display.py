@@ -12,24 +12,18 @@ from harness.xlib import Connection
 
 
 class VirtualDisplay:
-    """Starts Xvfb on a free display number and stops it again.
-
-    Xvfb chooses the number itself (-displayfd), so tests can run side by side
-    and under an outer xvfb-run without racing for a number. It keeps its
-    screen in a file (-fbdir), which is how the harness takes screenshots:
-    reading that file costs nothing next to a screenshot tool's start."""
+    """Xvfb on a number it picks itself (-displayfd), so tests run side by side
+    and under an outer xvfb-run without racing for one. It keeps its screen
+    in a file (-fbdir): reading that is how the harness takes screenshots."""
 
     def __init__(self, width=800, height=600, timeout=30.0):
-        self.width = width                  # pixels of the virtual screen
-        self.height = height
         self.name = None                    # ":N" once the server accepts clients
         self._connection = None             # the harness's own, made on the first read of the screen
         self._server = None                 # the Xvfb process, once started
         self._folder = tempfile.mkdtemp(prefix="valdmoor-xvfb-")
         self.framebuffer = os.path.join(self._folder, "Xvfb_screen0")   # the screen, as an XWD file
         read_end, write_end = os.pipe()
-        # A server that fails to start is stopped here, with its folder: the
-        # caller never got an object to stop.
+        # A server that fails to start is stopped here: the caller got nothing to stop.
         try:
             self._server = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
@@ -66,18 +60,13 @@ class VirtualDisplay:
         return text.decode().strip()
 
     def environment(self):
-        """The environment for a client of this display: Mesa's software renderer.
-
-        The renderer is loaded up front as well. Mesa unloads it when the
-        window system shuts down, and LeakSanitizer, which can then no longer
-        read the renderer's own variables, takes what they still point to for
-        leaks of the program (112 bytes of Mesa's, in a module it cannot
-        name); loaded up front, the renderer stays until the process ends."""
+        """For a client of this display: empty player's folders of its own,
+        shared by the runs of one test, and Mesa's software renderer, loaded
+        up front. Mesa unloads it when the window system shuts down, and
+        LeakSanitizer, which can then no longer read the renderer's own
+        variables, takes what they still point to for leaks of the program."""
         env = dict(os.environ)
         env["DISPLAY"] = self.name
-        # The game keeps its settings, saves and results in the player's
-        # folders: every display gets empty ones of its own, shared by the
-        # runs of one test and by no other test.
         for variable, name in (("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
                                ("XDG_STATE_HOME", "state")):
             env[variable] = os.path.join(self._folder, name)
@@ -92,9 +81,8 @@ class VirtualDisplay:
 
     @contextlib.contextmanager
     def held(self):
-        """Keeps every other client waiting while the screen file is read.
-        The server takes one request at a time, so once the grab is in place
-        a frame being put on screen is there whole, and no other starts."""
+        """Keeps every other client waiting while the screen file is read, so
+        that a frame being put on screen is there whole and no other starts."""
         if self._connection is None:
             self._connection = Connection(self.name)
         x, display = self._connection.x, self._connection.display
@@ -107,8 +95,7 @@ class VirtualDisplay:
             self._connection.sync()
 
     def stop(self, lost=False):
-        """Stops the server and removes its folder; `lost` says the
-        connection to it broke, so it is dropped without a word to the server."""
+        """Stops the server and removes its folder; a `lost` connection is dropped unclosed."""
         if self._connection is not None and not lost:
             self._connection.close()
         self._connection = None

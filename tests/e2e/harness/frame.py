@@ -1,8 +1,5 @@
-"""Screenshots of the game window, read in the game's own coordinates.
-
-The game counts pixels from the window's bottom-left corner with y up; a
-Frame answers in those coordinates, so positions can be written as the game
-code writes them."""
+"""Screenshots of the game window, read as the game counts pixels: from the
+window's bottom-left corner, y up."""
 
 import mmap
 import struct
@@ -26,31 +23,23 @@ def read_window(path, left, top, width, height):
 
 
 class Frame:
-    """One screenshot cropped to the window: RGB rows, top row first."""
-
     def __init__(self, width, height, pixels):
-        self.width = width                  # window width in pixels
+        self.width = width                  # window width and height in pixels
         self.height = height
-        self.pixels = pixels                # bytes, 3 per pixel, top row first
+        self.pixels = pixels                # RGB bytes, top row first
 
     @staticmethod
     def capture(display, left, top, width, height):
-        """The window as the screen of `display` shows it, read while the
-        server is held still, so that no frame is taken half put on screen."""
+        """The window as the screen shows it, read while the server is held still."""
         with display.held():
-            return Frame(width, height, Frame._read(display.framebuffer, left, top, width, height))
-
-    @staticmethod
-    def _read(framebuffer, left, top, width, height):
-        bgrx = read_window(framebuffer, left, top, width, height)
+            bgrx = read_window(display.framebuffer, left, top, width, height)
         rgb = bytearray(width * height * 3)
         rgb[0::3] = bgrx[2::4]
         rgb[1::3] = bgrx[1::4]
         rgb[2::3] = bgrx[0::4]
-        return bytes(rgb)
+        return Frame(width, height, bytes(rgb))
 
     def rgb(self, x, y):
-        """The colour at (x, y), y counted upwards from the bottom edge."""
         offset = ((self.height - 1 - y) * self.width + x) * 3
         return tuple(self.pixels[offset:offset + 3])
 
@@ -63,6 +52,5 @@ class Frame:
         return b"".join(rows)
 
     def save(self, path):
-        """As a binary PPM, which any image viewer opens."""
         with open(path, "wb") as out:
             out.write(b"P6\n%d %d\n255\n" % (self.width, self.height) + self.pixels)

@@ -151,8 +151,7 @@ class Game:
                         "the window to have the focus")
 
     def close_window(self, close=Connection.ask_to_close):
-        """Clicks the window's close button, as a window manager passes it on,
-        or does `close` to the window through a connection of its own."""
+        """What a window manager's close button sends, or another `close`."""
         connection = Connection(self.display.name)
         try:
             close(connection, int(self.window))
@@ -164,8 +163,7 @@ class Game:
         return self.last_frame
 
     def canvas(self):
-        """Where the window shows the game's 600 by 480 canvas: left and top
-        in window pixels, width and height, as the game scales it to fit."""
+        """Left, top, width and height of the 600 by 480 canvas, scaled to fit the window."""
         width, height = self.size
         scale = min(width / WINDOW_WIDTH, height / WINDOW_HEIGHT)
         shown = (min(width, int(WINDOW_WIDTH * scale + 0.5)), min(height, int(WINDOW_HEIGHT * scale + 0.5)))
@@ -184,7 +182,6 @@ class Game:
         self.size = size
 
     def resize(self, width, height):
-        """Gives the window a new size and returns once the game drew at it."""
         self.input.run("windowsize", self.window, str(width), str(height))
         self.wait_size((width, height), f"the window to be {width} by {height}")
         self.polled()
@@ -192,8 +189,7 @@ class Game:
     # ---- the pointer and the keys -----------------------------------------
 
     def move(self, x, y):
-        """To the game's point (x, y), y counted up from the bottom of its
-        canvas, wherever the window shows the canvas."""
+        """To the game's point (x, y), y up from the bottom of its canvas."""
         left, top, width, height = self.canvas()
         self.input.move(self.left + left + int(x * width / WINDOW_WIDTH),
                         self.top + top + int((WINDOW_HEIGHT - y) * height / WINDOW_HEIGHT))
@@ -229,10 +225,8 @@ class Game:
         return red, green, blue
 
     def click(self, x, y, until=None, timeout=60, what="the click's effect"):
-        """A click as a person makes it: press, held over at least one full
-        frame, release over the same point. Returns once the game saw the
-        release there; with `until`, waits for its effect with the pointer
-        still there, and returns that frame."""
+        """A press held over a full frame, released on the same point; with
+        `until`, waits there for its effect and returns that frame."""
         self.press_at(x, y)
         self.input.button_up()
         if until is None:
@@ -241,10 +235,8 @@ class Game:
         return self.wait_frame(until, timeout, what)
 
     def press_at(self, x, y):
-        """Presses the left button at (x, y) and returns once the game saw it
-        down there. The game reads the pointer only once a frame, so it must
-        have seen the pointer arrive before the press, and the press before
-        the pointer goes anywhere else."""
+        """Presses the left button at (x, y) once the game saw the pointer
+        there, and returns once it saw the press: it reads the pointer once a frame."""
         self.move(x, y)
         self.polled()
         self.input.button_down()

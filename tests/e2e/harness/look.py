@@ -63,11 +63,6 @@ def near(pixel, expected, tolerance=TOLERANCE):
     return all(abs(value - want) <= tolerance for value, want in zip(pixel, expected))
 
 
-def _trunc_half(value):
-    """Half of a value, truncated toward zero, as the game's integer division does."""
-    return int(value / 2)
-
-
 class Look:
     def __init__(self, assets):
         self.assets = assets                # the Assets folder the game reads
@@ -80,50 +75,35 @@ class Look:
             self._pictures[key] = Picture(os.path.join(self.assets, name), *size)
         return self._pictures[key]
 
-    # ---- text --------------------------------------------------------------
-
     def shows_text(self, frame, text, x, y):
         """Whether every fully opaque pixel of the text drawn at (x, y) is on screen."""
         pixels = self.font.opaque_pixels(text, x, y)
-        if not pixels:
-            return False
-        for px, py, luminance in pixels:
-            if not (0 <= px < frame.width and 0 <= py < frame.height):
-                return False
-            if not near(frame.rgb(px, py), (luminance, luminance, luminance)):
-                return False
-        return True
+        return bool(pixels) and all(0 <= px < frame.width and 0 <= py < frame.height
+                                    and near(frame.rgb(px, py), (luminance,) * 3) for px, py, luminance in pixels)
 
     def caption_position(self, text, button):
         """Where a button centres its caption in the 128 by 32 box at its corner."""
-        return (button[0] + _trunc_half(128 - self.font.width(text)),
-                button[1] + _trunc_half(32 - self.font.height(text)))
+        # Halves truncated toward zero, as the game's integer division does.
+        return (button[0] + int((128 - self.font.width(text)) / 2), button[1] + int((32 - self.font.height(text)) / 2))
 
     def shows_caption(self, frame, text, button):
         return self.shows_text(frame, text, *self.caption_position(text, button))
-
-    # ---- pictures ----------------------------------------------------------
 
     def shows_picture(self, frame, name, position, size, tint=(1.0, 1.0, 1.0)):
         """Whether the picture is drawn at `position`, over whatever lies behind it."""
         block = frame.block(position[0], position[1], size[0], size[1])
         return matches(block, self.picture(name, size).expected(tint), 0.98)
 
-    # ---- screens -----------------------------------------------------------
-
     def showing(self, screen):
         """A check for wait_frame: the screen named is shown, undimmed."""
         return lambda frame: self.screen(frame) == screen
 
     def screen(self, frame):
-        """The name of the screen shown undimmed: "main", "difficulty", "help",
-        "credits", "game", or None."""
-        if all(self.shows_caption(frame, text, at) for text, at in layout.MAIN_MENU.items()):
-            return "main"
-        if all(self.shows_caption(frame, text, at) for text, at in layout.DIFFICULTY_MENU.items()):
-            return "difficulty"
-        if all(self.shows_caption(frame, text, at) for text, at in layout.GAME_BUTTONS.items()):
-            return "game"
+        """The name of the screen shown undimmed, or None."""
+        for name, buttons in (("main", layout.MAIN_MENU), ("difficulty", layout.DIFFICULTY_MENU),
+                              ("game", layout.GAME_BUTTONS)):
+            if all(self.shows_caption(frame, text, at) for text, at in buttons.items()):
+                return name
         if self.shows_caption(frame, "Back", layout.CORNER_BACK):
             if all(self.shows_caption(frame, text, at) for text, at in layout.TAB_HEADERS.items()):
                 return "help"
@@ -138,32 +118,31 @@ class Look:
         return None
 
     def dialog_box(self, frame):
-        """(left, width) of the yes/no dialog drawn on top, or None.
-
-        A dialog sits centred, 300 pixels wide or wider when its question needs
+        """(left, width) of the yes/no dialog drawn on top, or None. It sits
+        centred (truncated), 300 pixels wide or wider when its question needs
         it; it is found by its outline across the middle of its panel and
         known by its panel's grey and its two buttons."""
         row = layout.DIALOG[1] + 50
-        edges = [x for x in range(frame.width // 2) if near(frame.rgb(x, row), layout.DIALOG_OUTLINE)]
-        for edge in edges:
+        for edge in [x for x in range(frame.width // 2) if near(frame.rgb(x, row), layout.DIALOG_OUTLINE)]:
             for left in (edge, edge + 1, edge - 1):
-                # Centred by (window width - width) / 2, truncated.
                 for width in (frame.width - 2 * left, frame.width - 2 * left - 1):
                     if (width >= layout.DIALOG[2] and near(frame.rgb(left + 5, row), layout.DIALOG_PANEL)
-                            and self.shows_caption(frame, "Yes", (left + layout.DIALOG_MARGIN, layout.DIALOG_BUTTON_Y))
-                            and self.shows_caption(frame, "No", (left + width - layout.DIALOG_MARGIN - 128,
-                                                                 layout.DIALOG_BUTTON_Y))):
+                            and all(self.shows_caption(frame, caption, at)
+                                    for caption, at in zip(("Yes", "No"), self._buttons(left, width)))):
                         return left, width
         return None
+
+    @staticmethod
+    def _buttons(left, width):
+        return ((left + layout.DIALOG_MARGIN, layout.DIALOG_BUTTON_Y),
+                (left + width - layout.DIALOG_MARGIN - 128, layout.DIALOG_BUTTON_Y))
 
     def dialog_open(self, frame):
         return self.dialog_box(frame) is not None
 
     def dialog_buttons(self, frame):
         """Where the open dialog's "Yes" and "No" buttons are."""
-        left, width = self.dialog_box(frame)
-        return ((left + layout.DIALOG_MARGIN, layout.DIALOG_BUTTON_Y),
-                (left + width - layout.DIALOG_MARGIN - 128, layout.DIALOG_BUTTON_Y))
+        return self._buttons(*self.dialog_box(frame))
 
     def dim_level(self, frame):
         """How much open dialogs darken the game screen, from the Quit caption,

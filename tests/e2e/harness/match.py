@@ -31,7 +31,12 @@ class Match:
         self.ended_by = None                        # the player whose action ended the game
         self.computer_action = None                 # "play", "draw" or "skip": the computer's last
 
-    # ---- reading -----------------------------------------------------------
+    def seen(self, frame):
+        """The position the frame shows, or None for one that shows no position."""
+        try:
+            return self.table.read(frame)[0]
+        except ScreenMismatch:
+            return None
 
     def turn_is(self, frame, player):
         if self.look.dialog_open(frame):
@@ -68,17 +73,14 @@ class Match:
         """No text in the status line, below the Quit button."""
         return all(max(frame.rgb(x, y)) < 60 for x in range(0, 128, 2) for y in range(0, 10))
 
-    def expected_status(self, position, computer_action=None):
-        """What the status line says once an action has gone ahead: "" but for
-        the computer's draw or skip and a person left only Skip."""
+    def check_status(self, frame, position, computer_action=None):
+        """Once an action has gone ahead, the status line is empty but for the
+        computer's draw or skip and a person left only Skip."""
         words = [COMPUTER_WORDS[computer_action]] if computer_action in COMPUTER_WORDS else []
         person = not (self.computer_white and position.current == WHITE)
         if person and not position.over() and not position.can_act(position.current):
             words.append(ONLY_SKIP)
-        return " ".join(words)
-
-    def check_status(self, frame, position, computer_action=None):
-        status = self.expected_status(position, computer_action)
+        status = " ".join(words)
         if not status:
             expect(self.status_empty(frame), "a successful action left a message in the status line")
         else:
@@ -93,14 +95,9 @@ class Match:
         def on_a_square(frame):
             if self.look.dialog_open(frame):
                 return True
-            try:
-                seen, _ = self.table.read(frame)
-            except ScreenMismatch:
-                return False
-            return king is None or seen.king == king
+            seen = self.seen(frame)
+            return seen is not None and (king is None or seen.king == king)
         return self.game.wait_frame(on_a_square, 10, "the king on its square")
-
-    # ---- a new game --------------------------------------------------------
 
     def begin(self):
         """Reads the fresh game on screen: an empty board, the king in the
@@ -119,8 +116,6 @@ class Match:
         self.actions = 0
         self.ended_by = None
         return frame
-
-    # ---- taking actions ----------------------------------------------------
 
     def _press(self, action, slot, by, until, what):
         """Does an action the way `by` says: "key", "keypad" or "mouse"."""
@@ -187,14 +182,14 @@ class Match:
         self.position = after
         return frame
 
-    def account(self, action, slot):
-        """Takes into the account a card played by a key pressed outside
-        `take`, between two people, and holds the screen to it once landed."""
-        expect(action == "play" and not self.computer_white, "only a card between two people is accounted")
+    def account_play(self, slot):
+        """Takes into the account a card played between two people outside
+        `take`, and holds the screen to it once landed."""
+        expect(not self.computer_white, "only a card between two people is accounted")
         mover = self.position.current
         after = self.position.copy()
         after.play(slot)
-        self.game.wait_frame(lambda f: self._settled(f, mover), 10, f"{NAMES[mover]}'s card {slot + 1}")
+        self.game.wait_frame(lambda f: self._settled(f, mover), 30, f"{NAMES[mover]}'s card {slot + 1}")
         frame = self.landed(after.king)
         self.check_screen(frame, after)
         self.actions += 1
@@ -209,13 +204,8 @@ class Match:
             return True
         if not (self.computer_white and mover == RED):
             return self.turn_is(frame, 1 - mover)
-        if not self.turn_is(frame, RED):
-            return False
-        try:
-            seen, _ = self.table.read(frame)
-        except ScreenMismatch:
-            return False
-        return seen.board != self.position.board or seen.hands != self.position.hands
+        seen = self.seen(frame) if self.turn_is(frame, RED) else None
+        return seen is not None and (seen.board != self.position.board or seen.hands != self.position.hands)
 
     def settle_reply(self, frame, after_red):
         """Takes into the account Red's action, which left the game at
@@ -274,8 +264,6 @@ class Match:
             position.skip()
         self.actions += 1
         return position
-
-    # ---- a whole game ------------------------------------------------------
 
     def choose(self):
         """A plain policy: the first card that can be played, else a draw, else a skip."""

@@ -12,7 +12,7 @@ STONE_TINTS = ((1.0, 0.0, 0.0), (1.0, 1.0, 1.0))
 
 
 class ScreenMismatch(AssertionError):
-    """The game screen shows something no game position looks like."""
+    """The screen shows something no game position looks like."""
 
 
 class Table:
@@ -26,13 +26,12 @@ class Table:
     def read(self, frame):
         """The position on screen and the brightness of every hand slot."""
         board, kings = {}, []
-        for row in range(9):
-            for column in range(9):
-                stone, king = self.square(frame, row, column)
-                if stone is not None:
-                    board[(row, column)] = stone
-                if king:
-                    kings.append((row, column))
+        for square in [(row, column) for row in range(9) for column in range(9)]:
+            stone, king = self.square(frame, *square)
+            if stone is not None:
+                board[square] = stone
+            if king:
+                kings.append(square)
         if len(kings) != 1:
             raise ScreenMismatch(f"the king is drawn on {len(kings)} squares: {kings}")
         hands, shading = [[], []], {}
@@ -75,16 +74,11 @@ class Table:
             self._squares[key] = self._judge_square(pixels)
         return self._squares[key]
 
-    def knight_mark(self, pixels):
-        """The player whose knight marks the piece block as a hovered card's
-        target (the card would spend it), or None."""
-        for player in (RED, WHITE):
-            if matches(pixels, self._knight_in_block(player), 0.98):
-                return player
-        return None
+    def knight_marked(self, pixels):
+        """Whether a knight marks the piece block as a hovered card's target (the card would spend it)."""
+        return any(matches(pixels, self._knight_in_block(player), 0.98) for player in (RED, WHITE))
 
     def _knight_in_block(self, player):
-        """The knight picture's opaque pixels, placed in a 32 by 32 piece block."""
         if player not in self._marks:
             inset = layout.KNIGHT_MARK_INSET - layout.PIECE_INSET
             knight = self.look.picture(f"knight{player + 1}.tga", layout.KNIGHT_SIZE)
@@ -103,7 +97,7 @@ class Table:
         # under a knight mark, what lies outside its square.
         clear = set(king.clear)
         covered = [index for index in range(32 * 32) if index not in clear] if has_king else []
-        if self.knight_mark(pixels) is not None:
+        if self.knight_marked(pixels):
             inset = layout.KNIGHT_MARK_INSET - layout.PIECE_INSET
             covered += [(row + inset) * 32 + column + inset for row in range(16) for column in range(16)]
         found = [player for player in (RED, WHITE)
