@@ -7,18 +7,32 @@ that game, and "No" keeps it among the finished ones. A game against the
 computer closed mid-game comes back on "Yes" in the same position at the
 same level; Ctrl+Z takes back the computer's reply together with Red's move,
 Ctrl+Y (or Ctrl+Shift+Z) puts both back; the window keeps the size it was
-left at."""
+left at. Files of the player's that cannot be used never stop the program:
+a broken save, settings and results are each refused with one line in the
+general log naming the file, the line and the cause, renamed aside, and the
+game plays as usual. `valdmoor FILE` opens a game record for review: the
+status line says which move is shown, Right, Left, Home and End step
+through the moves, nothing can be played and Escape leaves for the main
+menu; a record that cannot be used is refused the same way, and kept."""
 
 import os
 import random
+import shutil
 import threading
 
-from harness import record
+from harness import layout, record
 from harness.game import GameEnded
 from harness.match import Match
 from harness.scenario import Scenario, expect
-from harness.session import choose, leave_game, open_main_menu_afresh, open_unfinished_game, play_against
-from harness.table import ScreenMismatch
+from harness.session import choose, leave_game, open_main_menu, open_main_menu_afresh, open_unfinished_game, \
+    play_against
+from harness.table import ScreenMismatch, Table
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+FINISHED = os.path.join(HERE, "..", "..", "fuzz", "corpus", "record_fuzzer", "finished-game.record")
+MOVES = 158                                 # actions in that record
+BROKEN = "valdmoor-record 1\nred person\nwhite person\ndeal 3\nred play 1\nred play 2\n"
+BROKEN_CAUSE = ', line 6: "red play 2" is against the rules here (it is not that side\'s turn)'
 
 
 def play_until_killed(scenario, game, seconds):
@@ -115,7 +129,83 @@ def resume(scenario):
         scenario.start_game().wait_window(size=(700, 560))
 
 
+def review(scenario):
+    look = scenario.look
+    table = Table(look)
+    path = os.path.join(scenario.folder("records"), "game.record")
+    shutil.copy(FINISHED, path)
+
+    def shows_status(count):
+        status = f"Review: move {count} of {MOVES}. Left and Right step, Escape leaves."
+        return lambda f: look.screen(f) == "game" and look.shows_text(f, status, *layout.STATUS_LABEL)
+
+    def stones(frame):
+        return len(table.read(frame)[0].board)
+
+    with scenario.step("a record opens for review on its first position, the board empty"):
+        game = scenario.start_game([os.path.abspath(scenario.arguments.program), path])
+        game.wait_window()
+        expect(stones(game.wait_frame(shows_status(0), 60, "the review's first position")) == 0,
+               "the first position shows stones")
+    with scenario.step("Right shows Red's first card played; a card key plays nothing"):
+        expect(stones(game.key("Right", until=shows_status(1), what="move 1")) == 1, "move 1 does not show one stone")
+        game.key("1")
+        expect(stones(game.key("Right", until=shows_status(2), what="move 2")) == 2, "move 2 does not show two stones")
+    with scenario.step("End shows the last position, Home the first, Left stays there; Escape leaves at once"):
+        game.key("End", until=shows_status(MOVES), what="the last move")
+        game.key("Home", until=shows_status(0), what="the first position again")
+        game.key("Left", until=shows_status(0), what="still the first position")
+        game.key("Escape", until=look.showing("main"), what="the main menu")
+        game.kill()
+    with scenario.step("a record broken at its sixth line is refused, and the file stays"):
+        with open(path, "w") as out:
+            out.write(BROKEN)
+        game = open_main_menu(scenario, [os.path.abspath(scenario.arguments.program), path])
+        line = f"Error: {path}{BROKEN_CAUSE}"
+        game.wait_until(lambda: line in game.log("log_general.log").splitlines(), 30, "the refusal in the log")
+        expect(os.path.exists(path), "the refused record was moved")
+        game.kill()
+
+
+def bad_files(scenario):
+    environment = scenario.display_environment()
+    files = {
+        record.save_path(environment): (BROKEN, BROKEN_CAUSE),
+        os.path.join(record.folder(environment, "XDG_CONFIG_HOME"), "settings.conf"):
+            ("valdmoor-settings 9\n", ", line 1: written by a newer Valdmoor"),
+        os.path.join(record.folder(environment, "XDG_DATA_HOME"), "results.txt"):
+            ("\x00\x01" * 4000, ": larger than 4096 bytes, far more than it can hold"),
+    }
+    for path, (text, _) in files.items():
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w") as out:
+            out.write(text)
+
+    with scenario.step("the program starts on the main menu, with no question"):
+        game = open_main_menu(scenario)
+    with scenario.step("each file has its line in the general log and is kept under a new name"):
+        general = game.log("log_general.log")
+        for path, (text, cause) in files.items():
+            line = f"Error: {path}{cause}; kept as {path}.refused"
+            expect(line in general.splitlines(), f"the general log lacks {line!r}")
+            expect(not os.path.exists(path), f"{path} is still in its place")
+            with open(path + ".refused") as kept:
+                expect(kept.read() == text, f"{path}.refused does not hold the refused file")
+    with scenario.step('"2 Players" plays as ever, and "Quit" ends the program with exit code 0'):
+        choose(scenario, game, "2 Players", "game")
+        match = Match(game, scenario.look, computer_white=False)
+        match.begin()
+        match.take(*match.choose())
+        game.key("Escape", until=lambda f: scenario.look.dialog_open(f), what="the quit question")
+        game.process.terminate()
+        game.wait_exit(code=0)
+    with scenario.step("the game left by a terminate signal is saved"):
+        expect(len(record.read_actions(record.save_path(environment))) == 1, "the save does not hold Red's move")
+
+
 def body(scenario):
+    review(scenario)
+    bad_files(scenario)
     kills(scenario)
     resume(scenario)
 
