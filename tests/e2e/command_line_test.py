@@ -30,9 +30,8 @@ def run(command, folder, environment):
 
 
 def check_answers(scenario, command, name, environment, launched=False):
-    """Runs `command` with each line of ANSWERS in an empty folder, where
-    no display is named, so a program that went on to open its window would
-    end with exit code 1. The launcher names a FILE from the root."""
+    """Each line of ANSWERS in an empty folder, where no display is named, so
+    a program that went on to open its window would end with exit code 1."""
     for number, (arguments, code, out, err) in enumerate(ANSWERS, 1):
         folder = scenario.folder(f"{name}{number}")
         result = run(command + arguments, folder, environment)
@@ -52,8 +51,8 @@ def prefix_with(scenario, name, program):
     """An installation's layout around `program`: the launcher in bin/, the
     program where the launcher looks for it."""
     prefix = scenario.folder(name)
-    os.makedirs(os.path.join(prefix, "bin"))
-    os.makedirs(os.path.join(prefix, "libexec", "valdmoor"))
+    for folder in ("bin", "libexec/valdmoor"):
+        os.makedirs(os.path.join(prefix, folder))
     launcher = os.path.join(prefix, "bin", "valdmoor")
     # The build configures the launcher as a plain file; installing makes it a program.
     shutil.copyfile(scenario.arguments.launcher, launcher)

@@ -14,10 +14,8 @@ from harness import layout
 from harness.match import KING_SLIDE, SLOT_KEYS, Match
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
-from harness.session import QUIT_QUESTION, answer, ask_to_quit, open_main_menu, play_against
+from harness.session import QUIT_QUESTION, answer, ask_to_quit, lit_under_pointer, open_main_menu, play_against
 
-
-DRAW_BUTTON = layout.game_button("Draw")
 # Seconds from Red's key to the move on screen: the king's slide, and a frame
 # or two around it. The stone shows as the king lands.
 SHOWS_AT_ONCE = 0.2 + KING_SLIDE
@@ -219,10 +217,7 @@ def body(scenario):
                 games += 1
 
     with scenario.step("the Draw button lights under the pointer"):
-        game.sync()
-        normal = game.capture().block(*DRAW_BUTTON)
-        game.move(*layout.centre(layout.GAME_BUTTONS["Draw"]))
-        game.wait_frame(lambda f: f.block(*DRAW_BUTTON) != normal, 10, "the Draw button lit")
+        normal, _ = lit_under_pointer(game, "Draw")
     with scenario.step(f'Escape asks "{QUIT_QUESTION}"; keys 1 to 5, D and S change nothing'):
         asked = ask_to_quit(scenario, game)
         for key in ("1", "2", "3", "4", "5", "d", "s"):
@@ -231,7 +226,7 @@ def body(scenario):
         expect(game.capture().pixels == asked.pixels, "a key changed the screen behind the quit question")
     with scenario.step('after "No" the Draw button is drawn as it is without the pointer'):
         frame = answer(scenario, game, False, lambda f: not look.dialog_open(f), "the question to close")
-        expect(frame.block(*DRAW_BUTTON) == normal, "the Draw button is still lit after the question")
+        expect(frame.block(*layout.game_button("Draw")) == normal, "the Draw button is still lit after the question")
         match.check_screen(frame, match.position)
 
 

@@ -13,7 +13,7 @@ from harness.match import ONLY_SKIP, Match
 from harness.picture import matches
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
-from harness.session import answer, choose, open_main_menu, play_against
+from harness.session import answer, choose, lit_under_pointer, open_main_menu, play_against
 
 TURN_LINE = (300, 30)                       # centre of the line under the board, and its bottom
 CARDS_LEFT_Y = 464                          # over Draw
@@ -102,11 +102,7 @@ def body(scenario):
         frame = match.begin()
         expect(shows_words(look, frame, ("Red", "White"), "Red's turn", 14),
                '"Red", "White", "Red\'s turn" and "Cards left: 14" are not on the screen')
-        game.sync()
-        plain_skip = game.capture().block(*SKIP_BUTTON)
-        game.move(*layout.centre(layout.GAME_BUTTONS["Skip"]))
-        lit_skip = game.wait_frame(lambda f: f.block(*SKIP_BUTTON) != plain_skip, 10,
-                                   "Skip lit under the pointer").block(*SKIP_BUTTON)
+        _, lit_skip = lit_under_pointer(game, "Skip")
         game.sync()
 
     with scenario.step("a hovered card shows what it does to both scores, and playing it does exactly that"):

@@ -9,11 +9,11 @@ display that goes away."""
 import os
 import signal
 import subprocess
+import threading
 import time
 
 from harness import logs
 from harness.display import VirtualDisplay
-from harness.fakedisplay import FakeDisplay
 from harness.scenario import Scenario, expect
 from harness.session import open_main_menu, quit_from_main_menu
 
@@ -64,31 +64,8 @@ def font_refused(scenario, name, missing):
            "the engine log's errors are not the font's:\n" + "\n".join(errors))
 
 
-def special_assets(scenario):
-    """A folder whose Assets/ links the generated files, but for a picture
-    that is the endless device and one that is a named pipe without writer."""
-    folder = scenario.folder("special-assets")
-    assets = os.path.join(folder, "Assets")
-    os.makedirs(assets)
-    source = os.path.abspath(scenario.arguments.assets)
-    for name in os.listdir(source):
-        os.symlink(os.path.join(source, name), os.path.join(assets, name))
-    os.remove(os.path.join(assets, "king.tga"))
-    os.symlink("/dev/zero", os.path.join(assets, "king.tga"))
-    os.remove(os.path.join(assets, "card1_1.tga"))
-    os.mkfifo(os.path.join(assets, "card1_1.tga"))
-    return folder
-
-
-def engine_log_tail(game, count):
-    return game.log("log_engine.html").splitlines()[-count:]
-
-
 def start_on(scenario, display_name):
-    """The program on another display than the test's own."""
-    environment = scenario.display_environment()
-    environment["DISPLAY"] = display_name
-    return scenario.start_game(environment=environment)
+    return scenario.start_game(environment=dict(scenario.display_environment(), DISPLAY=display_name))
 
 
 def body(scenario):
@@ -97,7 +74,12 @@ def body(scenario):
     with scenario.step("font cut short: the same"):
         font_refused(scenario, "damaged-font", missing=False)
     with scenario.step("a picture that is /dev/zero and one that is a named pipe: refused, and the game plays on"):
-        game = open_main_menu(scenario, workdir=special_assets(scenario))
+        folder, program = scenario.program_copy("special-assets")
+        os.remove(os.path.join(folder, "Assets", "king.tga"))
+        os.symlink("/dev/zero", os.path.join(folder, "Assets", "king.tga"))
+        os.remove(os.path.join(folder, "Assets", "card1_1.tga"))
+        os.mkfifo(os.path.join(folder, "Assets", "card1_1.tga"))
+        game = open_main_menu(scenario, [program], workdir=folder)
         game.wait_log("log_general.log", "VSync:")
         engine_log = game.log("log_engine.html")
         for line in ("File Assets/king.tga is a character device, not a regular file.",
@@ -108,7 +90,8 @@ def body(scenario):
         quit_from_main_menu(scenario, game)
         logs.check_shutdown(game.log("log_engine.html"))
 
-    silent = FakeDisplay()
+    silent = VirtualDisplay()
+    silent.pause(True)
     try:
         with scenario.step("a display that never answers: refused after 10 s, exit code 1"):
             started = time.monotonic()
@@ -119,10 +102,10 @@ def body(scenario):
             late = f"the display {silent.name} did not answer within 10 s"
             expect(game.stderr() == f"valdmoor: GLFW initialization failed. ({late})\n",
                    "standard error is not the one line:\n" + game.stderr())
-            expect(engine_log_tail(game, 4) == [ERROR.format("GLFW initialization failed."),
-                                               ERROR.format(f"The window system was refused: {late}."),
-                                               "Error 1 during initialization, shutting down<br>", CLOSING],
-                   "the engine log does not end with the refusal:\n" + game.log("log_engine.html"))
+            expect(game.log("log_engine.html").splitlines()[-4:] == [
+                ERROR.format("GLFW initialization failed."), ERROR.format(f"The window system was refused: {late}."),
+                "Error 1 during initialization, shutting down<br>", CLOSING],
+                "the engine log does not end with the refusal:\n" + game.log("log_engine.html"))
         with scenario.step("a terminate signal while it waits is pending; a second one ends it at once"):
             game = start_on(scenario, silent.name)
             game.wait_log("log_engine.html", "Korvex Engine startup ...")
@@ -132,18 +115,19 @@ def body(scenario):
             expect(game.running(), "the first signal ended a start that was still waiting")
             game.process.send_signal(signal.SIGTERM)
             game.wait_exit(5, code=128 + signal.SIGTERM)
-            expect(engine_log_tail(game, 2) == [
+            expect(game.log("log_engine.html").splitlines()[-2:] == [
                 ERROR.format("A second terminate signal came before the first had ended the program: "
                              "ending at once with exit code 143"), CLOSING],
                 "the engine log does not end with the second signal's line:\n" + game.log("log_engine.html"))
     finally:
         silent.stop()
 
-    scenario.display_environment()
-    slow = FakeDisplay(answer_from=scenario.display.name, delay=2.0)
+    slow = VirtualDisplay()
+    slow.pause(True)
     try:
         with scenario.step("a signal while the display is slow to answer: the start stops there, in order, exit 0"):
             game = start_on(scenario, slow.name)
+            threading.Timer(2.0, slow.pause, (False,)).start()
             game.wait_log("log_engine.html", "Korvex Engine startup ...")
             time.sleep(0.5)
             game.process.send_signal(signal.SIGTERM)

@@ -14,7 +14,6 @@ from harness.scenario import Scenario, expect
 from harness.session import RESUME_QUESTION, ask_to_quit, open_main_menu
 
 FOCUS = (200, 190, 20)                      # the band inside the focused button's edges
-DIFFICULTY = {"Easy": (10, 170), "Medium": (10, 135), "Hard": (10, 100), "Expert": (10, 65), "Back": (10, 30)}
 NEW_GAME_QUESTION = "Start a new game? This game will be kept with your finished games."
 FULL_HAND = "You already have 5 cards."
 
@@ -65,11 +64,11 @@ def body(scenario):
         focus_key(game, "Tab", layout.MAIN_MENU, "1 Player")
     with scenario.step('Enter takes "1 Player": the difficulty screen, its own focus hidden'):
         frame = game.key("Return", until=lambda f: look.screen(f) == "difficulty", what="the difficulty screen")
-        expect(focused(frame, DIFFICULTY) == [], "the difficulty screen shows a focus before any key")
+        expect(focused(frame, layout.DIFFICULTY_MENU) == [], "the difficulty screen shows a focus before any key")
     with scenario.step('Tab shows the focus on "Easy", Up wraps to "Back", Down comes back, Space takes "Easy"'):
-        focus_key(game, "Tab", DIFFICULTY, "Easy")
-        focus_key(game, "Up", DIFFICULTY, "Back")
-        focus_key(game, "Down", DIFFICULTY, "Easy")
+        focus_key(game, "Tab", layout.DIFFICULTY_MENU, "Easy")
+        focus_key(game, "Up", layout.DIFFICULTY_MENU, "Back")
+        focus_key(game, "Down", layout.DIFFICULTY_MENU, "Easy")
         game.key("space", until=look.showing("game"), what="the game screen")
     match = Match(game, look, computer_white=True)
     frame = match.begin()

@@ -4,6 +4,7 @@ import contextlib
 import glob
 import os
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
@@ -94,12 +95,18 @@ class VirtualDisplay:
             x.XUngrabServer(display)
             self._connection.sync()
 
+    def pause(self, paused):
+        """Stops the server or lets it go on: a stopped one takes connections
+        in its listening queue and answers none of them until it goes on."""
+        self._server.send_signal(signal.SIGSTOP if paused else signal.SIGCONT)
+
     def stop(self, lost=False):
         """Stops the server and removes its folder; a `lost` connection is dropped unclosed."""
         if self._connection is not None and not lost:
             self._connection.close()
         self._connection = None
         if self._server is not None and self._server.poll() is None:
+            self.pause(False)
             self._server.terminate()
             try:
                 self._server.wait(timeout=10)

@@ -58,6 +58,13 @@ class XInput:
         self.run("keyup", key)
 
 
+def _text(path):
+    if not os.path.exists(path):
+        return ""
+    with open(path, errors="replace") as source:
+        return source.read()
+
+
 class GameEnded(Exception):
     """The program ended while the harness still expected something of it."""
 
@@ -82,14 +89,11 @@ class Game:
         with open(os.path.join(outputs or workdir, "stdout.txt"), "wb") as out, open(self.stderr_path, "wb") as err:
             self.process = subprocess.Popen(command, cwd=workdir, env=environment, stdout=out, stderr=err)
 
-    # ---- the process -------------------------------------------------------
-
     def running(self):
         return self.process.poll() is None
 
     def stderr(self):
-        with open(self.stderr_path, errors="replace") as source:
-            return source.read()
+        return _text(self.stderr_path)
 
     def sanitizer_report(self):
         return [line for line in self.stderr().splitlines() if any(mark in line for mark in SANITIZER_MARKS)]
@@ -128,16 +132,10 @@ class Game:
             time.sleep(0.02)
 
     def log(self, name):
-        path = os.path.join(self.logdir, name)
-        if not os.path.exists(path):
-            return ""
-        with open(path, errors="replace") as source:
-            return source.read()
+        return _text(os.path.join(self.logdir, name))
 
     def wait_log(self, name, text, timeout=60):
         return self.wait_until(lambda: text in self.log(name), timeout, f'"{text}" in {name}')
-
-    # ---- the window --------------------------------------------------------
 
     def wait_window(self, timeout=60, size=(WINDOW_WIDTH, WINDOW_HEIGHT)):
         windows = self.wait_until(lambda: self.input.find_window("Valdmoor"), timeout, 'the window "Valdmoor"')
@@ -185,8 +183,6 @@ class Game:
         self.input.run("windowsize", self.window, str(width), str(height))
         self.wait_size((width, height), f"the window to be {width} by {height}")
         self.polled()
-
-    # ---- the pointer and the keys -----------------------------------------
 
     def move(self, x, y):
         """To the game's point (x, y), y up from the bottom of its canvas."""

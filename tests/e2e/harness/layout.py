@@ -5,7 +5,7 @@ BUTTON_SIZE = (128, 32)
 
 MAIN_MENU = {"1 Player": (10, 170), "2 Players": (10, 135), "Instructions": (10, 100),
              "Credits": (10, 65), "Quit": (10, 30)}
-DIFFICULTY_MENU = {"Easy": (10, 170), "Medium": (10, 135), "Hard": (10, 100), "Back": (10, 30)}
+DIFFICULTY_MENU = {"Easy": (10, 170), "Medium": (10, 135), "Hard": (10, 100), "Expert": (10, 65), "Back": (10, 30)}
 CORNER_BACK = (462, 3)                      # "Back" of the help and credits screens
 
 TAB_HEADERS = {"Basics": (15, 436), "Knights": (148, 436), "Scoring": (281, 436)}

@@ -52,19 +52,13 @@ class Match:
         for what in ("current", "king", "board", "hands", "knights"):
             expect(getattr(seen, what) == getattr(position, what),
                    f"the screen shows {what} {getattr(seen, what)}, the game should be at {getattr(position, what)}")
-        for player in (RED, WHITE):
-            for slot in range(5):
-                if position.hands[player][slot] is None:
-                    continue
-                playable = position.playable(player, slot)
-                if first_action:
-                    want = (0.5 + 0.5 * playable) if player == RED else (0.3 + 0.4 * playable)
-                elif player == position.current:
-                    want = 0.6 + 0.4 * playable
-                else:
-                    want = 0.5 + 0.4 * playable
-                expect(abs(shading[(player, slot)] - want) < 0.01,
-                       f"{NAMES[player]}'s card {slot + 1} is shaded {shading[(player, slot)]}, not {want:.1f}")
+        for (player, slot), grey in shading.items():
+            playable = position.playable(player, slot)
+            if first_action:
+                want = (0.5 + 0.5 * playable) if player == RED else (0.3 + 0.4 * playable)
+            else:
+                want = (0.6 if player == position.current else 0.5) + 0.4 * playable
+            expect(abs(grey - want) < 0.01, f"{NAMES[player]}'s card {slot + 1} is shaded {grey}, not {want:.1f}")
         for player, score in zip((RED, WHITE), position.scores()):
             expect(self.look.shows_text(frame, str(score), *layout.SCORE_LABELS[player]),
                    f"{NAMES[player]}'s score does not read {score}")
@@ -169,7 +163,7 @@ class Match:
         if self.look.dialog_open(frame):
             self.ended_by = mover
             if self.computer_white and mover == RED and not after.over():
-                after = self._last_computer_action(frame, after)
+                after = self._computer_reply(frame, after, ended=True)
                 self.ended_by = WHITE
             self.position = after
             return frame
@@ -228,12 +222,14 @@ class Match:
         expect(all(card[0] not in hand for hand in before.hands), f"the drawn card {card[0]} was already in a hand")
         return card[0]
 
-    def _computer_reply(self, frame, after_red):
+    def _computer_reply(self, frame, after_red, ended=False):
         """Works out from the screen what the computer did after Red's action,
-        and checks that it was a legal action."""
-        seen, _ = self.table.read(frame)
+        and checks that it was a legal action. A reply that `ended` the game
+        is seen through the dialog: a game ends only on a draw or a skip, and
+        a drawn card shows in the hand beside the dialog, dimmed by it."""
+        seen = None if ended else self.table.read(frame)[0]
         position = after_red.copy()
-        if seen.king != position.king:
+        if seen is not None and seen.king != position.king:
             step = (seen.king[0] - position.king[0], seen.king[1] - position.king[1])
             slots = [slot for slot in range(5) if position.hands[WHITE][slot] is not None
                      and position.target(position.hands[WHITE][slot]) == seen.king]
@@ -241,7 +237,7 @@ class Match:
             expect(position.playable(WHITE, slots[0]), f"the computer played card {slots[0] + 1}, which it could not")
             position.play(slots[0])
             self.computer_action = "play"
-        elif seen.hands[WHITE] != position.hands[WHITE]:
+        elif (None in position.hands[WHITE]) if ended else (seen.hands[WHITE] != position.hands[WHITE]):
             expect(None in position.hands[WHITE], "White's hand changed without a move or an empty slot")
             position.draw(self._drawn_card(frame, position, WHITE))
             self.computer_action = "draw"
@@ -249,19 +245,6 @@ class Match:
             expect(not position.can_act(WHITE), "the computer skipped while it could act")
             position.skip()
             self.computer_action = "skip"
-        self.actions += 1
-        return position
-
-    def _last_computer_action(self, frame, after_red):
-        """The computer's action that ended the game, seen through the dialog:
-        a game ends only on a draw or a skip, and a drawn card shows in the
-        hand beside the dialog, dimmed by it."""
-        position = after_red.copy()
-        if None in position.hands[WHITE]:
-            position.draw(self._drawn_card(frame, position, WHITE))
-        else:
-            expect(not position.can_act(WHITE), "the game ended after White's turn, which it did not take")
-            position.skip()
         self.actions += 1
         return position
 

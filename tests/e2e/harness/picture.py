@@ -1,9 +1,6 @@
-"""The game's pictures as the harness expects to see them on screen.
-
-A Picture is a TGA file decoded to RGBA, bottom row first as OpenGL takes
-it; the game draws each picture at its own size, one texel to a pixel.
-`opaque` lists the pixels that show the picture and nothing behind it,
-which is what the harness compares."""
+"""The game's pictures as the harness expects to see them on screen: TGA
+files decoded to RGBA, bottom row first as OpenGL takes them, each drawn at
+its own size, one texel to a pixel."""
 
 import struct
 
@@ -52,23 +49,18 @@ def read_tga(path):
 
 
 class Picture:
-    """A picture as it is drawn, with its fully opaque and its clear pixels."""
-
     def __init__(self, path, width, height):
         file_width, file_height, self.rgba = read_tga(path)
         if (file_width, file_height) != (width, height):
             raise ValueError(f"{path} is {file_width} by {file_height}; the game draws it {width} by {height}")
         self.width = width
         self.height = height
+        # The pixels that show the picture and nothing behind it, which are
+        # the ones compared, and those that show only what lies behind.
         self.opaque = [index for index in range(width * height) if self.rgba[index * 4 + 3] == 255]
         self.clear = [index for index in range(width * height) if self.rgba[index * 4 + 3] == 0]
         self.colour_sum = sum(self.rgba) - sum(self.rgba[3::4])
         self._expected = {}
-
-    def colour(self, index, tint=(1.0, 1.0, 1.0)):
-        """The colour pixel `index` shows where the picture is opaque, drawn with `tint`."""
-        base = index * 4
-        return tuple(round(self.rgba[base + channel] * tint[channel]) for channel in range(3))
 
     def expected(self, tint=(1.0, 1.0, 1.0), leave_out=()):
         """(byte offset in an RGB block, red, green, blue) of every opaque pixel
@@ -76,7 +68,8 @@ class Picture:
         key = (tint, tuple(leave_out))
         if key not in self._expected:
             skipped = set(leave_out)
-            self._expected[key] = [(index * 3, *self.colour(index, tint))
+            self._expected[key] = [(index * 3, *(round(self.rgba[index * 4 + channel] * tint[channel])
+                                                 for channel in range(3)))
                                    for index in self.opaque if index not in skipped]
         return self._expected[key]
 

@@ -72,6 +72,15 @@ def leave_game(scenario, game):
     answer(scenario, game, True, scenario.look.showing("main"), "the main menu after Yes")
 
 
+def lit_under_pointer(game, caption):
+    """A button of the game screen as drawn without the pointer, then lit under it."""
+    button = layout.game_button(caption)
+    game.sync()
+    plain = game.capture().block(*button)
+    game.move(*layout.centre(layout.GAME_BUTTONS[caption]))
+    return plain, game.wait_frame(lambda f: f.block(*button) != plain, 10, f"{caption} lit").block(*button)
+
+
 def quit_from_main_menu(scenario, game, timeout=60):
     """Clicks "Quit"; the program must end with exit code 0."""
     game.press_at(*layout.centre(layout.MAIN_MENU["Quit"]))
