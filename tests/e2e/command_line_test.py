@@ -1,9 +1,6 @@
 #!/usr/bin/env python3
-"""The command line, on the real program and through its launcher: --help and
---version answer on standard output with exit code 0, an unknown option or a
-second FILE is refused on standard error with the usage line and exit code
-2, and none of them opens a window or writes a log. The launcher hands every
-argument on, a relative FILE named from the folder it was started in."""
+"""The command line, on the real program and through its launcher: answers on
+the right stream with the right exit code, no window and no log."""
 
 import os
 import shutil

@@ -1,11 +1,7 @@
 #!/usr/bin/env python3
-"""The game as a program among others on a desktop: a failed start says why
-in the window system's words; the pointer goes wherever the person puts it;
-a click or a key tap over in an instant takes effect exactly once; the window
-may be resized, the scene scaled to fit between dark bars, and F11 fills the
-screen and gives it back. The window carries the class the desktop entry
-names and the game's own icon, a missing or broken icon file costing only
-that size and a log line, and never gets smaller than half the scene."""
+"""The game as a program among others on a desktop: a failed start, a free
+pointer, instant taps taken once, a window that scales, fills the screen,
+carries the desktop entry's class and the game's icon, and keeps a minimum size."""
 
 import os
 import re

@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
-"""The player can follow a game against the computer at Easy: Red's move is
-on screen before White's reply, which comes after a pause in which White's
-keys and hand buttons are refused and change nothing; the two squares of
-the last card are marked; a card under the pointer marks the square the
-king would land on, with the mover's knight where one would be spent, and
-an unplayable card marks nothing; the quit question holds the keys, and the
-button under the pointer when it opened is drawn normally after it; a
-message from one game is gone in the next."""
+"""The player can follow a game against the computer at Easy: Red's move shows
+at once, White's reply after a pause in which White's keys and buttons are
+refused; the marks of the last card and of a hovered one; the quit question
+holds the keys; a message from one game is gone in the next."""
 
 import time
 
@@ -48,13 +44,10 @@ class Follow:
         self.game = game
         self.match = Match(game, self.look, computer_white=True)
         self.tries = list(PAUSE_TRIES)      # refusals still to be seen during a pause
-        self.paused = False                 # a pause has been timed
-        self.marked = False                 # the first card's marks have been checked
-        self.knight_shown = False           # a hovered card's knight mark has been seen
-        self.nothing_shown = False          # a hovered unplayable card has been seen to mark nothing
+        self.checked = set()                # of "paused", "marked", "knight" and "nothing" (a stuck card)
 
     def done(self):
-        return not self.tries and self.paused and self.marked and self.knight_shown and self.nothing_shown
+        return not self.tries and self.checked == {"paused", "marked", "knight", "nothing"}
 
     def shows(self, frame, position):
         """Whether the frame shows exactly `position`, with no question open."""
@@ -65,13 +58,9 @@ class Follow:
     def red_turn(self):
         """Red's next action; a card is played a step at a time, with the pause,
         the marks and a refusal checked on the way."""
-        position = self.match.position
-        self.hover_checks(position)
-        slot = red_slot(position)
-        if slot is None:
-            action, slot = self.match.choose()
-            return self.match.take(action, slot)
-        return self.play(slot)
+        self.hover_checks(self.match.position)
+        slot = red_slot(self.match.position)
+        return self.match.take(*self.match.choose()) if slot is None else self.play(slot)
 
     def play(self, slot):
         scenario, game, match = self.scenario, self.game, self.match
@@ -102,7 +91,7 @@ class Follow:
                         marked = (row, column) in (before.king, after.king)
                         expect((band(moved, (row, column)) != band(unmarked, (row, column))) == marked,
                                f"square {(row, column)} is {'un' if marked else ''}marked after the first card")
-                self.marked = True
+                self.checked.add("marked")
         if self.tries and time.monotonic() - shown < STILL_PAUSED:
             self.try_for_white(after)
         with scenario.step("the reply comes after the pause"):
@@ -114,7 +103,7 @@ class Follow:
             time.sleep(max(0.0, shown + REPLY_WITHIN - time.monotonic()))
             later = game.capture()
             expect(not self.shows(later, after), f"no reply on screen {REPLY_WITHIN} s after Red's move")
-            self.paused = True
+            self.checked.add("paused")
         if self.look.dialog_open(replied) or self.look.dialog_open(later):
             return later
         match.settle_reply(later, after)
@@ -160,11 +149,12 @@ class Follow:
                    if position.board.get(position.target(position.hands[RED][slot])) == WHITE]
         stuck = [slot for slot, card in enumerate(position.hands[RED])
                  if card is not None and not position.playable(RED, slot)]
-        if not (knights and not self.knight_shown) and not (stuck and not self.nothing_shown):
+        knights, stuck = knights if "knight" not in self.checked else [], stuck if "nothing" not in self.checked else []
+        if not knights and not stuck:
             return
         game.sync()
         away = game.capture()
-        if knights and not self.knight_shown:
+        if knights:
             target = position.target(position.hands[RED][knights[0]])
             with self.scenario.step(f"the pointer on Red's card {knights[0] + 1} shows Red's knight on {target}"):
                 left, bottom = layout.square_origin(*target)
@@ -177,14 +167,14 @@ class Follow:
                 # The card's score changes sit beside the target, over the squares next to it.
                 stone, _ = self.match.table.square(frame, *target)
                 expect(stone == WHITE, f"the knight hides the stone under it on {target}")
-                self.knight_shown = True
-        if stuck and not self.nothing_shown:
+                self.checked.add("knight")
+        if stuck:
             with self.scenario.step(f"the pointer on Red's unplayable card {stuck[0] + 1} marks nothing"):
                 game.move(*layout.card_centre(RED, stuck[0]))
                 time.sleep(0.3)
                 frame = game.capture()
                 expect(frame.block(*layout.BOARD) == away.block(*layout.BOARD), "an unplayable card marked the board")
-                self.nothing_shown = True
+                self.checked.add("nothing")
         game.sync()
 
 

@@ -1,14 +1,12 @@
 #!/usr/bin/env python3
-"""The game screen says what happens, as a player reads it: the sides named
-beside their scores and the turn in words, the cards left to draw, what a
-hovered card does to both scores, Skip lit and explained when nothing else
-is left, the rules read over a game with F1 and left again with Escape, the
-hint of H, the king seen between its squares as it slides, and at the end
-the final score with the whole board behind the question at V."""
+"""The game screen says what happens, as a player reads it: side names, the
+turn, the cards left, a hovered card's score change, a lit Skip, the rules
+over a game, the hint, the king's slide and the final score."""
 
 import time
 
 from harness import layout
+from harness.look import near
 from harness.match import ONLY_SKIP, Match
 from harness.picture import matches
 from harness.rules import RED, WHITE
@@ -43,22 +41,18 @@ def shows_words(look, frame, names, turn, cards):
             and shows_cards_left(look, frame, cards))
 
 
-def signed(number):
-    return f"+{number}" if number >= 0 else str(number)
-
-
 def shows_preview(look, frame, text, square):
     """The score changes right of the target square, or left of it near the board's right edge."""
     left, bottom = layout.square_origin(*square)
     width, height = look.font.width(text), look.font.height(text)
     x = left + layout.SQUARE + 4
-    if x + width > layout.BOARD_ORIGIN[0] + 9 * layout.SQUARE:
+    if x + width > layout.BOARD[0] + layout.BOARD[2]:
         x = left - 4 - width
     return look.shows_text(frame, text, x, bottom + (layout.SQUARE - height) // 2)
 
 
 def gold(pixel):
-    return all(abs(value - want) <= 8 for value, want in zip(pixel, HINT_GOLD))
+    return near(pixel, HINT_GOLD, 8)
 
 
 def hinted(frame, position):
@@ -111,7 +105,7 @@ def body(scenario):
         after = before.copy()
         after.play(slot)
         change = [now - was for now, was in zip(after.scores(), before.scores())]
-        text = f"Red {signed(change[RED])}  White {signed(change[WHITE])}"
+        text = f"Red {change[RED]:+d}  White {change[WHITE]:+d}"
         game.move(*layout.card_centre(RED, slot))
         game.wait_frame(lambda f: shows_preview(look, f, text, after.king), 10, f'"{text}" beside the target')
         match.take("play", slot, by="mouse")

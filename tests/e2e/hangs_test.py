@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
 """What once hung the program, leaked or ended it badly now ends it, and says
-why: a font missing or cut short (exit code 1 after an orderly shutdown, no
-orphaned resources, no leak), a picture that is a device or a named pipe, a
-display that never answers, a signal during a slow start, a second signal, a
-standard error whose reader is gone, closed standard descriptors, and a
-display that goes away."""
+why: a damaged font, special files among the pictures, displays that never
+or late answer or go away, signals during a start, broken standard streams."""
 
 import os
 import signal

@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""The whole program worked by keyboard alone: the menus' focus, shown only
-once a key moves it, moved by Down, Up, Tab and Shift+Tab and taken by
-Enter or Space; a game against the computer played to its end by keys, Ctrl
-with a game key doing nothing; the questions answered by Y, N, Enter (each
-question's default) and Escape (No); Ctrl+N for a new game of the same
-kind; Quit taken from the main menu."""
+"""The whole program worked by keyboard alone: the menus' and questions' focus,
+a game against the computer played to its end by keys, Ctrl with a game key
+doing nothing, Y, N, Enter and Escape on questions, Ctrl+N, and Quit."""
 
 from harness import layout
 from harness.look import near

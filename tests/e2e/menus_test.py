@@ -1,7 +1,5 @@
 #!/usr/bin/env python3
-"""Every menu a person can reach and leave again, by "Back" and by Escape:
-the three pages of the instructions, the credits and the difficulty menu.
-Escape on the main menu does nothing, and "Quit" still ends the program."""
+"""Every menu a person can reach and leave again, by "Back" and by Escape."""
 
 from harness import layout
 from harness.scenario import Scenario, expect

@@ -1,19 +1,8 @@
 #!/usr/bin/env python3
-"""No game is ever lost. It is saved after every action, atomically: the
-program killed at a random moment while two people play, run after run
-(VALDMOOR_KILL_RUNS, 50 by default), leaves a save that reads whole and
-holds at least every action the screen had shown; each next start offers
-that game, and "No" keeps it among the finished ones. A game against the
-computer closed mid-game comes back on "Yes" in the same position at the
-same level; Ctrl+Z takes back the computer's reply together with Red's move,
-Ctrl+Y (or Ctrl+Shift+Z) puts both back; the window keeps the size it was
-left at. Files of the player's that cannot be used never stop the program:
-a broken save, settings and results are each refused with one line in the
-general log naming the file, the line and the cause, renamed aside, and the
-game plays as usual. `valdmoor FILE` opens a game record for review: the
-status line says which move is shown, Right, Left, Home and End step
-through the moves, nothing can be played and Escape leaves for the main
-menu; a record that cannot be used is refused the same way, and kept."""
+"""No game is ever lost: a record reviewed, the player's broken files refused
+and kept aside, the save killed VALDMOOR_KILL_RUNS times (50 by default)
+while two people play and always whole, a game resumed with its level and
+its undo, and the window's size remembered."""
 
 import os
 import random

@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
-"""Random clicks, drags and key presses over every screen for a bounded time
-(--seconds, or VALDMOOR_SOAK_SECONDS; VALDMOOR_SOAK_SEED repeats an earlier
-run's choices); afterwards the program still runs, answers a click, quits
-cleanly, and neither log holds an error."""
+"""Random clicks, drags and key presses over every screen for --seconds (or
+VALDMOOR_SOAK_SECONDS; VALDMOOR_SOAK_SEED repeats a run); the program then
+still answers, quits cleanly, and neither log holds an error."""
 
 import os
 import random

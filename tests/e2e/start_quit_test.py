@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
-"""The program opens on the main menu with the whole start-up in its engine
-log and every picture and the system report in its general log, also when
-started from a folder without Assets/; "Quit", an interrupt and a terminate
-signal during a game each end it with exit code 0 and the shutdown in order."""
+"""The program starts with the whole start-up in its logs and ends, by "Quit"
+or by a stop signal, with exit code 0 and the whole shutdown."""
 
 import signal
 

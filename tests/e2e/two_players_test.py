@@ -1,10 +1,6 @@
 #!/usr/bin/env python3
-"""Two people at one machine play a game to its end with the digit keys,
-the keypad, D and S and the mouse, meeting every refusal on the way; the
-end-of-game question answered "Yes" starts a fresh game with Red to move.
-Escape leaves a game at once while no card has been played; after a card it
-asks "Are you sure you want to quit?": "No" keeps the game as it was, "Yes"
-leads to the main menu, and the next game starts afresh."""
+"""Two people play a game to its end by keys, keypad and mouse, meeting every
+refusal; the end question and the quit question answered both ways."""
 
 from harness.match import Match
 from harness.scenario import Scenario, expect
