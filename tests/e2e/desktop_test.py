@@ -91,14 +91,12 @@ def body(scenario):
         failed.wait_exit(code=1)
         expect("valdmoor: GLFW initialization failed. (X11: Failed to open display :171)" in failed.stderr(),
                f"standard error holds {failed.stderr()!r}")
-
     with scenario.step("the pointer put outside the focused window stays there"):
         game = open_main_menu(scenario)
         for point in ((900, 300), (300, 800), (1200, 1000)):
             game.input.move(*point)
             settle(game)
             expect(game.input.pointer() == point, f"the pointer put on {point} is on {game.input.pointer()}")
-
     with scenario.step('an instant click on "2 Players" opens the game'):
         instant_click(game, *layout.centre(layout.MAIN_MENU["2 Players"]))
         game.wait_frame(look.showing("game"), 30, "the game screen")
@@ -110,7 +108,6 @@ def body(scenario):
         exactly_once(match, slot, lambda: game.input.run("key", SLOT_KEYS[slot]))
         slot = match.position.playable_cards(WHITE)[0]
         exactly_once(match, slot, lambda: instant_click(game, *layout.card_centre(WHITE, slot)))
-
     with scenario.step("F11 fills the screen with the scene and gives the window back"):
         game.input.run("key", "F11")
         game.wait_size(SCREEN, "a full-screen window")
@@ -120,28 +117,24 @@ def body(scenario):
         game.wait_size((600, 480), "the window back at 600 by 480")
         game.sync()
         match.check_screen(game.capture(), match.position)
-
     with scenario.step('the window\'s class is "valdmoor", as the desktop entry\'s StartupWMClass'):
         expect(xprop(game, "WM_CLASS").strip() == 'WM_CLASS(STRING) = "valdmoor", "valdmoor"',
                f"the window's class reads {xprop(game, 'WM_CLASS')!r}")
         source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "dist", "valdmoor.desktop")
         with open(source) as entry:
             expect("StartupWMClass=valdmoor\n" in entry.read(), "the desktop entry names no StartupWMClass=valdmoor")
-
     with scenario.step("the window carries the game's icon at 32, 64 and 128 pixels, pixel for pixel"):
         icons = window_icons(game)
         expect(sorted(icons) == [(size, size) for size in ICON_SIZES], f"the window's icons are {sorted(icons)}")
         for size in ICON_SIZES:
             expect(icons[(size, size)] == asset_icon(scenario.arguments.assets, size),
                    f"the {size}-pixel icon differs from Assets/icon{size}.tga")
-
     with scenario.step("the window made 100 by 100 grows back to 300 by 240; 200 by 400 to 300 by 400"):
         for asked, kept in (((100, 100), SMALLEST), ((200, 400), (SMALLEST[0], 400))):
             game.input.run("windowsize", game.window, *map(str, asked))
             game.wait_size(kept, f"the window asked to be {asked} to be {kept}")
         expect(re.search(r"minimum size: 300 by 240", xprop(game, "WM_NORMAL_HINTS")),
                "the window does not tell a window manager its minimum size")
-
     with scenario.step('in a window of 1200 by 960, a click on the scaled "2 Players" starts a game'):
         game.kill()
         second, _ = open_unfinished_game(scenario, yes=False)
@@ -149,7 +142,6 @@ def body(scenario):
         second.click(*layout.centre(layout.MAIN_MENU["2 Players"]))
         second.sync()
         big = second.wait_frame(lambda f: board_corners_scaled(f, 2), 30, "the board scaled twice")
-
     with scenario.step("the whole scene is scaled twice"):
         second.resize(600, 480)
         second.sync()
@@ -157,7 +149,6 @@ def body(scenario):
         expect(look.screen(reference) == "game", "the game screen is not shown at 600 by 480")
         difference = scaled_like(big, reference, 2)
         expect(difference < 12, f"the scaled scene differs from the canvas by {difference:.1f} per channel")
-
     with scenario.step("in a window of 900 by 480, the scene is centred between bars"):
         second.resize(900, 480)
         second.sync()
@@ -166,7 +157,6 @@ def body(scenario):
         bars = {wide.rgb(x, y) for x in list(range(0, 150, 7)) + list(range(750, 900, 7)) for y in range(0, 480, 7)}
         expect(bars == {BAR}, f"the bars show {sorted(bars)[:5]}")
         second.kill()
-
     with scenario.step("the 64-pixel icon missing and the 32-pixel one cut short: the 128 shown, each said in a log"):
         folder, program = scenario.program_copy("broken-icons")
         os.remove(os.path.join(folder, "Assets", "icon64.tga"))

@@ -201,11 +201,9 @@ def body(scenario):
         if look.dialog_open(frame):
             expect(games < 4, "three games ended without every check met")
             with scenario.step('the game ended; "Yes" starts another'):
-                answer(scenario, game, True, lambda f: look.screen(f) == "game" and not look.dialog_open(f),
-                       "a fresh game")
+                answer(scenario, game, True, look.showing("game"), "a fresh game")
                 match.begin()
                 games += 1
-
     with scenario.step("the Draw button lights under the pointer"):
         normal, _ = lit_under_pointer(game, "Draw")
     with scenario.step(f'Escape asks "{QUIT_QUESTION}"; keys 1 to 5, D and S change nothing'):
@@ -215,7 +213,7 @@ def body(scenario):
         game.sync()
         expect(game.capture().pixels == asked.pixels, "a key changed the screen behind the quit question")
     with scenario.step('after "No" the Draw button is drawn as it is without the pointer'):
-        frame = answer(scenario, game, False, lambda f: not look.dialog_open(f), "the question to close")
+        frame = answer(scenario, game, False, look.no_dialog, "the question to close")
         expect(frame.block(*layout.game_button("Draw")) == normal, "the Draw button is still lit after the question")
         match.check_screen(frame, match.position)
 

@@ -89,7 +89,6 @@ def body(scenario):
         game.wait_frame(lambda f: shows_words(look, f, ("You", "Computer"), "Your turn", 14), 30,
                         '"You", "Computer", "Your turn" and "Cards left: 14"')
         game.key("Escape", until=look.showing("main"), what="the main menu")
-
     with scenario.step("a game between two people names the sides Red and White, the turn in words"):
         choose(scenario, game, "2 Players", "game")
         match = Match(game, look, computer_white=False)
@@ -98,7 +97,6 @@ def body(scenario):
                '"Red", "White", "Red\'s turn" and "Cards left: 14" are not on the screen')
         _, lit_skip = lit_under_pointer(game, "Skip")
         game.sync()
-
     with scenario.step("a hovered card shows what it does to both scores, and playing it does exactly that"):
         before = match.position
         slot = before.playable_cards(RED)[0]
@@ -112,12 +110,10 @@ def body(scenario):
         game.sync()
         expect(shows_words(look, game.capture(), ("Red", "White"), "White's turn", 14),
                "the turn line does not say White's turn after Red's card")
-
     with scenario.step("F1 shows the rules over the game, and Escape returns to the same position"):
         game.key("F1", until=look.showing("help"), what="the instructions")
         frame = game.key("Escape", until=look.showing("game"), what="the game again")
         match.check_screen(frame, match.position)
-
     with scenario.step("H marks a card and its square, or Draw or Skip, and plays nothing"):
         position = match.position
         frame = game.key("h", until=lambda f: hinted(f, position) is not None, what="the hint's gold frame")
@@ -127,7 +123,6 @@ def body(scenario):
             expect(all(gold(frame.rgb(x, y)) for x, y in layout.mark_band(*square)),
                    f"the hinted card's square {square} is not framed in gold")
         match.check_screen(frame, position)
-
     with scenario.step("a draw takes one card from the count beside Draw"):
         while match.position.current != RED or None not in match.position.hands[RED]:
             match.take(*match.choose())
@@ -135,7 +130,6 @@ def body(scenario):
         game.sync()
         expect(shows_cards_left(look, game.capture(), 13) or match.position.over(),
                'the count beside Draw does not fall to 13')
-
     with scenario.step("when skipping is all a player can do, Skip is lit and the status line says why"):
         frame = game.capture()
         while not match.position.over() and match.position.can_act(match.position.current):
@@ -144,7 +138,6 @@ def body(scenario):
             expect(frame.block(*SKIP_BUTTON) == lit_skip, "Skip is not lit with nothing else to do")
             expect(look.shows_text(frame, ONLY_SKIP, *layout.STATUS_LABEL), f'the status line does not say "{ONLY_SKIP}"')
             match.take("skip", None)
-
     with scenario.step("the king is seen between its squares as it slides"):
         seen = False
         for _ in range(SLIDE_TRIES):
@@ -168,7 +161,6 @@ def body(scenario):
             if seen:
                 break
         expect(seen or match.position.over(), "no frame showed the king between its squares")
-
     with scenario.step("the end shows the final score, and V sets the question aside to show the whole board"):
         frame = game.capture()
         while not look.dialog_open(frame):
@@ -176,7 +168,7 @@ def body(scenario):
         question = match.finish()
         red, white = match.position.scores()
         final = f"Game over: Red {red} : White {white}"
-        frame = game.key("v", until=lambda f: not look.dialog_open(f), what="the board without the question")
+        frame = game.key("v", until=look.no_dialog, what="the board without the question")
         match.check_screen(frame, match.position)
         expect(look.shows_text(frame, final, centred(look, final, TURN_LINE[0]), TURN_LINE[1]),
                f'"{final}" is not under the board')

@@ -138,7 +138,6 @@ def body(scenario):
             expect("Window Created" not in engine_log, "the window was opened after the signal:\n" + engine_log)
     finally:
         slow.stop()
-
     with scenario.step("standard error on a pipe whose reader is gone: the failed start still ends in order"):
         read_end, write_end = os.pipe()
         os.close(read_end)
@@ -148,7 +147,6 @@ def body(scenario):
     with scenario.step("standard output and error closed: the logs do not take their place"):
         _, general_log = start_without_font(scenario, "closed-streams", preexec_fn=lambda: (os.close(1), os.close(2)))
         expect("valdmoor:" not in general_log, "the general log took standard error's lines:\n" + general_log)
-
     with scenario.step("the display goes away: a line naming the cause, the shutdown, exit code 1"):
         lost = VirtualDisplay()
         try:

@@ -87,18 +87,18 @@ def body(scenario):
             match.check_screen(game.capture(), match.position)
     match.play_to_end(scenario, game.capture(), ("keypad", "key"), ctrl_d_does_nothing)
     with scenario.step("the end question: Enter takes its default, Yes, and a new game begins"):
-        game.key("Return", until=lambda f: not look.dialog_open(f), what="the question to close")
+        game.key("Return", until=look.no_dialog, what="the question to close")
         match.begin()
     with scenario.step("a card played, Escape asks to quit; Enter takes the default, No, and the game goes on"):
         match.take("play", match.position.playable_cards(RED)[0])
         ask_to_quit(scenario, game)
-        frame = game.key("Return", until=lambda f: not look.dialog_open(f), what="the question to close")
+        frame = game.key("Return", until=look.no_dialog, what="the question to close")
         expect(look.screen(frame) == "game", "Enter on the quit question left the game")
         match.check_screen(frame, match.position)
     with scenario.step("Escape on the question says No; so does N"):
         for key in ("Escape", "n"):
             ask_to_quit(scenario, game)
-            frame = game.key(key, until=lambda f: not look.dialog_open(f), what="the question to close")
+            frame = game.key(key, until=look.no_dialog, what="the question to close")
             expect(look.screen(frame) == "game", f"{key} on the quit question left the game")
             match.check_screen(frame, match.position)
     with scenario.step("on a question, Tab shows the focus on its default and moves it; Enter takes the focused Yes"):
@@ -116,11 +116,11 @@ def body(scenario):
     with scenario.step(f'Ctrl+N after a card asks "{NEW_GAME_QUESTION}"; Enter keeps the game'):
         match.take("play", match.position.playable_cards(RED)[0])
         game.key("ctrl+n", until=lambda f: look.dialog_asks(f, NEW_GAME_QUESTION), what="the new-game question")
-        frame = game.key("Return", until=lambda f: not look.dialog_open(f), what="the question to close")
+        frame = game.key("Return", until=look.no_dialog, what="the question to close")
         match.check_screen(frame, match.position)
     with scenario.step("Ctrl+N and Y: a new game between two people"):
         game.key("ctrl+n", until=lambda f: look.dialog_asks(f, NEW_GAME_QUESTION), what="the new-game question")
-        game.key("y", until=lambda f: not look.dialog_open(f), what="the question to close")
+        game.key("y", until=look.no_dialog, what="the question to close")
         match.begin()
         match.take("play", match.position.playable_cards(RED)[0])
     with scenario.step("Y on the quit question leads to the main menu, where Up and Enter take Quit"):

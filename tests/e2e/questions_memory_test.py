@@ -38,7 +38,7 @@ def ask_and_answer_no(game, look, what):
     game.wait_frame(look.dialog_open, 30, f"{what} to open")
     game.input.button_down()
     game.input.button_up()
-    game.wait_frame(lambda f: not look.dialog_open(f), 30, f"{what} to close")
+    game.wait_frame(look.no_dialog, 30, f"{what} to close")
 
 
 def body(scenario):
@@ -53,8 +53,7 @@ def body(scenario):
         match.take("play", match.position.playable_cards(0)[0])
     with scenario.step("Escape asks the quit question; the pointer waits over its No"):
         frame = ask_to_quit(scenario, game)
-        game.click(*layout.centre(look.dialog_buttons(frame)[1]), until=lambda f: not look.dialog_open(f),
-                   what="the question to close")
+        game.click(*layout.centre(look.dialog_buttons(frame)[1]), until=look.no_dialog, what="the question to close")
     figures = {}
     with scenario.step(f"{WARM_UP} questions of warm-up (numbered up to 0), then {QUESTIONS}, memory taken"):
         for number in range(1 - WARM_UP, QUESTIONS + 1):

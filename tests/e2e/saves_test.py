@@ -130,7 +130,6 @@ def review(scenario):
 
     def stones(frame):
         return len(table.read(frame)[0].board)
-
     with scenario.step("a record opens for review on its first position, the board empty"):
         game = scenario.start_game([os.path.abspath(scenario.arguments.program), path])
         game.wait_window()
@@ -169,7 +168,6 @@ def bad_files(scenario):
         os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "w") as out:
             out.write(text)
-
     with scenario.step("the program starts on the main menu, with no question"):
         game = open_main_menu(scenario)
     with scenario.step("each file has its line in the general log and is kept under a new name"):

@@ -46,13 +46,12 @@ def body(scenario):
     question = match.play_to_end(scenario, match.begin(), WAYS, lambda: len(done) < 5 and refusals(match, done))
     expect(len(done) == 5, f"the game ended before every refusal was tried: {sorted(done)}")
     with scenario.step(f'answer "Yes" to "{question}": a fresh game, Red\'s keys play Red\'s cards'):
-        answer(scenario, game, True, lambda f: look.screen(f) == "game" and not look.dialog_open(f),
-               "a fresh game after Yes")
+        answer(scenario, game, True, look.showing("game"), "a fresh game after Yes")
         match.begin()
         match.take("play", match.position.playable_cards(0)[0])
     with scenario.step(f'after a card, Escape asks "{QUIT_QUESTION}"; "No" leaves the game as it was'):
         ask_to_quit(scenario, game)
-        frame = answer(scenario, game, False, lambda f: not look.dialog_open(f), "the question to close")
+        frame = answer(scenario, game, False, look.no_dialog, "the question to close")
         match.check_screen(frame, match.position)
         expect(look.screen(frame) == "game", "the game screen is not shown after No")
         match.take("play", match.position.playable_cards(match.position.current)[0])

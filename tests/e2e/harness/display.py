@@ -68,8 +68,7 @@ class VirtualDisplay:
         variables, takes what they still point to for leaks of the program."""
         env = dict(os.environ)
         env["DISPLAY"] = self.name
-        for variable, name in (("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
-                               ("XDG_STATE_HOME", "state")):
+        for variable, name in (("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"), ("XDG_STATE_HOME", "state")):
             env[variable] = os.path.join(self._folder, name)
         env["LIBGL_ALWAYS_SOFTWARE"] = "1"
         env.pop("XAUTHORITY", None)

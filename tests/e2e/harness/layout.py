@@ -22,7 +22,7 @@ SLOT_Y = (340, 270, 200, 130, 60)           # slots 1 to 5, top to bottom
 CARD_SIZE = (32, 64)
 SCORE_LABELS = ((129, 430), (451, 430))     # Red's, White's
 STATUS_LABEL = (0, 0)
-KNIGHTS = (((130, 410), (150, 410), (170, 410), (190, 410)),
+KNIGHTS = (((130, 410), (150, 410), (170, 410), (190, 410)),     # Red's, then White's
            ((455, 410), (435, 410), (415, 410), (395, 410)))
 KNIGHT_SIZE = (16, 16)
 BOARD_ORIGIN = (129, 60)                    # the bottom-left corner of square (row 0, column 0)

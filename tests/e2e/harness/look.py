@@ -95,8 +95,8 @@ class Look:
         return matches(block, self.picture(name, size).expected(tint), 0.98)
 
     def showing(self, screen):
-        """A check for wait_frame: the screen named is shown, undimmed."""
-        return lambda frame: self.screen(frame) == screen
+        """A check for wait_frame: the screen named is shown, with no question over it."""
+        return lambda frame: self.screen(frame) == screen and self.no_dialog(frame)
 
     def screen(self, frame):
         """The name of the screen shown undimmed, or None."""
@@ -139,6 +139,9 @@ class Look:
 
     def dialog_open(self, frame):
         return self.dialog_box(frame) is not None
+
+    def no_dialog(self, frame):
+        return self.dialog_box(frame) is None
 
     def dialog_buttons(self, frame):
         """Where the open dialog's "Yes" and "No" buttons are."""

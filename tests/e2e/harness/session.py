@@ -25,8 +25,7 @@ def open_unfinished_game(scenario, yes):
     look = scenario.look
     game.wait_frame(lambda f: look.dialog_asks(f, RESUME_QUESTION), 60, "the question whether to continue")
     screen = "game" if yes else "main"
-    frame = answer(scenario, game, yes, lambda f: look.screen(f) == screen and not look.dialog_open(f),
-                   f"the {screen} screen")
+    frame = answer(scenario, game, yes, look.showing(screen), f"the {screen} screen")
     return game, frame
 
 
