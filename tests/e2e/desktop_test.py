@@ -9,7 +9,7 @@ import subprocess
 
 from harness import layout
 from harness.match import SLOT_KEYS, Match
-from harness.picture import read_tga
+from harness.look import read_tga
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
 from harness.session import open_main_menu, open_unfinished_game

@@ -8,7 +8,7 @@ import time
 from harness import layout
 from harness.look import near
 from harness.match import ONLY_SKIP, Match
-from harness.picture import matches
+from harness.look import matches
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
 from harness.session import answer, choose, lit_under_pointer, open_main_menu, play_against

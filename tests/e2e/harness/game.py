@@ -4,7 +4,7 @@ import os
 import subprocess
 import time
 
-from harness.frame import Frame, read_window
+from harness.display import Frame, read_window
 from harness.xlib import MARKER_COLOUR, Connection, Marker
 
 WINDOW_WIDTH = 600                          # pixels; the size the game's window opens at

@@ -3,7 +3,7 @@ board, the king over them, the cards in both hands with their shading, the
 knights above the board and the frame around the hand of the player to move."""
 
 from harness import layout
-from harness.picture import matches
+from harness.look import matches
 from harness.rules import RED, WHITE, Position, card_picture
 
 BRIGHTNESSES = (1.0, 0.9, 0.7, 0.6, 0.5, 0.3)   # the greys the game shades hand cards with
