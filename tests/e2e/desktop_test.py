@@ -131,7 +131,7 @@ def body(scenario):
                    f"the {size}-pixel icon differs from Assets/icon{size}.tga")
     with scenario.step("the window made 100 by 100 grows back to 300 by 240; 200 by 400 to 300 by 400"):
         for asked, kept in (((100, 100), SMALLEST), ((200, 400), (SMALLEST[0], 400))):
-            game.input.run("windowsize", game.window, *map(str, asked))
+            game.input.run("windowsize", game.window, *asked)
             game.wait_size(kept, f"the window asked to be {asked} to be {kept}")
         expect(re.search(r"minimum size: 300 by 240", xprop(game, "WM_NORMAL_HINTS")),
                "the window does not tell a window manager its minimum size")

@@ -22,7 +22,7 @@ class XInput:
         self.display = display              # ":N"
 
     def run(self, *arguments, check=True):
-        return subprocess.run(["xdotool", *arguments], check=check, capture_output=True, text=True,
+        return subprocess.run(["xdotool", *map(str, arguments)], check=check, capture_output=True, text=True,
                               timeout=30, env={"DISPLAY": self.display, "PATH": "/usr/bin:/bin"}).stdout
 
     def find_window(self, title):
@@ -30,8 +30,7 @@ class XInput:
         return self.run("search", "--onlyvisible", "--name", f"^{title}$", check=False).split()
 
     def _values(self, *arguments):
-        return {key: int(value) for key, value in (line.split("=", 1) for line in self.run(*arguments).split())
-                if key != "WINDOW"}
+        return {key: int(value) for key, value in (line.split("=", 1) for line in self.run(*arguments).split())}
 
     def geometry(self, window):
         """Left, top, width and height of a window, in screen pixels."""
@@ -43,13 +42,13 @@ class XInput:
         return values["X"], values["Y"]
 
     def move(self, x, y):
-        self.run("mousemove", str(x), str(y))
+        self.run("mousemove", x, y)
 
     def button_down(self, button=1):
-        self.run("mousedown", str(button))
+        self.run("mousedown", button)
 
     def button_up(self, button=1):
-        self.run("mouseup", str(button))
+        self.run("mouseup", button)
 
     def key_down(self, key):
         self.run("keydown", key)
@@ -180,7 +179,7 @@ class Game:
         self.size = size
 
     def resize(self, width, height):
-        self.input.run("windowsize", self.window, str(width), str(height))
+        self.input.run("windowsize", self.window, width, height)
         self.wait_size((width, height), f"the window to be {width} by {height}")
         self.polled()
 

@@ -34,7 +34,6 @@ MARK_BAND = (1, 2, 35, 36)                  # rows and columns inside a square, 
                                             # of its piece, where the move and target marks show
 KNIGHT_MARK_INSET = 11                      # the knight on a hovered card's target, from the square's corner
 TURN_FRAME_X = (10, 505)                    # left edge of the frame around Red's, White's hand
-TURN_FRAME_Y = (50, 415)
 
 DIALOG = (150, 190, 300, 100)               # x, y, width, height of a yes/no question at its narrowest
 DIALOG_MARGIN = 10                          # from the panel's sides to the buttons and the question
