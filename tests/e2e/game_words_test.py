@@ -161,11 +161,8 @@ def body(scenario):
             if seen:
                 break
         expect(seen or match.position.over(), "no frame showed the king between its squares")
+    question = match.play_to_end(scenario, game.capture())
     with scenario.step("the end shows the final score, and V sets the question aside to show the whole board"):
-        frame = game.capture()
-        while not look.dialog_open(frame):
-            frame = match.take(*match.choose())
-        question = match.finish()
         red, white = match.position.scores()
         final = f"Game over: Red {red} : White {white}"
         frame = game.key("v", until=look.no_dialog, what="the board without the question")
