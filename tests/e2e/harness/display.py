@@ -6,6 +6,7 @@ import contextlib
 import glob
 import mmap
 import os
+import select
 import shutil
 import signal
 import struct
@@ -48,20 +49,13 @@ class VirtualDisplay:
     def _read_number(self, read_end, timeout):
         deadline = time.monotonic() + timeout
         text = b""
-        os.set_blocking(read_end, False)
         while not text.endswith(b"\n"):
-            if self._server.poll() is not None:
-                raise RuntimeError("Xvfb ended before it accepted clients")
-            if time.monotonic() > deadline:
+            if not select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))[0]:
                 raise RuntimeError("Xvfb did not say its display number in time")
-            try:
-                chunk = os.read(read_end, 64)
-            except BlockingIOError:
-                chunk = None
-            if chunk:
-                text += chunk
-            else:
-                time.sleep(0.02)
+            chunk = os.read(read_end, 64)
+            if not chunk:
+                raise RuntimeError("Xvfb ended before it accepted clients")
+            text += chunk
         return text.decode().strip()
 
     def environment(self):
