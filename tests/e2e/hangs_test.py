@@ -86,17 +86,27 @@ def body(scenario):
                "the general log does not name the refused picture")
         quit_from_main_menu(scenario, game)
         logs.check_shutdown(game.log("log_engine.html"))
-
-    silent = VirtualDisplay()
-    silent.pause(True)
+    with scenario.step("standard error on a pipe whose reader is gone: the failed start still ends in order"):
+        read_end, write_end = os.pipe()
+        os.close(read_end)
+        engine_log, _ = start_without_font(scenario, "broken-pipe", stdout=write_end, stderr=write_end)
+        os.close(write_end)
+        expect(ERROR.format(FONT_LINE) in engine_log.splitlines(), "the engine log does not name the font")
+    with scenario.step("standard output and error closed: the logs do not take their place"):
+        _, general_log = start_without_font(scenario, "closed-streams", preexec_fn=lambda: (os.close(1), os.close(2)))
+        expect("valdmoor:" not in general_log, "the general log took standard error's lines:\n" + general_log)
+    # A display of the test's own: stopped, it never answers; let go on 2 s
+    # later, it is slow to answer; stopped for good, it goes away.
+    other = VirtualDisplay()
+    other.pause(True)
     try:
         with scenario.step("a display that never answers: refused after 10 s, exit code 1"):
             started = time.monotonic()
-            game = start_on(scenario, silent.name)
+            game = start_on(scenario, other.name)
             game.wait_exit(40, code=1)
             waited = time.monotonic() - started
             expect(waited >= 9.5, f"the program gave up after {waited:.1f} s")
-            late = f"the display {silent.name} did not answer within 10 s"
+            late = f"the display {other.name} did not answer within 10 s"
             expect(game.stderr() == f"valdmoor: GLFW initialization failed. ({late})\n",
                    "standard error is not the one line:\n" + game.stderr())
             expect(game.log("log_engine.html").splitlines()[-4:] == [
@@ -104,7 +114,7 @@ def body(scenario):
                 "Error 1 during initialization, shutting down<br>", CLOSING],
                 "the engine log does not end with the refusal:\n" + game.log("log_engine.html"))
         with scenario.step("a terminate signal while it waits is pending; a second one ends it at once"):
-            game = start_on(scenario, silent.name)
+            game = start_on(scenario, other.name)
             game.wait_log("log_engine.html", "Korvex Engine startup ...")
             time.sleep(0.5)
             game.process.send_signal(signal.SIGTERM)
@@ -116,15 +126,9 @@ def body(scenario):
                 ERROR.format("A second terminate signal came before the first had ended the program: "
                              "ending at once with exit code 143"), CLOSING],
                 "the engine log does not end with the second signal's line:\n" + game.log("log_engine.html"))
-    finally:
-        silent.stop()
-
-    slow = VirtualDisplay()
-    slow.pause(True)
-    try:
         with scenario.step("a signal while the display is slow to answer: the start stops there, in order, exit 0"):
-            game = start_on(scenario, slow.name)
-            threading.Timer(2.0, slow.pause, (False,)).start()
+            game = start_on(scenario, other.name)
+            threading.Timer(2.0, other.pause, (False,)).start()
             game.wait_log("log_engine.html", "Korvex Engine startup ...")
             time.sleep(0.5)
             game.process.send_signal(signal.SIGTERM)
@@ -136,33 +140,21 @@ def body(scenario):
                    and lines[4] == "Start-up stopped by a stop signal.<br>",
                    "the start did not stop after the windowing library's initialisation:\n" + engine_log)
             expect("Window Created" not in engine_log, "the window was opened after the signal:\n" + engine_log)
-    finally:
-        slow.stop()
-    with scenario.step("standard error on a pipe whose reader is gone: the failed start still ends in order"):
-        read_end, write_end = os.pipe()
-        os.close(read_end)
-        engine_log, _ = start_without_font(scenario, "broken-pipe", stdout=write_end, stderr=write_end)
-        os.close(write_end)
-        expect(ERROR.format(FONT_LINE) in engine_log.splitlines(), "the engine log does not name the font")
-    with scenario.step("standard output and error closed: the logs do not take their place"):
-        _, general_log = start_without_font(scenario, "closed-streams", preexec_fn=lambda: (os.close(1), os.close(2)))
-        expect("valdmoor:" not in general_log, "the general log took standard error's lines:\n" + general_log)
-    with scenario.step("the display goes away: a line naming the cause, the shutdown, exit code 1"):
-        lost = VirtualDisplay()
-        try:
-            game = start_on(scenario, lost.name)
+        with scenario.step("the display goes away: a line naming the cause, the shutdown, exit code 1"):
+            game = start_on(scenario, other.name)
             game.wait_log("log_general.log", "VSync:")
-        finally:
-            lost.stop()
-        game.wait_exit(30, code=1)
-        expect("valdmoor: The connection to the display was lost.\n" in game.stderr(),
-               "standard error does not say why:\n" + game.stderr())
-        engine_log = game.log("log_engine.html")
-        logs.check_shutdown(engine_log)
-        lines = engine_log.splitlines()
-        cause = lines.index(ERROR.format("The connection to the display was lost."))
-        expect(cause == len(lines) - len(logs.SHUTDOWN) - 1, "the cause is not the line before the shutdown:\n"
-               + engine_log)
+            other.stop()
+            game.wait_exit(30, code=1)
+            expect("valdmoor: The connection to the display was lost.\n" in game.stderr(),
+                   "standard error does not say why:\n" + game.stderr())
+            engine_log = game.log("log_engine.html")
+            logs.check_shutdown(engine_log)
+            lines = engine_log.splitlines()
+            cause = lines.index(ERROR.format("The connection to the display was lost."))
+            expect(cause == len(lines) - len(logs.SHUTDOWN) - 1, "the cause is not the line before the shutdown:\n"
+                   + engine_log)
+    finally:
+        other.stop()
 
 
 if __name__ == "__main__":
