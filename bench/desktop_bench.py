@@ -41,8 +41,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
 from harness import layout                      # noqa: E402
-from harness.display import VirtualDisplay      # noqa: E402
-from harness.frame import Frame, read_window    # noqa: E402
+from harness.display import Frame, VirtualDisplay, read_window   # noqa: E402
 from harness.look import Look                   # noqa: E402
 from harness.table import Table                 # noqa: E402
 

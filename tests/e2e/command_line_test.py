@@ -1,9 +1,6 @@
 #!/usr/bin/env python3
-"""The command line, on the real program and through its launcher: --help and
---version answer on standard output with exit code 0, an unknown option or a
-second FILE is refused on standard error with the usage line and exit code
-2, and none of them opens a window or writes a log. The launcher hands every
-argument on, a relative FILE named from the folder it was started in."""
+"""The command line, on the real program and through its launcher: answers on
+the right stream with the right exit code, no window and no log."""
 
 import os
 import shutil
@@ -30,9 +27,8 @@ def run(command, folder, environment):
 
 
 def check_answers(scenario, command, name, environment, launched=False):
-    """Runs `command` with each line of ANSWERS in an empty folder, where
-    no display is named, so a program that went on to open its window would
-    end with exit code 1. The launcher names a FILE from the root."""
+    """Each line of ANSWERS in an empty folder, where no display is named, so
+    a program that went on to open its window would end with exit code 1."""
     for number, (arguments, code, out, err) in enumerate(ANSWERS, 1):
         folder = scenario.folder(f"{name}{number}")
         result = run(command + arguments, folder, environment)
@@ -52,8 +48,8 @@ def prefix_with(scenario, name, program):
     """An installation's layout around `program`: the launcher in bin/, the
     program where the launcher looks for it."""
     prefix = scenario.folder(name)
-    os.makedirs(os.path.join(prefix, "bin"))
-    os.makedirs(os.path.join(prefix, "libexec", "valdmoor"))
+    for folder in ("bin", "libexec/valdmoor"):
+        os.makedirs(os.path.join(prefix, folder))
     launcher = os.path.join(prefix, "bin", "valdmoor")
     # The build configures the launcher as a plain file; installing makes it a program.
     shutil.copyfile(scenario.arguments.launcher, launcher)

@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
-"""The player can follow a game against the computer at Easy: Red's move is
-on screen before White's reply, which comes after a pause in which White's
-keys and hand buttons are refused and change nothing; the two squares of
-the last card are marked; a card under the pointer marks the square the
-king would land on, with the mover's knight where one would be spent, and
-an unplayable card marks nothing; the quit question holds the keys, and the
-button under the pointer when it opened is drawn normally after it; a
-message from one game is gone in the next."""
+"""The player can follow a game against the computer at Easy: Red's move shows
+at once, White's reply after a pause in which White's keys and buttons are
+refused; the marks of the last card and of a hovered one; the quit question
+holds the keys; a message from one game is gone in the next."""
 
 import time
 
@@ -14,12 +10,8 @@ from harness import layout
 from harness.match import KING_SLIDE, SLOT_KEYS, Match
 from harness.rules import RED, WHITE
 from harness.scenario import Scenario, expect
-from harness.session import QUIT_QUESTION, answer, choose, open_main_menu
-from harness.table import ScreenMismatch
+from harness.session import QUIT_QUESTION, answer, ask_to_quit, lit_under_pointer, open_main_menu, play_against
 
-
-BOARD = (129, 60, 342, 342)                 # the board's left, bottom, width and height
-DRAW_BUTTON = (*layout.GAME_BUTTONS["Draw"], *layout.BUTTON_SIZE)
 # Seconds from Red's key to the move on screen: the king's slide, and a frame
 # or two around it. The stone shows as the king lands.
 SHOWS_AT_ONCE = 0.2 + KING_SLIDE
@@ -30,15 +22,6 @@ AI_CARD = "It is not your turn to play a card. AI"
 # What is tried during the pause, one a turn: White's key or hand button, and its refusal.
 PAUSE_TRIES = (("key", "1", AI_CARD), ("button", 0, AI_CARD), ("key", "d", "It is not your turn to draw."),
                ("button", 4, AI_CARD), ("key", "s", "It is not your turn to skip."))
-
-
-def start_easy(scenario, game):
-    choose(scenario, game, "1 Player", layout.MAIN_MENU["1 Player"], "difficulty")
-    choose(scenario, game, "Easy", layout.DIFFICULTY_MENU["Easy"], "game")
-
-
-def card_centre(player, slot):
-    return layout.centre((layout.HAND_X[player], layout.SLOT_Y[slot]), layout.CARD_SIZE)
 
 
 def band(frame, square):
@@ -61,35 +44,23 @@ class Follow:
         self.game = game
         self.match = Match(game, self.look, computer_white=True)
         self.tries = list(PAUSE_TRIES)      # refusals still to be seen during a pause
-        self.paused = False                 # a pause has been timed
-        self.marked = False                 # the first card's marks have been checked
-        self.knight_shown = False           # a hovered card's knight mark has been seen
-        self.nothing_shown = False          # a hovered unplayable card has been seen to mark nothing
+        self.checked = set()                # of "paused", "marked", "knight" and "nothing" (a stuck card)
 
     def done(self):
-        return not self.tries and self.paused and self.marked and self.knight_shown and self.nothing_shown
+        return not self.tries and self.checked == {"paused", "marked", "knight", "nothing"}
 
     def shows(self, frame, position):
         """Whether the frame shows exactly `position`, with no question open."""
-        if self.look.dialog_open(frame):
-            return False
-        try:
-            seen, _ = self.match.table.read(frame)
-        except ScreenMismatch:
-            return False
-        return (seen.current, seen.board, seen.king, seen.hands) == (
+        seen = None if self.look.dialog_open(frame) else self.match.seen(frame)
+        return seen is not None and (seen.current, seen.board, seen.king, seen.hands) == (
             position.current, position.board, position.king, position.hands)
 
     def red_turn(self):
         """Red's next action; a card is played a step at a time, with the pause,
         the marks and a refusal checked on the way."""
-        position = self.match.position
-        self.hover_checks(position)
-        slot = red_slot(position)
-        if slot is None:
-            action, slot = self.match.choose()
-            return self.match.take(action, slot)
-        return self.play(slot)
+        self.hover_checks(self.match.position)
+        slot = red_slot(self.match.position)
+        return self.match.take(*self.match.choose()) if slot is None else self.play(slot)
 
     def play(self, slot):
         scenario, game, match = self.scenario, self.game, self.match
@@ -120,7 +91,7 @@ class Follow:
                         marked = (row, column) in (before.king, after.king)
                         expect((band(moved, (row, column)) != band(unmarked, (row, column))) == marked,
                                f"square {(row, column)} is {'un' if marked else ''}marked after the first card")
-                self.marked = True
+                self.checked.add("marked")
         if self.tries and time.monotonic() - shown < STILL_PAUSED:
             self.try_for_white(after)
         with scenario.step("the reply comes after the pause"):
@@ -132,7 +103,7 @@ class Follow:
             time.sleep(max(0.0, shown + REPLY_WITHIN - time.monotonic()))
             later = game.capture()
             expect(not self.shows(later, after), f"no reply on screen {REPLY_WITHIN} s after Red's move")
-            self.paused = True
+            self.checked.add("paused")
         if self.look.dialog_open(replied) or self.look.dialog_open(later):
             return later
         match.settle_reply(later, after)
@@ -157,7 +128,7 @@ class Follow:
             if kind == "key":
                 game.input.key_down(which)
             else:
-                game.move(*card_centre(WHITE, which))
+                game.move(*layout.card_centre(WHITE, which))
                 game.input.button_down()
                 time.sleep(0.1)
                 game.input.button_up()
@@ -178,16 +149,17 @@ class Follow:
                    if position.board.get(position.target(position.hands[RED][slot])) == WHITE]
         stuck = [slot for slot, card in enumerate(position.hands[RED])
                  if card is not None and not position.playable(RED, slot)]
-        if not (knights and not self.knight_shown) and not (stuck and not self.nothing_shown):
+        knights, stuck = knights if "knight" not in self.checked else [], stuck if "nothing" not in self.checked else []
+        if not knights and not stuck:
             return
         game.sync()
         away = game.capture()
-        if knights and not self.knight_shown:
+        if knights:
             target = position.target(position.hands[RED][knights[0]])
             with self.scenario.step(f"the pointer on Red's card {knights[0] + 1} shows Red's knight on {target}"):
                 left, bottom = layout.square_origin(*target)
                 corner = (left + layout.KNIGHT_MARK_INSET, bottom + layout.KNIGHT_MARK_INSET)
-                game.move(*card_centre(RED, knights[0]))
+                game.move(*layout.card_centre(RED, knights[0]))
                 frame = game.wait_frame(lambda f: look.shows_picture(f, "knight1.tga", corner, layout.KNIGHT_SIZE),
                                         10, "the knight on the target")
                 expect(all(pixel == (255, 0, 0) for pixel in band(frame, target)),
@@ -195,14 +167,14 @@ class Follow:
                 # The card's score changes sit beside the target, over the squares next to it.
                 stone, _ = self.match.table.square(frame, *target)
                 expect(stone == WHITE, f"the knight hides the stone under it on {target}")
-                self.knight_shown = True
-        if stuck and not self.nothing_shown:
+                self.checked.add("knight")
+        if stuck:
             with self.scenario.step(f"the pointer on Red's unplayable card {stuck[0] + 1} marks nothing"):
-                game.move(*card_centre(RED, stuck[0]))
+                game.move(*layout.card_centre(RED, stuck[0]))
                 time.sleep(0.3)
                 frame = game.capture()
-                expect(frame.block(*BOARD) == away.block(*BOARD), "an unplayable card marked the board")
-                self.nothing_shown = True
+                expect(frame.block(*layout.BOARD) == away.block(*layout.BOARD), "an unplayable card marked the board")
+                self.checked.add("nothing")
         game.sync()
 
 
@@ -210,15 +182,15 @@ def body(scenario):
     look = scenario.look
     with scenario.step('start, "1 Player", "Easy"'):
         game = open_main_menu(scenario)
-        start_easy(scenario, game)
+        play_against(scenario, game, "Easy")
     follow = Follow(scenario, game)
     match = follow.match
     with scenario.step("a refusal, then Escape leaves the game at once"):
         match.begin()
         match.refuse("draw", None, "You already have 5 cards.")
-        game.key("Escape", until=lambda f: look.screen(f) == "main", what="the main menu")
+        game.key("Escape", until=look.showing("main"), what="the main menu")
     with scenario.step("the next game starts with an empty status line"):
-        start_easy(scenario, game)
+        play_against(scenario, game, "Easy")
         frame = match.begin()
         expect(match.status_empty(frame), "the last game's message is still in the status line")
 
@@ -229,25 +201,20 @@ def body(scenario):
         if look.dialog_open(frame):
             expect(games < 4, "three games ended without every check met")
             with scenario.step('the game ended; "Yes" starts another'):
-                answer(scenario, game, True, lambda f: look.screen(f) == "game" and not look.dialog_open(f),
-                       "a fresh game")
+                answer(scenario, game, True, look.showing("game"), "a fresh game")
                 match.begin()
                 games += 1
-
     with scenario.step("the Draw button lights under the pointer"):
-        game.sync()
-        normal = game.capture().block(*DRAW_BUTTON)
-        game.move(*layout.centre(layout.GAME_BUTTONS["Draw"]))
-        game.wait_frame(lambda f: f.block(*DRAW_BUTTON) != normal, 10, "the Draw button lit")
+        normal, _ = lit_under_pointer(game, "Draw")
     with scenario.step(f'Escape asks "{QUIT_QUESTION}"; keys 1 to 5, D and S change nothing'):
-        asked = game.key("Escape", until=lambda f: look.dialog_asks(f, QUIT_QUESTION), what="the quit question")
+        asked = ask_to_quit(scenario, game)
         for key in ("1", "2", "3", "4", "5", "d", "s"):
             game.key(key)
         game.sync()
         expect(game.capture().pixels == asked.pixels, "a key changed the screen behind the quit question")
     with scenario.step('after "No" the Draw button is drawn as it is without the pointer'):
-        frame = answer(scenario, game, False, lambda f: not look.dialog_open(f), "the question to close")
-        expect(frame.block(*DRAW_BUTTON) == normal, "the Draw button is still lit after the question")
+        frame = answer(scenario, game, False, look.no_dialog, "the question to close")
+        expect(frame.block(*layout.game_button("Draw")) == normal, "the Draw button is still lit after the question")
         match.check_screen(frame, match.position)
 
 

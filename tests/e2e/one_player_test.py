@@ -2,13 +2,10 @@
 """One person plays Red against the computer at a chosen difficulty, to
 the end of the game; every reply of the computer must be a legal action."""
 
-from harness import layout
 from harness.match import Match
 from harness.rules import NAMES
 from harness.scenario import Scenario
 from harness.session import answer, choose, open_main_menu, play_against
-
-WAYS = ("key", "mouse", "key", "keypad")
 
 
 def body(scenario):
@@ -18,19 +15,13 @@ def body(scenario):
         game = open_main_menu(scenario)
         play_against(scenario, game, level)
     match = Match(game, look, computer_white=True)
-    frame = match.begin()
-    while not look.dialog_open(frame):
-        action, slot = match.choose()
-        with scenario.step(f"Red's action {match.actions + 1}: {action}{'' if slot is None else ' ' + str(slot + 1)}"):
-            frame = match.take(action, slot, by=WAYS[match.actions % len(WAYS)])
-    with scenario.step(f"the end-of-game question, after {NAMES[match.ended_by]}'s action"):
-        _, question = match.finish(frame)
-    with scenario.step(f'answer "No" to "{question}"'):
-        answer(scenario, game, False, lambda f: look.screen(f) == "main", "the main menu after No")
+    question = match.play_to_end(scenario, match.begin(), ("key", "mouse", "key", "keypad"))
+    with scenario.step(f'after {NAMES[match.ended_by]}\'s action, answer "No" to "{question}"'):
+        answer(scenario, game, False, look.showing("main"), "the main menu after No")
     with scenario.step('"2 Players" then shows a fresh game, no question left over; Escape leaves it'):
-        choose(scenario, game, "2 Players", layout.MAIN_MENU["2 Players"], "game")
+        choose(scenario, game, "2 Players", "game")
         Match(game, look, computer_white=False).begin()
-        game.key("Escape", until=lambda f: look.screen(f) == "main", what="the main menu")
+        game.key("Escape", until=look.showing("main"), what="the main menu")
 
 
 if __name__ == "__main__":

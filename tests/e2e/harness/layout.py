@@ -5,7 +5,7 @@ BUTTON_SIZE = (128, 32)
 
 MAIN_MENU = {"1 Player": (10, 170), "2 Players": (10, 135), "Instructions": (10, 100),
              "Credits": (10, 65), "Quit": (10, 30)}
-DIFFICULTY_MENU = {"Easy": (10, 170), "Medium": (10, 135), "Hard": (10, 100), "Back": (10, 30)}
+DIFFICULTY_MENU = {"Easy": (10, 170), "Medium": (10, 135), "Hard": (10, 100), "Expert": (10, 65), "Back": (10, 30)}
 CORNER_BACK = (462, 3)                      # "Back" of the help and credits screens
 
 TAB_HEADERS = {"Basics": (15, 436), "Knights": (148, 436), "Scoring": (281, 436)}
@@ -22,18 +22,18 @@ SLOT_Y = (340, 270, 200, 130, 60)           # slots 1 to 5, top to bottom
 CARD_SIZE = (32, 64)
 SCORE_LABELS = ((129, 430), (451, 430))     # Red's, White's
 STATUS_LABEL = (0, 0)
-KNIGHTS = (((130, 410), (150, 410), (170, 410), (190, 410)),
+KNIGHTS = (((130, 410), (150, 410), (170, 410), (190, 410)),     # Red's, then White's
            ((455, 410), (435, 410), (415, 410), (395, 410)))
 KNIGHT_SIZE = (16, 16)
 BOARD_ORIGIN = (129, 60)                    # the bottom-left corner of square (row 0, column 0)
 SQUARE = 38                                 # squares are 38 pixels apart
+BOARD = (*BOARD_ORIGIN, 9 * SQUARE, 9 * SQUARE)     # left, bottom, width and height
 PIECE_INSET = 3                             # stones and the king sit 3 pixels inside their square
 PIECE_SIZE = (32, 32)
 MARK_BAND = (1, 2, 35, 36)                  # rows and columns inside a square, clear of its grid lines and
                                             # of its piece, where the move and target marks show
 KNIGHT_MARK_INSET = 11                      # the knight on a hovered card's target, from the square's corner
 TURN_FRAME_X = (10, 505)                    # left edge of the frame around Red's, White's hand
-TURN_FRAME_Y = (50, 415)
 
 DIALOG = (150, 190, 300, 100)               # x, y, width, height of a yes/no question at its narrowest
 DIALOG_MARGIN = 10                          # from the panel's sides to the buttons and the question
@@ -46,6 +46,15 @@ DIALOG_OUTLINE = (200, 190, 20)
 def centre(position, size=BUTTON_SIZE):
     """The middle of a widget, where a person would click it."""
     return position[0] + size[0] // 2, position[1] + size[1] // 2
+
+
+def game_button(caption):
+    """Left, bottom, width and height of a button of the game screen."""
+    return (*GAME_BUTTONS[caption], *BUTTON_SIZE)
+
+
+def card_centre(player, slot):
+    return centre((HAND_X[player], SLOT_Y[slot]), CARD_SIZE)
 
 
 def square_origin(row, column):

@@ -31,9 +31,14 @@ class Match:
         self.ended_by = None                        # the player whose action ended the game
         self.computer_action = None                 # "play", "draw" or "skip": the computer's last
 
-    # ---- reading -----------------------------------------------------------
+    def seen(self, frame):
+        """The position the frame shows, or None for one that shows no position."""
+        try:
+            return self.table.read(frame)[0]
+        except ScreenMismatch:
+            return None
 
-    def _turn_is(self, frame, player):
+    def turn_is(self, frame, player):
         if self.look.dialog_open(frame):
             return False
         try:
@@ -47,19 +52,13 @@ class Match:
         for what in ("current", "king", "board", "hands", "knights"):
             expect(getattr(seen, what) == getattr(position, what),
                    f"the screen shows {what} {getattr(seen, what)}, the game should be at {getattr(position, what)}")
-        for player in (RED, WHITE):
-            for slot in range(5):
-                if position.hands[player][slot] is None:
-                    continue
-                playable = position.playable(player, slot)
-                if first_action:
-                    want = (0.5 + 0.5 * playable) if player == RED else (0.3 + 0.4 * playable)
-                elif player == position.current:
-                    want = 0.6 + 0.4 * playable
-                else:
-                    want = 0.5 + 0.4 * playable
-                expect(abs(shading[(player, slot)] - want) < 0.01,
-                       f"{NAMES[player]}'s card {slot + 1} is shaded {shading[(player, slot)]}, not {want:.1f}")
+        for (player, slot), grey in shading.items():
+            playable = position.playable(player, slot)
+            if first_action:
+                want = (0.5 + 0.5 * playable) if player == RED else (0.3 + 0.4 * playable)
+            else:
+                want = (0.6 if player == position.current else 0.5) + 0.4 * playable
+            expect(abs(grey - want) < 0.01, f"{NAMES[player]}'s card {slot + 1} is shaded {grey}, not {want:.1f}")
         for player, score in zip((RED, WHITE), position.scores()):
             expect(self.look.shows_text(frame, str(score), *layout.SCORE_LABELS[player]),
                    f"{NAMES[player]}'s score does not read {score}")
@@ -68,17 +67,14 @@ class Match:
         """No text in the status line, below the Quit button."""
         return all(max(frame.rgb(x, y)) < 60 for x in range(0, 128, 2) for y in range(0, 10))
 
-    def expected_status(self, position, computer_action=None):
-        """What the status line says once an action has gone ahead: "" but for
-        the computer's draw or skip and a person left only Skip."""
+    def check_status(self, frame, position, computer_action=None):
+        """Once an action has gone ahead, the status line is empty but for the
+        computer's draw or skip and a person left only Skip."""
         words = [COMPUTER_WORDS[computer_action]] if computer_action in COMPUTER_WORDS else []
         person = not (self.computer_white and position.current == WHITE)
         if person and not position.over() and not position.can_act(position.current):
             words.append(ONLY_SKIP)
-        return " ".join(words)
-
-    def check_status(self, frame, position, computer_action=None):
-        status = self.expected_status(position, computer_action)
+        status = " ".join(words)
         if not status:
             expect(self.status_empty(frame), "a successful action left a message in the status line")
         else:
@@ -93,19 +89,14 @@ class Match:
         def on_a_square(frame):
             if self.look.dialog_open(frame):
                 return True
-            try:
-                seen, _ = self.table.read(frame)
-            except ScreenMismatch:
-                return False
-            return king is None or seen.king == king
+            seen = self.seen(frame)
+            return seen is not None and (king is None or seen.king == king)
         return self.game.wait_frame(on_a_square, 10, "the king on its square")
-
-    # ---- a new game --------------------------------------------------------
 
     def begin(self):
         """Reads the fresh game on screen: an empty board, the king in the
         middle, ten different cards, four knights each, Red to move."""
-        frame = self.game.wait_frame(lambda f: self.look.screen(f) == "game" and self._turn_is(f, RED),
+        frame = self.game.wait_frame(lambda f: self.look.screen(f) == "game" and self.turn_is(f, RED),
                                      30, "a new game with Red to move")
         seen, _ = self.table.read(frame)
         expect(seen.board == {}, f"a new game starts with stones on the board: {seen.board}")
@@ -120,15 +111,12 @@ class Match:
         self.ended_by = None
         return frame
 
-    # ---- taking actions ----------------------------------------------------
-
     def _press(self, action, slot, by, until, what):
         """Does an action the way `by` says: "key", "keypad" or "mouse"."""
         player = self.position.current
         if action == "play":
             if by == "mouse":
-                return self.game.click(*layout.centre((layout.HAND_X[player], layout.SLOT_Y[slot]), layout.CARD_SIZE),
-                                       until=until, what=what)
+                return self.game.click(*layout.card_centre(player, slot), until=until, what=what)
             keys = KEYPAD_KEYS if by == "keypad" else SLOT_KEYS
             return self.game.key(keys[slot], until=until, what=what)
         if by == "mouse":
@@ -137,15 +125,14 @@ class Match:
         return self.game.key("d" if action == "draw" else "s", until=until, what=what)
 
     def refuse(self, action, slot, message, by="key", player=None):
-        """An action the game must refuse with `message`, leaving the game as it was."""
-        mover = self.position.current if player is None else player
+        """An action the game must refuse with `message`, leaving the game as
+        it was; with `player` not to move, a click on that player's card."""
         what = f'"{message}" in the status line'
 
         def shown(frame):
             return self.look.shows_text(frame, message, *layout.STATUS_LABEL)
         if player is not None and player != self.position.current:
-            frame = self.game.click(*layout.centre((layout.HAND_X[mover], layout.SLOT_Y[slot]), layout.CARD_SIZE),
-                                    until=shown, what=what)
+            frame = self.game.click(*layout.card_centre(player, slot), until=shown, what=what)
         else:
             frame = self._press(action, slot, by, shown, what)
         self.check_screen(frame, self.position, first_action=self.actions == 0)
@@ -176,7 +163,7 @@ class Match:
         if self.look.dialog_open(frame):
             self.ended_by = mover
             if self.computer_white and mover == RED and not after.over():
-                after = self._last_computer_action(frame, after)
+                after = self._computer_reply(frame, after, ended=True)
                 self.ended_by = WHITE
             self.position = after
             return frame
@@ -189,14 +176,14 @@ class Match:
         self.position = after
         return frame
 
-    def account(self, action, slot):
-        """Takes into the account a card played by a key pressed outside
-        `take`, between two people, and holds the screen to it once landed."""
-        expect(action == "play" and not self.computer_white, "only a card between two people is accounted")
+    def account_play(self, slot):
+        """Takes into the account a card played between two people outside
+        `take`, and holds the screen to it once landed."""
+        expect(not self.computer_white, "only a card between two people is accounted")
         mover = self.position.current
         after = self.position.copy()
         after.play(slot)
-        self.game.wait_frame(lambda f: self._settled(f, mover), 10, f"{NAMES[mover]}'s card {slot + 1}")
+        self.game.wait_frame(lambda f: self._settled(f, mover), 30, f"{NAMES[mover]}'s card {slot + 1}")
         frame = self.landed(after.king)
         self.check_screen(frame, after)
         self.actions += 1
@@ -210,14 +197,9 @@ class Match:
         if self.look.dialog_open(frame):
             return True
         if not (self.computer_white and mover == RED):
-            return self._turn_is(frame, 1 - mover)
-        if not self._turn_is(frame, RED):
-            return False
-        try:
-            seen, _ = self.table.read(frame)
-        except ScreenMismatch:
-            return False
-        return seen.board != self.position.board or seen.hands != self.position.hands
+            return self.turn_is(frame, 1 - mover)
+        seen = self.seen(frame) if self.turn_is(frame, RED) else None
+        return seen is not None and (seen.board != self.position.board or seen.hands != self.position.hands)
 
     def settle_reply(self, frame, after_red):
         """Takes into the account Red's action, which left the game at
@@ -231,20 +213,23 @@ class Match:
         return position
 
     def _drawn_card(self, frame, before, mover):
+        """The card a draw brought into the mover's first empty slot, seen
+        dimmed when the draw ended the game; one not in either hand before."""
         slot = before.hands[mover].index(None)
         dim = self.look.dim_level(frame) if self.look.dialog_open(frame) else 1.0
         card = self.table.card(frame, mover, slot, dim)
         expect(card is not None, f"no card appeared in {NAMES[mover]}'s slot {slot + 1} after a draw")
-        in_hands = [c for hand in before.hands for c in hand if c is not None]
-        expect(card[0] not in in_hands, f"the drawn card {card[0]} was already in a hand")
+        expect(all(card[0] not in hand for hand in before.hands), f"the drawn card {card[0]} was already in a hand")
         return card[0]
 
-    def _computer_reply(self, frame, after_red):
+    def _computer_reply(self, frame, after_red, ended=False):
         """Works out from the screen what the computer did after Red's action,
-        and checks that it was a legal action."""
-        seen, _ = self.table.read(frame)
+        and checks that it was a legal action. A reply that `ended` the game
+        is seen through the dialog: a game ends only on a draw or a skip, and
+        a drawn card shows in the hand beside the dialog, dimmed by it."""
+        seen = None if ended else self.table.read(frame)[0]
         position = after_red.copy()
-        if seen.king != position.king:
+        if seen is not None and seen.king != position.king:
             step = (seen.king[0] - position.king[0], seen.king[1] - position.king[1])
             slots = [slot for slot in range(5) if position.hands[WHITE][slot] is not None
                      and position.target(position.hands[WHITE][slot]) == seen.king]
@@ -252,13 +237,9 @@ class Match:
             expect(position.playable(WHITE, slots[0]), f"the computer played card {slots[0] + 1}, which it could not")
             position.play(slots[0])
             self.computer_action = "play"
-        elif seen.hands[WHITE] != position.hands[WHITE]:
+        elif (None in position.hands[WHITE]) if ended else (seen.hands[WHITE] != position.hands[WHITE]):
             expect(None in position.hands[WHITE], "White's hand changed without a move or an empty slot")
-            slot = position.hands[WHITE].index(None)
-            card = seen.hands[WHITE][slot]
-            in_hands = [c for hand in position.hands for c in hand if c is not None]
-            expect(card is not None and card not in in_hands, f"the computer drew no new card into slot {slot + 1}")
-            position.draw(card)
+            position.draw(self._drawn_card(frame, position, WHITE))
             self.computer_action = "draw"
         else:
             expect(not position.can_act(WHITE), "the computer skipped while it could act")
@@ -266,26 +247,6 @@ class Match:
             self.computer_action = "skip"
         self.actions += 1
         return position
-
-    def _last_computer_action(self, frame, after_red):
-        """The computer's action that ended the game, seen through the dialog:
-        a game ends only on a draw or a skip, and a drawn card shows in the
-        hand beside the dialog, dimmed by it."""
-        position = after_red.copy()
-        if None in position.hands[WHITE]:
-            slot = position.hands[WHITE].index(None)
-            seen = self.table.card(frame, WHITE, slot, self.look.dim_level(frame))
-            expect(seen is not None, f"the game ended after White's turn, but no card came into slot {slot + 1}")
-            in_hands = [c for hand in position.hands for c in hand if c is not None]
-            expect(seen[0] not in in_hands, f"the computer drew card {seen[0]}, which was already in a hand")
-            position.draw(seen[0])
-        else:
-            expect(not position.can_act(WHITE), "the game ended after White's turn, which it did not take")
-            position.skip()
-        self.actions += 1
-        return position
-
-    # ---- a whole game ------------------------------------------------------
 
     def choose(self):
         """A plain policy: the first card that can be played, else a draw, else a skip."""
@@ -296,9 +257,21 @@ class Match:
             return "draw", None
         return "skip", None
 
-    def finish(self, frame, dialogs_expected=1):
-        """Checks the end-of-game question against the account of the game."""
+    def play_to_end(self, scenario, frame, ways=("key",), each=None):
+        """The plain policy's actions, each taken the next of `ways` and
+        preceded by `each`, up to the end question; returns that question."""
+        while not self.look.dialog_open(frame):
+            action, slot = self.choose()
+            with scenario.step(f"{NAMES[self.position.current]}'s action {self.actions + 1}: {action}"
+                               + ("" if slot is None else f" {slot + 1}")):
+                if each is not None:
+                    each()
+                frame = self.take(action, slot, by=ways[self.actions % len(ways)])
+        return self.finish()
+
+    def finish(self):
+        """Waits for the end-of-game question the account of the game calls for."""
         expect(self.position.over(), "the end-of-game question came while a player could still act")
         question = f"{self.position.result(self.computer_white)} {QUESTION}"
-        frame = self.game.wait_frame(lambda f: self.look.dialog_asks(f, question), 30, f'the question "{question}"')
-        return frame, question
+        self.game.wait_frame(lambda f: self.look.dialog_asks(f, question), 30, f'the question "{question}"')
+        return question

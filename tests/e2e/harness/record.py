@@ -1,5 +1,4 @@
-"""The game records the program writes, read by the harness on its own: the
-save of the game in progress and the games it keeps."""
+"""The game records the program writes: the save of the game in progress and the games it keeps."""
 
 import os
 import re
@@ -18,19 +17,15 @@ def save_path(environment):
 
 
 def read_actions(path):
-    """The actions of a whole, well-formed record, as its lines; raises
-    AssertionError naming the first line that is not."""
+    """The actions of a whole, well-formed record; fails naming the first line that is not."""
     with open(path, encoding="ascii") as source:
         lines = source.read().split("\n")
-    if lines[-1] != "":
+    if lines.pop() != "":
         raise AssertionError(f"{path} does not end with a whole line")
-    lines = lines[:-1]
     if len(lines) < 4 or lines[0] != "valdmoor-record 1" or not SEATS[0].match(lines[1]) \
             or not SEATS[1].match(lines[2]) or not re.match(r"^deal \d{1,10}$", lines[3]):
         raise AssertionError(f"{path} does not open as a record: {lines[:4]}")
-    actions = lines[4:]
-    if actions and actions[-1].startswith("result "):
-        actions = actions[:-1]
+    actions = lines[4:-1] if lines[-1].startswith("result ") else lines[4:]
     for number, line in enumerate(actions, 5):
         if not ACTION.match(line):
             raise AssertionError(f"{path}, line {number}: {line!r} is no action")

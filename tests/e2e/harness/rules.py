@@ -8,20 +8,11 @@ NAMES = ("Red", "White")
 DIRECTIONS = ((1, 0), (1, 1), (0, 1), (-1, 1), (-1, 0), (-1, -1), (0, -1), (1, -1))
 
 
-def card_step(card):
-    distance = card // 8 + 1
-    row, column = DIRECTIONS[card % 8]
-    return row * distance, column * distance
-
-
 def card_picture(card):
     return f"card{card // 8 + 1}_{card % 8 + 1}.tga"
 
 
 class Position:
-    """What the screen shows of a game: the board, the king, both hands,
-    the knights left and the player to move."""
-
     def __init__(self, board, king, hands, knights, current):
         self.board = board                  # {(row, column): RED or WHITE} for every stone
         self.king = king                    # (row, column)
@@ -34,8 +25,9 @@ class Position:
                         list(self.knights), self.current)
 
     def target(self, card):
-        step = card_step(card)
-        return self.king[0] + step[0], self.king[1] + step[1]
+        """The square the card takes the king to: eight directions, one to three squares."""
+        row, column = DIRECTIONS[card % 8]
+        return self.king[0] + row * (card // 8 + 1), self.king[1] + column * (card // 8 + 1)
 
     def playable(self, player, slot):
         """As the game shades a slot: empty (a draw is possible) or a card that can go now."""
@@ -78,8 +70,6 @@ class Position:
             totals[owner] += size * size
         return totals
 
-    # ---- the three actions, as the player to move takes them --------------
-
     def play(self, slot):
         player = self.current
         card = self.hands[player][slot]
@@ -91,11 +81,8 @@ class Position:
         self.current = 1 - player
 
     def draw(self, card):
-        """Puts the drawn card in the lowest empty slot; returns that slot."""
-        slot = self.hands[self.current].index(None)
-        self.hands[self.current][slot] = card
+        self.hands[self.current][self.hands[self.current].index(None)] = card
         self.current = 1 - self.current
-        return slot
 
     def skip(self):
         self.current = 1 - self.current

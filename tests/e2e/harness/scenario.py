@@ -16,7 +16,6 @@ from harness.look import Look
 
 
 def expect(condition, message):
-    """A check of the test: fails the step it is in with `message`."""
     if not condition:
         raise AssertionError(message)
 
@@ -53,18 +52,26 @@ class Scenario:
             self.display = VirtualDisplay(*self.screen)
         return self.display.environment()
 
+    def program_copy(self, name):
+        """A folder holding a copy of the program and of Assets/, to damage;
+        the copy finds none of the build's own files beside itself."""
+        folder = self.folder(name)
+        shutil.copytree(self.arguments.assets, os.path.join(folder, "Assets"))
+        program = os.path.join(folder, "valdmoor")
+        shutil.copy2(self.arguments.program, program)
+        return folder, program
+
     def start_game(self, command=None, workdir=None, environment=None, logdir=None):
         """Starts the program (or `command`) on the test's display, by default in
         a folder of its own that links the generated Assets/, as the build folder
         holds them. Its output goes to a folder of the artifacts."""
-        if self.display is None:
-            self.display = VirtualDisplay(*self.screen)
+        own = self.display_environment()
         outputs = self.folder(f"run{len(self.games) + 1}")
         if workdir is None:
             workdir = outputs
             os.symlink(os.path.abspath(self.arguments.assets), os.path.join(workdir, "Assets"))
         game = Game(command or [os.path.abspath(self.arguments.program)], workdir, self.display,
-                    environment or self.display.environment(), outputs, logdir)
+                    environment or own, outputs, logdir)
         self.games.append(game)
         return game
 

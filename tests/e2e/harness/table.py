@@ -3,7 +3,7 @@ board, the king over them, the cards in both hands with their shading, the
 knights above the board and the frame around the hand of the player to move."""
 
 from harness import layout
-from harness.picture import matches
+from harness.look import matches
 from harness.rules import RED, WHITE, Position, card_picture
 
 BRIGHTNESSES = (1.0, 0.9, 0.7, 0.6, 0.5, 0.3)   # the greys the game shades hand cards with
@@ -12,36 +12,34 @@ STONE_TINTS = ((1.0, 0.0, 0.0), (1.0, 1.0, 1.0))
 
 
 class ScreenMismatch(AssertionError):
-    """The game screen shows something no game position looks like."""
+    """The screen shows something no game position looks like."""
 
 
 class Table:
     def __init__(self, look):
         self.look = look
-        self._squares = {}                  # (square, pixels) -> (stone, king), as judged once
-        self._cards = {}                    # pixels -> (card, brightness) or None
-        self._knights = {}                  # (player, index, pixels) -> shown
-        self._marks = {}                    # player -> the knight mark's pixels in a piece block
+        self._judged = {}                   # (what, pixels, ...) -> the judgement, made once
+
+    def _judge(self, key, judge):
+        if key not in self._judged:
+            self._judged[key] = judge()
+        return self._judged[key]
 
     def read(self, frame):
         """The position on screen and the brightness of every hand slot."""
         board, kings = {}, []
-        for row in range(9):
-            for column in range(9):
-                stone, king = self.square(frame, row, column)
-                if stone is not None:
-                    board[(row, column)] = stone
-                if king:
-                    kings.append((row, column))
+        for square in [(row, column) for row in range(9) for column in range(9)]:
+            stone, king = self.square(frame, *square)
+            if stone is not None:
+                board[square] = stone
+            if king:
+                kings.append(square)
         if len(kings) != 1:
             raise ScreenMismatch(f"the king is drawn on {len(kings)} squares: {kings}")
-        hands, shading = [[], []], {}
-        for player in (RED, WHITE):
-            for slot in range(5):
-                seen = self.card(frame, player, slot)
-                hands[player].append(seen[0] if seen else None)
-                if seen:
-                    shading[(player, slot)] = seen[1]
+        cards = {(player, slot): self.card(frame, player, slot) for player in (RED, WHITE) for slot in range(5)}
+        hands = [[cards[(player, slot)][0] if cards[(player, slot)] else None for slot in range(5)]
+                 for player in (RED, WHITE)]
+        shading = {place: seen[1] for place, seen in cards.items() if seen}
         knights = [self.knights(frame, player) for player in (RED, WHITE)]
         return Position(board, kings[0], hands, knights, self.turn(frame)), shading
 
@@ -68,32 +66,20 @@ class Table:
 
     def square(self, frame, row, column):
         """(stone, king) on a square: RED, WHITE or None, and whether the king is there."""
-        corner = layout.square_corner(row, column)
-        pixels = frame.block(corner[0], corner[1], *layout.PIECE_SIZE)
-        key = ((row, column), pixels)
-        if key not in self._squares:
-            self._squares[key] = self._judge_square(pixels)
-        return self._squares[key]
+        pixels = frame.block(*layout.square_corner(row, column), *layout.PIECE_SIZE)
+        return self._judge(("square", pixels), lambda: self._judge_square(pixels))
 
-    def knight_mark(self, pixels):
-        """The player whose knight marks the piece block as a hovered card's
-        target (the card would spend it), or None."""
-        for player in (RED, WHITE):
-            if matches(pixels, self._knight_in_block(player), 0.98):
-                return player
-        return None
+    def knight_marked(self, pixels):
+        """Whether a knight marks the piece block as a hovered card's target (the card would spend it)."""
+        return any(matches(pixels, self._knight_in_block(player), 0.98) for player in (RED, WHITE))
 
     def _knight_in_block(self, player):
         """The knight picture's opaque pixels, placed in a 32 by 32 piece block."""
-        if player not in self._marks:
-            inset = layout.KNIGHT_MARK_INSET - layout.PIECE_INSET
-            knight = self.look.picture(f"knight{player + 1}.tga", layout.KNIGHT_SIZE)
-            placed = []
-            for offset, red, green, blue in knight.expected():
-                row, column = divmod(offset // 3, layout.KNIGHT_SIZE[0])
-                placed.append((((row + inset) * 32 + column + inset) * 3, red, green, blue))
-            self._marks[player] = placed
-        return self._marks[player]
+        inset, width = layout.KNIGHT_MARK_INSET - layout.PIECE_INSET, layout.KNIGHT_SIZE[0]
+        knight = self.look.picture(f"knight{player + 1}.tga", layout.KNIGHT_SIZE)
+        return self._judge(("mark", player), lambda: [
+            (((offset // 3 // width + inset) * 32 + offset // 3 % width + inset) * 3, red, green, blue)
+            for offset, red, green, blue in knight.expected()])
 
     def _judge_square(self, pixels):
         king = self.look.picture("king.tga", layout.PIECE_SIZE)
@@ -103,7 +89,7 @@ class Table:
         # under a knight mark, what lies outside its square.
         clear = set(king.clear)
         covered = [index for index in range(32 * 32) if index not in clear] if has_king else []
-        if self.knight_mark(pixels) is not None:
+        if self.knight_marked(pixels):
             inset = layout.KNIGHT_MARK_INSET - layout.PIECE_INSET
             covered += [(row + inset) * 32 + column + inset for row in range(16) for column in range(16)]
         found = [player for player in (RED, WHITE)
@@ -116,9 +102,7 @@ class Table:
         """(card, brightness) of the card shown in a hand slot, or None for an
         empty slot; `dim` is how much an open dialog darkens the screen."""
         pixels = frame.block(layout.HAND_X[player], layout.SLOT_Y[slot], *layout.CARD_SIZE)
-        if (pixels, dim) not in self._cards:
-            self._cards[(pixels, dim)] = self._judge_card(pixels, dim)
-        return self._cards[(pixels, dim)]
+        return self._judge(("card", pixels, dim), lambda: self._judge_card(pixels, dim))
 
     def _judge_card(self, pixels, dim):
         """Picks the card whose picture, shaded, comes nearest on a sample of
@@ -128,10 +112,8 @@ class Table:
         for card in range(24):
             picture = self.look.picture(card_picture(card), layout.CARD_SIZE)
             grey = min(BRIGHTNESSES, key=lambda level: abs(level - drawn / max(picture.colour_sum, 1)))
-            error = 0
-            for index in picture.opaque[::37]:
-                for channel in range(3):
-                    error += abs(pixels[index * 3 + channel] - picture.rgba[index * 4 + channel] * grey * dim)
+            error = sum(abs(pixels[index * 3 + channel] - picture.rgba[index * 4 + channel] * grey * dim)
+                        for index in picture.opaque[::37] for channel in range(3))
             if best is None or error < best[0]:
                 best = (error, card, grey)
         _, card, grey = best
@@ -140,14 +122,11 @@ class Table:
 
     def knights(self, frame, player):
         """How many knight pictures are shown, checking that they are the first ones."""
+        picture = self.look.picture(f"knight{player + 1}.tga", layout.KNIGHT_SIZE)
         shown = []
-        for index, corner in enumerate(layout.KNIGHTS[player]):
-            pixels = frame.block(corner[0], corner[1], *layout.KNIGHT_SIZE)
-            key = (player, index, pixels)
-            if key not in self._knights:
-                picture = self.look.picture(f"knight{player + 1}.tga", layout.KNIGHT_SIZE)
-                self._knights[key] = matches(pixels, picture.expected(), 0.98)
-            shown.append(self._knights[key])
+        for corner in layout.KNIGHTS[player]:
+            pixels = frame.block(*corner, *layout.KNIGHT_SIZE)
+            shown.append(self._judge(("knight", player, pixels), lambda: matches(pixels, picture.expected(), 0.98)))
         count = shown.count(True)
         if shown != [True] * count + [False] * (4 - count):
             raise ScreenMismatch(f"{('Red', 'White')[player]}'s knights shown out of order: {shown}")

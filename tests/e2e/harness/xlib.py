@@ -1,4 +1,5 @@
-"""The few calls of the X library the harness makes itself, through ctypes."""
+"""The few calls of the X library the harness makes itself, through ctypes,
+and the marker it lays over the game's window with them."""
 
 import ctypes
 import ctypes.util
@@ -24,6 +25,8 @@ class ClientMessage(ctypes.Structure):
 
 
 CLIENT_MESSAGE = 33                         # the event type
+OVERRIDE_REDIRECT = 1 << 9                  # CWOverrideRedirect
+MARKER_COLOUR = (255, 0, 254)               # RGB the game never draws
 
 
 def library():
@@ -81,3 +84,32 @@ class Connection:
         if self.display:
             self.x.XCloseDisplay(self.display)
             self.display = None
+
+
+class Marker:
+    """A 2 by 2 window of a colour the game never draws. The game's window has
+    no background of its own, so where the marker lay it keeps the marker's
+    colour until the game draws itself again, in the frame that handles the
+    exposure."""
+
+    def __init__(self, display_name):
+        self._connection = Connection(display_name)
+        x, display = self._connection.x, self._connection.display
+        red, green, blue = MARKER_COLOUR
+        self._window = x.XCreateSimpleWindow(display, x.XDefaultRootWindow(display),
+                                             0, 0, 2, 2, 0, 0, (red << 16) | (green << 8) | blue)
+        attributes = WindowAttributes(override_redirect=1)
+        x.XChangeWindowAttributes(display, self._window, OVERRIDE_REDIRECT, ctypes.byref(attributes))
+
+    def cover(self, x, y):
+        """Shows the marker with its top-left corner at screen pixel (x, y)."""
+        self._connection.x.XMoveWindow(self._connection.display, self._window, x, y)
+        self._connection.x.XMapRaised(self._connection.display, self._window)
+        self._connection.sync()
+
+    def uncover(self):
+        self._connection.x.XUnmapWindow(self._connection.display, self._window)
+        self._connection.sync()
+
+    def close(self):
+        self._connection.close()
