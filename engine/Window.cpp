@@ -26,6 +26,10 @@ bool         g_eventsArrived = false;       // other than keys, since the last P
 bool         g_keyArrived    = false;       // since WaitWindowEvents began its wait
 std::string  g_lastError;                   // the windowing library's last description
 int          g_windowedBounds[4] = {};      // left, top, width, height before full screen
+// Sizes as the window system last reported them. Asking it instead would
+// cost a round trip to the display server for each, several times a frame.
+int          g_windowSize[2]      = {};     // width, height in window coordinates
+int          g_framebufferSize[2] = {};     // width, height in pixels
 
 const double kUnknownRefreshRate = 60.0;
 const char   kWindowClass[] = "valdmoor";  // the desktop entry's StartupWMClass
@@ -58,9 +62,18 @@ int MinimumHeight()
 void OnWindowSize(GLFWwindow* window, int width, int height)
 {
     g_eventsArrived = true;
+    g_windowSize[0] = width;
+    g_windowSize[1] = height;
     if (glfwGetWindowMonitor(window) || (width >= MinimumWidth() && height >= MinimumHeight()))
         return;
     glfwSetWindowSize(window, std::max(width, MinimumWidth()), std::max(height, MinimumHeight()));
+}
+
+void OnFramebufferSize(GLFWwindow*, int width, int height)
+{
+    g_eventsArrived = true;
+    g_framebufferSize[0] = width;
+    g_framebufferSize[1] = height;
 }
 
 GLFWmonitor* MonitorOfWindow()
@@ -242,7 +255,9 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
     WatchDisplay();
     glfwSetWindowSizeLimits(g_window, MinimumWidth(), MinimumHeight(), GLFW_DONT_CARE, GLFW_DONT_CARE);
     glfwSetInputMode(g_window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
-    glfwSetFramebufferSizeCallback(g_window, NoteEvent<int, int>);
+    glfwGetWindowSize(g_window, &g_windowSize[0], &g_windowSize[1]);
+    glfwGetFramebufferSize(g_window, &g_framebufferSize[0], &g_framebufferSize[1]);
+    glfwSetFramebufferSizeCallback(g_window, OnFramebufferSize);
     glfwSetWindowPosCallback(g_window, NoteEvent<int, int>);
     glfwSetWindowSizeCallback(g_window, OnWindowSize);
     glfwSetWindowRefreshCallback(g_window, NoteEvent<>);
@@ -327,10 +342,13 @@ void SwapWindowBuffers()
 
 CanvasPlacement CanvasInWindow()
 {
-    int width = 0;
-    int height = 0;
-    glfwGetFramebufferSize(g_window, &width, &height);
-    return PlaceCanvas(g_windowWidth, g_windowHeight, width, height);
+    return PlaceCanvas(g_windowWidth, g_windowHeight, g_framebufferSize[0], g_framebufferSize[1]);
+}
+
+bool CanvasFillsWindow()
+{
+    const CanvasPlacement canvas = CanvasInWindow();
+    return canvas.width == g_framebufferSize[0] && canvas.height == g_framebufferSize[1];
 }
 
 double DisplayRefreshRate()
@@ -347,12 +365,10 @@ void GetCursorPosition(int& x, int& y)
     double cursorX = 0.0;
     double cursorY = 0.0;
     glfwGetCursorPos(g_window, &cursorX, &cursorY);
-    int windowWidth = 0;
-    int windowHeight = 0;
-    int framebufferWidth = 0;
-    int framebufferHeight = 0;
-    glfwGetWindowSize(g_window, &windowWidth, &windowHeight);
-    glfwGetFramebufferSize(g_window, &framebufferWidth, &framebufferHeight);
+    const int windowWidth = g_windowSize[0];
+    const int windowHeight = g_windowSize[1];
+    const int framebufferWidth = g_framebufferSize[0];
+    const int framebufferHeight = g_framebufferSize[1];
     if (windowWidth > 0 && windowHeight > 0)
     {
         cursorX = cursorX * framebufferWidth / windowWidth;

@@ -55,15 +55,19 @@ bool WaitForFrame(bool pending)
 }
 
 // The canvas keeps its size in pixels of the layout; the viewport scales it
-// onto the framebuffer, and the rest of the framebuffer becomes bars.
+// onto the framebuffer, and the rest of the framebuffer becomes bars. A
+// canvas that fills the framebuffer is cleared once, by its own clear.
 void DrawCanvas(const CanvasPlacement& canvas)
 {
-    GLfloat canvasClear[4];
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, canvasClear);
-    glDisable(GL_SCISSOR_TEST);
-    glClearColor(kBarGrey, kBarGrey, kBarGrey, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(canvasClear[0], canvasClear[1], canvasClear[2], canvasClear[3]);
+    if (!CanvasFillsWindow())
+    {
+        GLfloat canvasClear[4];
+        glGetFloatv(GL_COLOR_CLEAR_VALUE, canvasClear);
+        glDisable(GL_SCISSOR_TEST);
+        glClearColor(kBarGrey, kBarGrey, kBarGrey, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(canvasClear[0], canvasClear[1], canvasClear[2], canvasClear[3]);
+    }
     glEnable(GL_SCISSOR_TEST);
     glScissor(canvas.x, canvas.y, canvas.width, canvas.height);
     glViewport(canvas.x, canvas.y, canvas.width, canvas.height);
