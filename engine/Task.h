@@ -10,6 +10,7 @@
 
 #include <utility>
 
+#include "engine/MadeWithNew.h"
 #include "engine/Time.h"
 
 namespace Tasks
@@ -34,8 +35,9 @@ enum InsertMode
     InsertTimed = 3                         // waits until its StartTime, then goes to the front
 };
 
-// A unit of work of the main loop. The handler owns every task it was given.
-class IBaseTask
+// A unit of work of the main loop. The handler owns every task it was given
+// and deletes it, so every task is made with new.
+class IBaseTask : public CMadeWithNew
 {
 public:
     virtual FlushResult Flush(double now) = 0;      // after a run: what becomes of the task

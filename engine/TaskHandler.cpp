@@ -1,6 +1,7 @@
 #include "engine/TaskHandler.h"
 
 #include <algorithm>
+#include <cassert>
 #include <limits>
 
 void Tasks::AddTask(IBaseTask* task, InsertMode mode)
@@ -30,6 +31,7 @@ CTaskHandler::~CTaskHandler()
 
 void CTaskHandler::AddTask(Tasks::IBaseTask* task, Tasks::InsertMode mode)
 {
+    assert(task->MadeWithNew() && "the handler deletes its tasks");
     switch (mode)
     {
     case Tasks::InsertFront:

@@ -1,6 +1,7 @@
 #include "gui/BaseWidget.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "gui/WidgetEvent.h"
 
@@ -75,6 +76,7 @@ void IBaseWidget::OnEvent(int event, const MouseState&)
 
 void IBaseWidget::AddChild(IBaseWidget* child)
 {
+    assert(child->MadeWithNew() && "a parent deletes its children");
     child->m_parent = this;
     m_children.push_back(child);
 }
@@ -117,6 +119,7 @@ void DeleteUnownedWidgets(const IBaseWidget& root)
         });
         if (unowned == widgets.end())
             return;
+        assert((*unowned)->MadeWithNew() && "only a widget made with new can be deleted");
         delete *unowned;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/MadeWithNew.h"
 #include "gui/MouseState.h"
 
 namespace GUI
@@ -9,8 +10,9 @@ namespace GUI
 
 // A node of the widget tree: a rectangle in window pixels (origin bottom
 // left, y up) that owns its children. Widgets join the tree through
-// AddChild on their parent and die with it.
-class IBaseWidget
+// AddChild on their parent and die with it, so every widget but the root is
+// made with new.
+class IBaseWidget : public CMadeWithNew
 {
 public:
     IBaseWidget();                          // visible, all edges 0
@@ -45,8 +47,7 @@ void DrawTree(IBaseWidget* widget);
 
 // Deletes every widget but the root that has no parent: the screens and
 // widgets that a construction cut short by an exception made and never handed
-// over. For a failed start only, once the root's own tree is gone; every
-// widget other than the root must have been made with new.
+// over. For a failed start only, once the root's own tree is gone.
 void DeleteUnownedWidgets(const IBaseWidget& root);
 
 } // namespace GUI

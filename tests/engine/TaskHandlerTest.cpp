@@ -118,6 +118,17 @@ TEST_F(TaskHandlerTest, FlushResultsRequeueFrontAndWait)
     EXPECT_EQ(g_trace, (Trace{"T", "T", "T", "other"}));
 }
 
+// The handler deletes its tasks, so a task not made with new stops the
+// program before the handler takes it.
+using TaskHandlerDeathTest = TaskHandlerTest;
+
+TEST_F(TaskHandlerDeathTest, ATaskNotMadeWithNewStopsTheProgramBeforeTheHandlerTakesIt)
+{
+    CScriptedTask onStack("on the stack", 0.0, Delete);
+    EXPECT_DEATH(m_handler.AddTask(&onStack, InsertBack), "the handler deletes its tasks");
+    EXPECT_EQ(m_handler.QueuedCount(), 0u);
+}
+
 TEST(TaskHandlerLifetimeTest, RemoveTaskDeletesItAndDestructorDeletesTheRestEvenATaskThatThrew)
 {
     g_trace.clear();

@@ -61,3 +61,16 @@ TEST(UnownedWidgetsTest, WhatAnInterruptedBuildLeftIsDeletedOldestFirstAndTheTre
     GUI::g_rootWidget.DeleteChildren();
     EXPECT_EQ(deleted.back(), "in the tree");
 }
+
+// A widget is deleted by its parent, or by the clean-up above, so one that was
+// not made with new stops the program where it would be handed over.
+TEST(UnownedWidgetsDeathTest, AWidgetNotMadeWithNewStopsTheProgramBeforeAnOwnerTakesIt)
+{
+    std::vector<std::string> deleted;
+    CNamedWidget parent(deleted, "parent");
+    CNamedWidget onStack(deleted, "on the stack");
+    EXPECT_DEATH(parent.AddChild(&onStack), "a parent deletes its children");
+    EXPECT_DEATH(GUI::DeleteUnownedWidgets(GUI::g_rootWidget), "only a widget made with new can be deleted");
+    parent.AddChild(new CNamedWidget(deleted, "child"));
+    EXPECT_TRUE(deleted.empty());
+}
