@@ -1,13 +1,45 @@
 #include "WidgetFixture.h"
 
+#include <cstdint>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "gui/Image.h"
 #include "gui/Label.h"
+#include "gui/ShadedImage.h"
 
 using namespace GUI;
 
 typedef WidgetFixture LabelButtonTest;
+
+namespace
+{
+
+// An uncompressed TGA of 4 by 2 pixels, bottom row first, each pixel's bytes
+// in the file's order (blue, green, red, then alpha).
+void WritePicture(const char* path, std::uint8_t bitsPerPixel, const std::vector<std::uint8_t>& pixels)
+{
+    const std::uint8_t header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 2, 0, bitsPerPixel,
+                                     static_cast<std::uint8_t>(bitsPerPixel == 32 ? 8 : 0)};
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(header), sizeof header);
+    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+}
+
+// The 4 by 2 pixels at the bottom-left corner, drawn over a blue-grey.
+std::vector<std::uint8_t> DrawnCorner(GUI::IBaseWidget& widget)
+{
+    glClearColor(0.2f, 0.4f, 0.6f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    widget.Draw();
+    std::vector<std::uint8_t> pixels(4 * 2 * 4);
+    glReadPixels(0, 0, 4, 2, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    return pixels;
+}
+
+} // namespace
 
 // An image has no colour of its own; a label drawn in between sets white.
 TEST_F(LabelButtonTest, DimmedButtonLeavesItsGreyToTheNextImageUnlessALabelComesBetween)
@@ -38,4 +70,28 @@ TEST_F(LabelButtonTest, CaptionOfExtremeGlyphSizesIsPlacedWithoutWrappingRound)
     button->Layout();
     const IBaseWidget* caption = button->m_children[0];
     EXPECT_EQ(std::vector<int>({caption->m_left, caption->m_right}), std::vector<int>({1073741788, -1073741860}));
+}
+
+// Darkened once into a texture of its own, a picture gives the pixels the
+// renderer gives multiplying each texel by the grey as it draws, with and
+// without alpha, whatever colour is current.
+TEST_F(LabelButtonTest, AShadedImageDrawsItsPictureTimesTheGreyAsTheRendererWould)
+{
+    WritePicture("Assets/opaque.tga", 24, {200, 0, 255, 1, 2, 3, 127, 128, 129, 254, 255, 100,
+                                           10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120});
+    WritePicture("Assets/alpha.tga", 32, {200, 0, 255, 255, 1, 2, 3, 0, 127, 128, 129, 128, 254, 255, 100, 40,
+                                          10, 20, 30, 255, 40, 50, 60, 200, 70, 80, 90, 1, 100, 110, 120, 99});
+    for (const char* name : {"Assets/opaque.tga", "Assets/alpha.tga"})
+    {
+        CImage plain(0, 0, 4, 2, name);
+        glColor3ub(120, 120, 120);
+        const std::vector<std::uint8_t> multiplied = DrawnCorner(plain);
+        CShadedImage shaded(0, 0, 4, 2, name, 120);
+        glColor3ub(255, 0, 0);
+        EXPECT_EQ(DrawnCorner(shaded), multiplied) << name;
+    }
+    // The first texel, red 255, green 0 and blue 200, times 120 / 255, rounded.
+    CShadedImage shaded(0, 0, 4, 2, "Assets/opaque.tga", 120);
+    const std::vector<std::uint8_t> corner = DrawnCorner(shaded);
+    EXPECT_EQ(std::vector<int>({corner[0], corner[1], corner[2]}), std::vector<int>({120, 0, 94}));
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+#include "gui/Image.h"
+
+namespace GUI
+{
+
+// A picture always drawn darkened by one grey. The darkening is worked out
+// once, into a texture of its own, instead of by the renderer at every pixel
+// of every frame: the same pixels, for less of the cost of a large picture.
+class CShadedImage : public CImage
+{
+public:
+    // Loaded without mipmaps; grey of 255 leaves the picture as it is.
+    CShadedImage(int x, int y, int width, int height, const char* texture, std::uint8_t grey);
+
+    bool Draw() override;                   // the darkened picture over the rectangle, if it loaded
+
+private:
+    CTextureObject m_shaded;                // each colour of the picture times grey / 255, rounded;
+                                            // no texture name when the picture did not load
+};
+
+} // namespace GUI
