@@ -2,8 +2,27 @@
 
 #include <GL/gl.h>
 
+#include "engine/Window.h"
+
 namespace GUI
 {
+
+namespace
+{
+
+// Whether each texel lands on a pixel of its own: a rectangle of the
+// texture's size on a canvas shown at its own size. Rectangles sit on whole
+// canvas pixels, so the texels' centres then meet the pixels' centres, and
+// nearest sampling shows the very texels linear filtering would.
+bool TexelPerPixel(const CTextureObject& texture, int width, int height)
+{
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return width == texture.width && height == texture.height && viewport[2] == g_windowWidth &&
+           viewport[3] == g_windowHeight;
+}
+
+} // namespace
 
 CImage::CImage(int x, int y, int width, int height, const char* texture) : IBaseWidget(x, y, width, height)
 {
@@ -27,9 +46,9 @@ bool CImage::Contains(const MouseState&) const
     return false;
 }
 
-void CImage::DrawQuad(const CTextureObject& texture) const
+void CImage::DrawQuad(const CTextureObject& texture, bool nearestWhenExact) const
 {
-    texture.Bind();
+    texture.Bind(nearestWhenExact && TexelPerPixel(texture, m_right - m_left, m_top - m_bottom));
     glBegin(GL_QUADS);
     glTexCoord2f(0.0f, 0.0f);
     glVertex2i(m_left, m_bottom);

@@ -19,7 +19,9 @@ public:
     CResourceHandle<CTextureObject> m_texture;  // empty when loading failed; owners may assign another
 
 protected:
-    void DrawQuad(const CTextureObject& texture) const;   // the rectangle, the whole texture over it
+    // The rectangle, the whole texture over it; sampled nearest when asked
+    // to and each texel falls on a pixel of its own, linearly otherwise.
+    void DrawQuad(const CTextureObject& texture, bool nearestWhenExact = false) const;
 };
 
 } // namespace GUI

@@ -38,7 +38,7 @@ bool CShadedImage::Draw()
     if (!m_visible || !m_shaded.textureName)
         return m_visible;
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    DrawQuad(m_shaded);
+    DrawQuad(m_shaded, true);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);

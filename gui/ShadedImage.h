@@ -9,7 +9,8 @@ namespace GUI
 
 // A picture always drawn darkened by one grey. The darkening is worked out
 // once, into a texture of its own, instead of by the renderer at every pixel
-// of every frame: the same pixels, for less of the cost of a large picture.
+// of every frame; drawn at its own size on an unscaled canvas it is sampled
+// nearest as well. The same pixels, for less of the cost of a large picture.
 class CShadedImage : public CImage
 {
 public:

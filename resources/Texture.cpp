@@ -50,6 +50,7 @@ bool CTextureObject::Create(const TextureOptions& options, const std::string& fi
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    filter = GL_LINEAR;
 
     // Rows are tightly packed, whatever their length in bytes.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -77,7 +78,7 @@ bool CTextureObject::Create(const TextureOptions& options, const std::string& fi
     return textureName != 0;
 }
 
-void CTextureObject::Bind() const
+void CTextureObject::Bind(bool texelPerPixel) const
 {
     glEnable(GL_TEXTURE_2D);
     if (bytesPerPixel == 4)
@@ -86,4 +87,10 @@ void CTextureObject::Bind() const
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     }
     glBindTexture(GL_TEXTURE_2D, textureName);
+    const GLint wanted = texelPerPixel ? GL_NEAREST : GL_LINEAR;
+    if (filter == wanted)
+        return;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, wanted);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, wanted);
+    filter = wanted;
 }

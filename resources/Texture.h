@@ -34,14 +34,18 @@ struct TextureOptions
 class CTextureObject : public CTextureData
 {
 public:
-    CTextureObject() : textureName(0) {}    // not uploaded; no texture name
+    CTextureObject() : textureName(0), filter(0) {}   // not uploaded; no texture name
 
     // Needs a current context. False, with an Error line naming the file,
     // for a picture the graphics card cannot hold; false without a texture name.
     bool Create(const TextureOptions& options, const std::string& fileName);
-    void Bind() const;                      // makes it the 2D texture drawn with, blending on for a picture with alpha
+    // Makes it the 2D texture drawn with, blending on for a picture with
+    // alpha. Drawn texel for pixel it is sampled nearest, which shows the same
+    // texels as linear filtering there at a good part less of the cost.
+    void Bind(bool texelPerPixel = false) const;
 
     std::uint32_t textureName;              // OpenGL texture name; 0 until created
+    mutable std::int32_t filter;            // the minifying and magnifying filter it samples with now
 };
 
 // Decodes a true-colour TGA file (16, 24 or 32 bits, uncompressed or

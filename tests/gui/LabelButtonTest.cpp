@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Window.h"
 #include "gui/Image.h"
 #include "gui/Label.h"
 #include "gui/ShadedImage.h"
@@ -81,15 +82,22 @@ TEST_F(LabelButtonTest, AShadedImageDrawsItsPictureTimesTheGreyAsTheRendererWoul
                                            10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120});
     WritePicture("Assets/alpha.tga", 32, {200, 0, 255, 255, 1, 2, 3, 0, 127, 128, 129, 128, 254, 255, 100, 40,
                                           10, 20, 30, 255, 40, 50, 60, 200, 70, 80, 90, 1, 100, 110, 120, 99});
-    for (const char* name : {"Assets/opaque.tga", "Assets/alpha.tga"})
-    {
-        CImage plain(0, 0, 4, 2, name);
-        glColor3ub(120, 120, 120);
-        const std::vector<std::uint8_t> multiplied = DrawnCorner(plain);
-        CShadedImage shaded(0, 0, 4, 2, name, 120);
-        glColor3ub(255, 0, 0);
-        EXPECT_EQ(DrawnCorner(shaded), multiplied) << name;
-    }
+    // A canvas of the context's size is shown unscaled: sampled nearest.
+    const int width = g_windowWidth;
+    const int height = g_windowHeight;
+    for (const int canvas : {64, 32})
+        for (const char* name : {"Assets/opaque.tga", "Assets/alpha.tga"})
+        {
+            g_windowWidth = g_windowHeight = canvas;
+            CImage plain(0, 0, 4, 2, name);
+            glColor3ub(120, 120, 120);
+            const std::vector<std::uint8_t> multiplied = DrawnCorner(plain);
+            CShadedImage shaded(0, 0, 4, 2, name, 120);
+            glColor3ub(255, 0, 0);
+            EXPECT_EQ(DrawnCorner(shaded), multiplied) << name << " on a canvas of " << canvas;
+        }
+    g_windowWidth = width;
+    g_windowHeight = height;
     // The first texel, red 255, green 0 and blue 200, times 120 / 255, rounded.
     CShadedImage shaded(0, 0, 4, 2, "Assets/opaque.tga", 120);
     const std::vector<std::uint8_t> corner = DrawnCorner(shaded);
