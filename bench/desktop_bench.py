@@ -295,6 +295,34 @@ class Program:
             self.display.stop(lost)
 
 
+def open_game(game, look):
+    """From the main menu to a two-player game with a stone on the board, so
+    that Escape asks before it leaves the game; the pointer outside."""
+    x, y = layout.centre(layout.MAIN_MENU["2 Players"])
+    game.x.click(game.left + x, game.top + WINDOW[1] - y)
+    frame = game.wait_frame(lambda f: look.screen(f) == "game")
+    game.x.move(game.left + 700, game.top + 600)
+    time.sleep(1.0)
+    position, _ = Table(look).read(frame)
+    game.x.key(str(position.playable_cards(0)[0] + 1))
+    game.wait_frame(lambda f: f.pixels != frame.pixels)
+    time.sleep(0.2)
+
+
+def key_sample(game, look):
+    """Seconds from Escape to the swap that shows the quit question; the
+    question is then answered No and the game shown as before."""
+    reference = game.frame()
+    delay = game.key_delay("Escape")
+    frame = game.wait_frame(look.dialog_open)
+    no = layout.centre(look.dialog_buttons(frame)[1])
+    game.x.click(game.left + no[0], game.top + WINDOW[1] - no[1])
+    game.wait_frame(lambda f: f.pixels == reference.pixels)
+    game.x.move(game.left + 700, game.top + 600)
+    time.sleep(0.1)
+    return delay
+
+
 def game_figures(command, assets):
     look = Look(assets)
     game = Program()
@@ -305,28 +333,9 @@ def game_figures(command, assets):
         time.sleep(1.0)
         figures = {"idle menu": game.cpu(IDLE_SECONDS)}
         figures["fps"] = game.frames_under_motion(MOTION_SECONDS)
-        x, y = layout.centre(layout.MAIN_MENU["2 Players"])
-        game.x.click(game.left + x, game.top + WINDOW[1] - y)
-        frame = game.wait_frame(lambda f: look.screen(f) == "game")
-        game.x.move(game.left + 700, game.top + 600)
-        time.sleep(1.0)
+        open_game(game, look)
         figures["idle game"] = game.cpu(IDLE_SECONDS)
-        # With a stone on the board, Escape asks before it leaves the game.
-        position, _ = Table(look).read(frame)
-        game.x.key(str(position.playable_cards(0)[0] + 1))
-        game.wait_frame(lambda f: f.pixels != frame.pixels)
-        time.sleep(0.2)
-        delays = []
-        for _ in range(KEY_SAMPLES):
-            reference = game.frame()
-            delays.append(game.key_delay("Escape"))
-            frame = game.wait_frame(look.dialog_open)
-            no = layout.centre(look.dialog_buttons(frame)[1])
-            game.x.click(game.left + no[0], game.top + WINDOW[1] - no[1])
-            game.wait_frame(lambda f: f.pixels == reference.pixels)
-            game.x.move(game.left + 700, game.top + 600)
-            time.sleep(0.1)
-        figures["key"] = delays
+        figures["key"] = [key_sample(game, look) for _ in range(KEY_SAMPLES)]
         return figures
     finally:
         game.stop()
