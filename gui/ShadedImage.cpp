@@ -8,7 +8,7 @@ namespace GUI
 {
 
 CShadedImage::CShadedImage(int x, int y, int width, int height, const char* texture, std::uint8_t grey)
-    : CImage(x, y, width, height, texture)
+    : CImage(x, y, width, height, texture), m_grey(grey)
 {
     const CTextureObject* picture = m_texture.m_resource;
     if (!picture)
@@ -32,11 +32,17 @@ CShadedImage::CShadedImage(int x, int y, int width, int height, const char* text
 }
 
 // The texture's colours replace the current colour's instead of being
-// multiplied by it, so the current colour does not matter.
+// multiplied by it, so the current colour does not matter. Without the
+// darkened copy (no memory left for it) the renderer darkens the picture.
 bool CShadedImage::Draw()
 {
-    if (!m_visible || !m_shaded.textureName)
-        return m_visible;
+    if (!m_shaded.textureName)
+    {
+        glColor3ub(m_grey, m_grey, m_grey);
+        return CImage::Draw();
+    }
+    if (!m_visible)
+        return false;
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     DrawQuad(m_shaded, true);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
