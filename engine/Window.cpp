@@ -345,9 +345,8 @@ CanvasPlacement CanvasInWindow()
     return PlaceCanvas(g_windowWidth, g_windowHeight, g_framebufferSize[0], g_framebufferSize[1]);
 }
 
-bool CanvasFillsWindow()
+bool CanvasFillsWindow(const CanvasPlacement& canvas)
 {
-    const CanvasPlacement canvas = CanvasInWindow();
     return canvas.width == g_framebufferSize[0] && canvas.height == g_framebufferSize[1];
 }
 

@@ -67,7 +67,7 @@ bool            PollWindowEvents();         // delivers pending events; whether 
 WindowWake      WaitWindowEvents(double seconds);   // at most that long for the next events; delivers them
 void            SwapWindowBuffers();        // shows the frame drawn last
 CanvasPlacement CanvasInWindow();           // where the canvas goes in the framebuffer
-bool            CanvasFillsWindow();        // whether the canvas leaves no bars beside it
+bool            CanvasFillsWindow(const CanvasPlacement& canvas);  // whether it leaves no bars beside it
 double          DisplayRefreshRate();       // frames a second of the window's display; 60 when unknown
 
 //------------------------------------------------------------------ Mouse and keys

@@ -59,7 +59,7 @@ bool WaitForFrame(bool pending)
 // canvas that fills the framebuffer is cleared once, by its own clear.
 void DrawCanvas(const CanvasPlacement& canvas)
 {
-    if (!CanvasFillsWindow())
+    if (!CanvasFillsWindow(canvas))
     {
         GLfloat canvasClear[4];
         glGetFloatv(GL_COLOR_CLEAR_VALUE, canvasClear);
