@@ -1,7 +1,6 @@
 #include "WidgetFixture.h"
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -16,17 +15,6 @@ typedef WidgetFixture LabelButtonTest;
 
 namespace
 {
-
-// An uncompressed TGA of 4 by 2 pixels, bottom row first, each pixel's bytes
-// in the file's order (blue, green, red, then alpha).
-void WritePicture(const char* path, std::uint8_t bitsPerPixel, const std::vector<std::uint8_t>& pixels)
-{
-    const std::uint8_t header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 2, 0, bitsPerPixel,
-                                     static_cast<std::uint8_t>(bitsPerPixel == 32 ? 8 : 0)};
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(header), sizeof header);
-    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
-}
 
 // The 4 by 2 pixels at the bottom-left corner, drawn over a blue-grey.
 std::vector<std::uint8_t> DrawnCorner(GUI::IBaseWidget& widget)
@@ -78,10 +66,15 @@ TEST_F(LabelButtonTest, CaptionOfExtremeGlyphSizesIsPlacedWithoutWrappingRound)
 // without alpha, whatever colour is current.
 TEST_F(LabelButtonTest, AShadedImageDrawsItsPictureTimesTheGreyAsTheRendererWould)
 {
-    WritePicture("Assets/opaque.tga", 24, {200, 0, 255, 1, 2, 3, 127, 128, 129, 254, 255, 100,
-                                           10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120});
-    WritePicture("Assets/alpha.tga", 32, {200, 0, 255, 255, 1, 2, 3, 0, 127, 128, 129, 128, 254, 255, 100, 40,
-                                          10, 20, 30, 255, 40, 50, 60, 200, 70, 80, 90, 1, 100, 110, 120, 99});
+    const auto bytes = [](std::initializer_list<unsigned char> values) {
+        return std::string(values.begin(), values.end());
+    };
+    WritePicture("Assets/opaque.tga", 4, 2, 24,
+                 bytes({200, 0, 255, 1, 2, 3, 127, 128, 129, 254, 255, 100,
+                        10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120}));
+    WritePicture("Assets/alpha.tga", 4, 2, 32,
+                 bytes({200, 0, 255, 255, 1, 2, 3, 0, 127, 128, 129, 128, 254, 255, 100, 40,
+                        10, 20, 30, 255, 40, 50, 60, 200, 70, 80, 90, 1, 100, 110, 120, 99}));
     // A canvas of the context's size is shown unscaled: sampled nearest.
     const int width = g_windowWidth;
     const int height = g_windowHeight;

@@ -17,6 +17,18 @@
 #include "resources/ResourceManager.h"
 #include "support/GLContext.h"
 
+// An uncompressed TGA, bottom row first, each pixel's bytes in the file's
+// order (blue, green, red, then alpha).
+inline void WritePicture(const std::string& path, std::uint8_t width, std::uint8_t height,
+                         std::uint8_t bitsPerPixel, const std::string& pixels)
+{
+    const std::uint8_t alphaBits = bitsPerPixel == 32 ? 8 : 0;
+    const unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, width, 0, height, 0, bitsPerPixel, alphaBits};
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(header), sizeof header);
+    out << pixels;
+}
+
 // Writes into the working directory the "Assets" that the widgets load: a
 // font whose glyphs are solid white blocks 16 pixels high and 8 wide (the
 // space 3), and white 2 by 2 pictures under the button and tab names.
@@ -34,12 +46,7 @@ inline void WriteTestAssets()
             write(font, value);
     font << std::string(2 * 256 * 16, static_cast<char>(255));
     for (const char* name : {"buttonOut", "buttonOver", "tabvisible", "tabhidden", "tabhiddenover"})
-    {
-        std::ofstream out(std::string("Assets/") + name + ".tga", std::ios::binary);
-        const unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 24, 0};
-        write(out, header);
-        out << std::string(4 * 3, static_cast<char>(255));
-    }
+        WritePicture(std::string("Assets/") + name + ".tga", 2, 2, 24, std::string(4 * 3, static_cast<char>(255)));
 }
 
 // Replaces the test font by one whose 'A' is as wide as an int holds and 'B'
