@@ -510,10 +510,13 @@ void CValdmoor::KeepKeyMapsInStep()
         Input::Keyboard::PushKeyMap(&m_keyMaps[m_keyMapsOn]);
 }
 
+// The grid first: nothing drawn on a square reaches its lines.
 void CValdmoor::DrawBoard() const
 {
     glPushMatrix();
     glTranslatef((g_windowWidth - kBoardWidth) * 0.5f, static_cast<float>(kBoardBottom), 0.0f);
+    glColor3ub(255, 255, 255);
+    GUI::DrawGrid(0, 0, BoardSize, kSquare);
     for (int row = 0; row < BoardSize; ++row)
     {
         for (int column = 0; column < BoardSize; ++column)
@@ -527,11 +530,9 @@ void CValdmoor::DrawBoard() const
     glPopMatrix();
 }
 
-// At the square's corner: its grid lines, the last move's tint, then its stone.
+// At the square's corner: the last move's tint, then its stone.
 void CValdmoor::DrawSquare(int square) const
 {
-    glColor3ub(255, 255, 255);
-    GUI::DrawOutline(0, 0, kSquare, kSquare);
     DrawMoveTint(square);
     const bool covered = square == m_slide.Target() && m_slide.Sliding(m_frameTime);
     const int cell = covered ? m_slide.CoveredCell() : m_match.m_state.m_board[square];
@@ -577,7 +578,7 @@ void CValdmoor::DrawMoveTint(int square) const
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4ub(colour[0], colour[1], colour[2], kTintAlpha);
-    glRecti(kMarkInner, kMarkInner, kMarkOuter, kMarkOuter);
+    glRecti(kMarkInner, kMarkInner, kMarkOuter - kMarkInner, kMarkOuter - kMarkInner);
     glDisable(GL_BLEND);
 }
 

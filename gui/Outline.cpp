@@ -15,6 +15,25 @@ void DrawOutline(int left, int bottom, int right, int top)
     glEnd();
 }
 
+// Each long line lights what the cells' collinear edges along it light
+// together; the outlines' corners are where the long lines cross.
+void DrawGrid(int left, int bottom, int cells, int cellSize)
+{
+    const int right = left + cells * cellSize;
+    const int top = bottom + cells * cellSize;
+    glBegin(GL_LINES);
+    for (int line = 0; line <= cells; ++line)
+    {
+        const int x = left + line * cellSize;
+        const int y = bottom + line * cellSize;
+        glVertex2i(x, bottom);
+        glVertex2i(x, top);
+        glVertex2i(left, y);
+        glVertex2i(right, y);
+    }
+    glEnd();
+}
+
 void DrawThickOutline(int left, int bottom, int right, int top, int width)
 {
     glRecti(left, bottom, right, bottom + width);

@@ -69,6 +69,27 @@ TEST_F(OutlineTest, OneLineLightsTheEdgePixelsBelowAndLeftButItsStartingCorner)
                           ".#.....#../.#.....#../..######../..........");
 }
 
+// The board's grid: the same pixels as each cell's own outline. Additive
+// grey counts the draws, so the comparison is of lit pixels, not of how
+// often each was lit (edges that cells share are drawn twice as outlines).
+TEST_F(OutlineTest, GridLightsWhatItsCellsOutlinesLight)
+{
+    const int cells = 4;
+    const int cell = 7;
+    for (int row = 0; row < cells; ++row)
+        for (int column = 0; column < cells; ++column)
+            GUI::DrawOutline(3 + column * cell, 2 + row * cell, 3 + (column + 1) * cell, 2 + (row + 1) * cell);
+    std::string outlines = Lit(34, 34);
+    glClear(GL_COLOR_BUFFER_BIT);
+    GUI::DrawGrid(3, 2, cells, cell);
+    std::string grid = Lit(34, 34);
+    for (std::string* picture : {&outlines, &grid})
+        for (char& pixel : *picture)
+            pixel = pixel == '2' ? '#' : pixel;
+    EXPECT_EQ(grid, outlines);
+    EXPECT_NE(grid.find('#'), std::string::npos);
+}
+
 // Filled strips cover exactly the pixels inside the rectangle: a band of the
 // width given, with nothing drawn twice.
 TEST_F(OutlineTest, ThickOneIsABandOfItsWidthInsideTheRectangle)
