@@ -30,6 +30,12 @@ int          g_windowedBounds[4] = {};      // left, top, width, height before f
 // cost a round trip to the display server for each, several times a frame.
 int          g_windowSize[2]      = {};     // width, height in window coordinates
 int          g_framebufferSize[2] = {};     // width, height in pixels
+// The pointer as its motion reports last placed it, in window coordinates.
+// Crossing the window's edge or moving the window shifts it without one, so
+// then it is asked for once; outside the window, with no button held, no
+// reports come and it stays where it left.
+double       g_pointer[2]         = {};
+bool         g_pointerUnknown     = true;   // it must be asked for before it is read
 
 const double kUnknownRefreshRate = 60.0;
 const char   kWindowClass[] = "valdmoor";  // the desktop entry's StartupWMClass
@@ -44,6 +50,20 @@ template <typename... Details>
 void NoteEvent(GLFWwindow*, Details...)
 {
     g_eventsArrived = true;
+}
+
+void OnPointerMotion(GLFWwindow*, double x, double y)
+{
+    g_eventsArrived = true;
+    g_pointer[0] = x;
+    g_pointer[1] = y;
+}
+
+template <typename... Details>
+void OnPointerShifted(GLFWwindow*, Details...)
+{
+    g_eventsArrived = true;
+    g_pointerUnknown = true;
 }
 
 int MinimumWidth()
@@ -258,13 +278,14 @@ bool OpenWindow(int width, int height, bool fullscreen, bool visible)
     glfwGetWindowSize(g_window, &g_windowSize[0], &g_windowSize[1]);
     glfwGetFramebufferSize(g_window, &g_framebufferSize[0], &g_framebufferSize[1]);
     glfwSetFramebufferSizeCallback(g_window, OnFramebufferSize);
-    glfwSetWindowPosCallback(g_window, NoteEvent<int, int>);
+    g_pointerUnknown = true;
+    glfwSetWindowPosCallback(g_window, OnPointerShifted<int, int>);
     glfwSetWindowSizeCallback(g_window, OnWindowSize);
     glfwSetWindowRefreshCallback(g_window, NoteEvent<>);
     glfwSetWindowFocusCallback(g_window, NoteEvent<int>);
     glfwSetWindowIconifyCallback(g_window, NoteEvent<int>);
-    glfwSetCursorEnterCallback(g_window, NoteEvent<int>);
-    glfwSetCursorPosCallback(g_window, NoteEvent<double, double>);
+    glfwSetCursorEnterCallback(g_window, OnPointerShifted<int>);
+    glfwSetCursorPosCallback(g_window, OnPointerMotion);
     glfwSetMouseButtonCallback(g_window, NoteEvent<int, int, int>);
     glfwSetScrollCallback(g_window, NoteEvent<double, double>);
     glfwSetWindowContentScaleCallback(g_window, NoteEvent<float, float>);
@@ -361,9 +382,13 @@ double DisplayRefreshRate()
 // from framebuffer pixels, and brought onto the canvas as drawn.
 void GetCursorPosition(int& x, int& y)
 {
-    double cursorX = 0.0;
-    double cursorY = 0.0;
-    glfwGetCursorPos(g_window, &cursorX, &cursorY);
+    if (g_pointerUnknown)
+    {
+        glfwGetCursorPos(g_window, &g_pointer[0], &g_pointer[1]);
+        g_pointerUnknown = false;
+    }
+    double cursorX = g_pointer[0];
+    double cursorY = g_pointer[1];
     const int windowWidth = g_windowSize[0];
     const int windowHeight = g_windowSize[1];
     const int framebufferWidth = g_framebufferSize[0];
