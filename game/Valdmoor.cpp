@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "ai/ExpertSearch.h"
 #include "engine/KeyCodes.h"
@@ -510,39 +511,27 @@ void CValdmoor::KeepKeyMapsInStep()
         Input::Keyboard::PushKeyMap(&m_keyMaps[m_keyMapsOn]);
 }
 
-// The grid first: nothing drawn on a square reaches its lines.
+// The grid, the last move's tints, then the stones over them: nothing drawn
+// on a square reaches its lines or another square.
 void CValdmoor::DrawBoard() const
 {
     glPushMatrix();
     glTranslatef((g_windowWidth - kBoardWidth) * 0.5f, static_cast<float>(kBoardBottom), 0.0f);
     glColor3ub(255, 255, 255);
     GUI::DrawGrid(0, 0, BoardSize, kSquare);
-    for (int row = 0; row < BoardSize; ++row)
+    DrawMoveTints();
+    std::vector<GUI::ImageCopy> stones;
+    stones.reserve(BoardSize * BoardSize);
+    for (int square = 0; square < BoardSize * BoardSize; ++square)
     {
-        for (int column = 0; column < BoardSize; ++column)
-        {
-            DrawSquare(row * BoardSize + column);
-            glTranslatef(static_cast<float>(kSquare), 0.0f, 0.0f);
-        }
-        glTranslatef(-static_cast<float>(BoardSize * kSquare), static_cast<float>(kSquare), 0.0f);
+        const bool covered = square == m_slide.Target() && m_slide.Sliding(m_frameTime);
+        const int cell = covered ? m_slide.CoveredCell() : m_match.m_state.m_board[square];
+        if (cell != EmptyCell)
+            stones.push_back(GUI::ImageCopy{square % BoardSize * kSquare + kPieceInset,
+                                            square / BoardSize * kSquare + kPieceInset, kPlayerColours[cell]});
     }
+    m_stone->DrawCopies(stones);
     glColor4ub(255, 255, 255, 255);
-    glPopMatrix();
-}
-
-// At the square's corner: the last move's tint, then its stone.
-void CValdmoor::DrawSquare(int square) const
-{
-    DrawMoveTint(square);
-    const bool covered = square == m_slide.Target() && m_slide.Sliding(m_frameTime);
-    const int cell = covered ? m_slide.CoveredCell() : m_match.m_state.m_board[square];
-    if (cell == EmptyCell)
-        return;
-    const unsigned char* colour = kPlayerColours[cell];
-    glColor3ub(colour[0], colour[1], colour[2]);
-    glPushMatrix();
-    glTranslatef(static_cast<float>(kPieceInset), static_cast<float>(kPieceInset), 0.0f);
-    m_stone->Draw();
     glPopMatrix();
 }
 
@@ -568,17 +557,22 @@ void CValdmoor::DrawTurnFrame() const
     GUI::DrawOutline(left, kTurnFrameBottom, left + kTurnFrameWidth, kTurnFrameTop);
 }
 
-// Drawn under the square's stone, so the stone itself keeps its colours.
-void CValdmoor::DrawMoveTint(int square) const
+// Drawn under the squares' stones, so the stones themselves keep their colours.
+void CValdmoor::DrawMoveTints() const
 {
     const KingMove& move = m_match.m_state.m_lastMove;
-    if (!move.m_made || (square != move.m_from && square != move.m_to))
+    if (!move.m_made)
         return;
     const unsigned char* colour = kPlayerColours[move.m_mover];
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4ub(colour[0], colour[1], colour[2], kTintAlpha);
-    glRecti(kMarkInner, kMarkInner, kMarkOuter - kMarkInner, kMarkOuter - kMarkInner);
+    for (const int square : {move.m_from, move.m_to})
+    {
+        const int left = square % BoardSize * kSquare;
+        const int bottom = square / BoardSize * kSquare;
+        glRecti(left + kMarkInner, bottom + kMarkInner, left + kMarkOuter - kMarkInner, bottom + kMarkOuter - kMarkInner);
+    }
     glDisable(GL_BLEND);
 }
 

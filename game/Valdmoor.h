@@ -162,10 +162,9 @@ public:
 private:
     void KeepKeyMapsInStep();
     void DrawBoard() const;
-    void DrawSquare(int square) const;
     void PlaceKing();
     void DrawTurnFrame() const;
-    void DrawMoveTint(int square) const;
+    void DrawMoveTints() const;
     void DrawCardTarget();
     void DrawTargetFrame(int square, PlayerID mover, const unsigned char* colour) const;
     void DrawPreview(int square, const int change[2]);

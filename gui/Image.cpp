@@ -41,6 +41,29 @@ bool CImage::Draw()
     return m_visible;
 }
 
+void CImage::DrawCopies(const std::vector<ImageCopy>& copies) const
+{
+    if (!m_visible || !m_texture.m_resource || copies.empty())
+        return;
+    m_texture.m_resource->Bind(false);
+    glBegin(GL_QUADS);
+    for (const ImageCopy& copy : copies)
+    {
+        glColor3ubv(copy.colour);
+        glTexCoord2f(0.0f, 0.0f);
+        glVertex2i(m_left + copy.x, m_bottom + copy.y);
+        glTexCoord2f(1.0f, 0.0f);
+        glVertex2i(m_right + copy.x, m_bottom + copy.y);
+        glTexCoord2f(1.0f, 1.0f);
+        glVertex2i(m_right + copy.x, m_top + copy.y);
+        glTexCoord2f(0.0f, 1.0f);
+        glVertex2i(m_left + copy.x, m_top + copy.y);
+    }
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+}
+
 bool CImage::Contains(const MouseState&) const
 {
     return false;

@@ -28,6 +28,15 @@ std::vector<std::uint8_t> DrawnCorner(GUI::IBaseWidget& widget)
     return pixels;
 }
 
+std::string Bytes(std::initializer_list<unsigned char> values)
+{
+    return std::string(values.begin(), values.end());
+}
+
+// Blue, green, red and alpha of a 4 by 2 picture with every kind of alpha.
+const std::string kAlphaPicture = Bytes({200, 0, 255, 255, 1, 2, 3, 0, 127, 128, 129, 128, 254, 255, 100, 40,
+                                         10, 20, 30, 255, 40, 50, 60, 200, 70, 80, 90, 1, 100, 110, 120, 99});
+
 } // namespace
 
 // An image has no colour of its own; a label drawn in between sets white.
@@ -66,15 +75,10 @@ TEST_F(LabelButtonTest, CaptionOfExtremeGlyphSizesIsPlacedWithoutWrappingRound)
 // without alpha, whatever colour is current.
 TEST_F(LabelButtonTest, AShadedImageDrawsItsPictureTimesTheGreyAsTheRendererWould)
 {
-    const auto bytes = [](std::initializer_list<unsigned char> values) {
-        return std::string(values.begin(), values.end());
-    };
     WritePicture("Assets/opaque.tga", 4, 2, 24,
-                 bytes({200, 0, 255, 1, 2, 3, 127, 128, 129, 254, 255, 100,
+                 Bytes({200, 0, 255, 1, 2, 3, 127, 128, 129, 254, 255, 100,
                         10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120}));
-    WritePicture("Assets/alpha.tga", 4, 2, 32,
-                 bytes({200, 0, 255, 255, 1, 2, 3, 0, 127, 128, 129, 128, 254, 255, 100, 40,
-                        10, 20, 30, 255, 40, 50, 60, 200, 70, 80, 90, 1, 100, 110, 120, 99}));
+    WritePicture("Assets/alpha.tga", 4, 2, 32, kAlphaPicture);
     // A canvas of the context's size is shown unscaled: sampled nearest.
     const int width = g_windowWidth;
     const int height = g_windowHeight;
@@ -95,4 +99,36 @@ TEST_F(LabelButtonTest, AShadedImageDrawsItsPictureTimesTheGreyAsTheRendererWoul
     CShadedImage shaded(0, 0, 4, 2, "Assets/opaque.tga", 120);
     const std::vector<std::uint8_t> corner = DrawnCorner(shaded);
     EXPECT_EQ(std::vector<int>({corner[0], corner[1], corner[2]}), std::vector<int>({120, 0, 94}));
+}
+
+// Copies in one batch give the pixels of the picture drawn once a copy under
+// a moved matrix and its own colour, overlaps blended in the same order.
+TEST_F(LabelButtonTest, CopiesOfAnImageInOneBatchDrawAsEachDrawnOnItsOwn)
+{
+    WritePicture("Assets/alpha.tga", 4, 2, 32, kAlphaPicture);
+    CImage stamp(1, 1, 4, 2, "Assets/alpha.tga");
+    const unsigned char red[3] = {255, 0, 0};
+    const unsigned char grey[3] = {90, 160, 230};
+    const std::vector<ImageCopy> copies = {{0, 0, red}, {6, 3, grey}, {2, 1, grey}};
+    const auto drawn = [] {
+        std::vector<std::uint8_t> pixels(4 * 12 * 6);
+        glReadPixels(0, 0, 12, 6, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        glClear(GL_COLOR_BUFFER_BIT);
+        return pixels;
+    };
+    glClear(GL_COLOR_BUFFER_BIT);
+    for (const ImageCopy& copy : copies)
+    {
+        glPushMatrix();
+        glTranslatef(static_cast<float>(copy.x), static_cast<float>(copy.y), 0.0f);
+        glColor3ubv(copy.colour);
+        stamp.Draw();
+        glPopMatrix();
+    }
+    const std::vector<std::uint8_t> oneByOne = drawn();
+    stamp.DrawCopies(copies);
+    const std::vector<std::uint8_t> batch = drawn();
+    EXPECT_EQ(batch, oneByOne);
+    // The first texel, opaque red 255, green 0 and blue 200, in red.
+    EXPECT_EQ(std::vector<int>({batch[4 * 13], batch[4 * 13 + 1], batch[4 * 13 + 2]}), std::vector<int>({255, 0, 0}));
 }
