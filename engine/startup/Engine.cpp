@@ -23,6 +23,7 @@
 #include "input/Keyboard.h"
 #include "resources/AdvancedGL.h"
 #include "resources/FileSystem.h"
+#include "resources/RendererWarmUp.h"
 #include "resources/ResourceManager.h"
 #include "scenegraph/Base.h"
 #include "scenegraph/Camera.h"
@@ -178,6 +179,7 @@ int OpenGameWindow()
     Stamp("] Window Title Set");
 
     InitAdvancedGL();
+    WarmUpRenderer();
     Stamp("] OpenGL Advanced Init complete");
     return 0;
 }
