@@ -154,6 +154,17 @@ const int kTintAlpha = 70;                  // of 255: the last move's squares, 
 
 const unsigned char kPlayerColours[2][3] = {{255, 0, 0}, {255, 255, 255}};     // Red's, White's
 
+// A square's bottom left corner, in pixels from the board's.
+int SquareLeft(int square)
+{
+    return square % BoardSize * kSquare;
+}
+
+int SquareBottom(int square)
+{
+    return square / BoardSize * kSquare;
+}
+
 unsigned ElapsedSeconds()
 {
     return static_cast<unsigned>(ElapsedTime());
@@ -527,8 +538,8 @@ void CValdmoor::DrawBoard() const
         const bool covered = square == m_slide.Target() && m_slide.Sliding(m_frameTime);
         const int cell = covered ? m_slide.CoveredCell() : m_match.m_state.m_board[square];
         if (cell != EmptyCell)
-            stones.push_back(GUI::ImageCopy{square % BoardSize * kSquare + kPieceInset,
-                                            square / BoardSize * kSquare + kPieceInset, kPlayerColours[cell]});
+            stones.push_back(GUI::ImageCopy{SquareLeft(square) + kPieceInset, SquareBottom(square) + kPieceInset,
+                                            kPlayerColours[cell]});
     }
     m_stone->DrawCopies(stones);
     glColor4ub(255, 255, 255, 255);
@@ -569,8 +580,8 @@ void CValdmoor::DrawMoveTints() const
     glColor4ub(colour[0], colour[1], colour[2], kTintAlpha);
     for (const int square : {move.m_from, move.m_to})
     {
-        const int left = square % BoardSize * kSquare;
-        const int bottom = square / BoardSize * kSquare;
+        const int left = SquareLeft(square);
+        const int bottom = SquareBottom(square);
         glRecti(left + kMarkInner, bottom + kMarkInner, left + kMarkOuter - kMarkInner, bottom + kMarkOuter - kMarkInner);
     }
     glDisable(GL_BLEND);
@@ -595,8 +606,8 @@ void CValdmoor::DrawCardTarget()
 void CValdmoor::DrawTargetFrame(int square, PlayerID mover, const unsigned char* colour) const
 {
     glPushMatrix();
-    glTranslatef((g_windowWidth - kBoardWidth) * 0.5f + static_cast<float>(square % BoardSize * kSquare),
-                 static_cast<float>(kBoardBottom + square / BoardSize * kSquare), 0.0f);
+    glTranslatef((g_windowWidth - kBoardWidth) * 0.5f + static_cast<float>(SquareLeft(square)),
+                 static_cast<float>(kBoardBottom + SquareBottom(square)), 0.0f);
     glColor3ub(colour[0], colour[1], colour[2]);
     GUI::DrawThickOutline(kMarkInner, kMarkInner, kMarkOuter - kMarkInner, kMarkOuter - kMarkInner, kFrameWidth);
     glColor3ub(255, 255, 255);
@@ -618,12 +629,12 @@ void CValdmoor::DrawPreview(int square, const int change[2])
     m_preview->m_text = ScoreChangeWords(mover, change[mover], change[Opponent(mover)], againstComputer);
     const int width = m_preview->m_font.TextWidth(m_preview->m_text.c_str());
     const int boardLeft = (g_windowWidth - kBoardWidth) / 2;
-    const int squareLeft = boardLeft + square % BoardSize * kSquare;
+    const int squareLeft = boardLeft + SquareLeft(square);
     int left = squareLeft + kSquare + kPreviewGap;
     if (GUI::Beyond(left, width) > boardLeft + kBoardWidth)
         left = GUI::Below(squareLeft - kPreviewGap, width);
     const int height = m_preview->m_font.TextHeight(m_preview->m_text.c_str());
-    const int bottom = GUI::CentredIn(kBoardBottom + square / BoardSize * kSquare, kSquare, height);
+    const int bottom = GUI::CentredIn(kBoardBottom + SquareBottom(square), kSquare, height);
     m_preview->m_left = left;
     m_preview->m_bottom = bottom;
     m_preview->m_right = GUI::Beyond(left, width);

@@ -50,14 +50,7 @@ void CImage::DrawCopies(const std::vector<ImageCopy>& copies) const
     for (const ImageCopy& copy : copies)
     {
         glColor3ubv(copy.colour);
-        glTexCoord2f(0.0f, 0.0f);
-        glVertex2i(m_left + copy.x, m_bottom + copy.y);
-        glTexCoord2f(1.0f, 0.0f);
-        glVertex2i(m_right + copy.x, m_bottom + copy.y);
-        glTexCoord2f(1.0f, 1.0f);
-        glVertex2i(m_right + copy.x, m_top + copy.y);
-        glTexCoord2f(0.0f, 1.0f);
-        glVertex2i(m_left + copy.x, m_top + copy.y);
+        SendCorners(copy.x, copy.y);
     }
     glEnd();
     glDisable(GL_TEXTURE_2D);
@@ -73,15 +66,20 @@ void CImage::DrawQuad(const CTextureObject& texture, bool nearestWhenExact) cons
 {
     texture.Bind(nearestWhenExact && TexelPerPixel(texture, m_right - m_left, m_top - m_bottom));
     glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2i(m_left, m_bottom);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2i(m_right, m_bottom);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2i(m_right, m_top);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2i(m_left, m_top);
+    SendCorners(0, 0);
     glEnd();
+}
+
+void CImage::SendCorners(int x, int y) const
+{
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2i(m_left + x, m_bottom + y);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2i(m_right + x, m_bottom + y);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2i(m_right + x, m_top + y);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2i(m_left + x, m_top + y);
 }
 
 } // namespace GUI

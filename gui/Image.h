@@ -38,6 +38,11 @@ protected:
     // The rectangle, the whole texture over it; sampled nearest when asked
     // to and each texel falls on a pixel of its own, linearly otherwise.
     void DrawQuad(const CTextureObject& texture, bool nearestWhenExact = false) const;
+
+private:
+    // The rectangle's corners moved by x and y, each with its texture
+    // coordinate, counter-clockwise from the bottom left; inside glBegin.
+    void SendCorners(int x, int y) const;
 };
 
 } // namespace GUI
