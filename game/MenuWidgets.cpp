@@ -2,6 +2,7 @@
 
 #include "engine/Window.h"
 #include "game/MenuTexts.h"
+#include "gui/Backdrop.h"
 #include "gui/Image.h"
 
 namespace
@@ -11,6 +12,7 @@ namespace
 // below the window's bottom up to its top.
 const int kBackgroundLeft = 128;            // pixels; the button column overlaps it by 10
 const int kBackgroundDrop = 32;             // pixels below the window
+const std::uint8_t kBackgroundUndimmed = 255;   // of 255: the picture as it is
 
 // The logo scales with the window: 512 by 128 pixels on a 640 by 480 one.
 const int kLogoWidth      = 512;
@@ -24,13 +26,15 @@ const int kSubtitleY = 340;                 // under the logo
 
 } // namespace
 
-void AddBackground(GUI::IBaseWidget* screen)
+void AddBackground(GUI::CScreen* screen)
 {
-    screen->AddChild(new GUI::CImage(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
-                                     g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga"));
+    screen->m_backdrop = new GUI::CBackdrop(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
+                                            g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga",
+                                            kBackgroundUndimmed);
+    screen->AddChild(screen->m_backdrop);
 }
 
-void AddDecoration(GUI::IBaseWidget* screen)
+void AddDecoration(GUI::CScreen* screen)
 {
     AddBackground(screen);
     const int width = g_windowWidth * kLogoWidth / kLogoForWidth;

@@ -10,6 +10,7 @@
 #include "gui/BaseWidget.h"
 #include "gui/ButtonLook.h"
 #include "gui/Label.h"
+#include "gui/Screen.h"
 
 //------------------------------------------------------------------ Placement
 
@@ -52,5 +53,6 @@ void AddBackButton(GUI::IBaseWidget* screen, const F& action)
 
 //------------------------------------------------------------------ Decoration
 
-void AddBackground(GUI::IBaseWidget* screen);   // the picture right of the button column
-void AddDecoration(GUI::IBaseWidget* screen);   // the background, then the logo and the subtitle
+// The screen's first child, and its backdrop: the picture right of the button column.
+void AddBackground(GUI::CScreen* screen);
+void AddDecoration(GUI::CScreen* screen);       // the background, then the logo and the subtitle

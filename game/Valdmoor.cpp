@@ -195,9 +195,9 @@ CValdmoor::CValdmoor(GUI::CScreen* menu)
       m_slideTicking(false), m_knightSpent(false), m_hintSearch(nullptr), m_hint{Decision::Skip, -1},
       m_hintShown(false), m_frameTime(0.0)
 {
-    m_background = new GUI::CShadedImage(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
-                                         g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga",
-                                         kBackgroundGrey);
+    m_background = new GUI::CBackdrop(kBackgroundLeft, -kBackgroundDrop, g_windowWidth - kBackgroundLeft,
+                                      g_windowHeight + kBackgroundDrop, "Assets/mainBackground.tga", kBackgroundGrey);
+    m_backdrop = m_background;
     m_stone = new GUI::CImage(0, 0, kPieceSize, kPieceSize, "Assets/rose.tga");
     AddScreenButtons();
     LoadCardTextures();

@@ -10,8 +10,8 @@
 #include "game/rules/GameRecord.h"
 #include "game/rules/SilentGameObserver.h"
 #include "gui/ActionButton.h"
+#include "gui/Backdrop.h"
 #include "gui/Image.h"
-#include "gui/ShadedImage.h"
 #include "gui/Label.h"
 #include "gui/Screen.h"
 #include "input/KeyMap.h"
@@ -138,7 +138,8 @@ public:
     GUI::CLabel*                    m_preview;                  // a hovered card's score changes; child
     GUI::CButton*                   m_drawButton;               // child
     GUI::CButton*                   m_skipButton;               // lit when skipping is all there is; child
-    GUI::CShadedImage*              m_background;               // drawn darkened under the board; owned, not a child
+    GUI::CBackdrop*                 m_background;               // drawn darkened under the board, and the
+                                                                // screen's backdrop; owned, not a child
     GUI::CImage*                    m_stone;                    // drawn on every occupied square; owned, not a child
     GUI::CImage*                    m_knightMarks[2];           // Red's, White's knight, drawn on a stone a
                                                                 // hovered card would take; owned, not children

@@ -7,23 +7,6 @@
 namespace GUI
 {
 
-namespace
-{
-
-// Whether each texel lands on a pixel of its own: a rectangle of the
-// texture's size on a canvas shown at its own size. Rectangles sit on whole
-// canvas pixels, so the texels' centres then meet the pixels' centres, and
-// nearest sampling shows the very texels linear filtering would.
-bool TexelPerPixel(const CTextureObject& texture, int width, int height)
-{
-    GLint viewport[4] = {};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    return width == texture.width && height == texture.height && viewport[2] == g_windowWidth &&
-           viewport[3] == g_windowHeight;
-}
-
-} // namespace
-
 CImage::CImage(int x, int y, int width, int height, const char* texture) : IBaseWidget(x, y, width, height)
 {
     m_texture.Load(texture, TextureOptions{false});
@@ -64,10 +47,21 @@ bool CImage::Contains(const MouseState&) const
 
 void CImage::DrawQuad(const CTextureObject& texture, bool nearestWhenExact) const
 {
-    texture.Bind(nearestWhenExact && TexelPerPixel(texture, m_right - m_left, m_top - m_bottom));
+    texture.Bind(nearestWhenExact && TexelPerPixel(texture));
     glBegin(GL_QUADS);
     SendCorners(0, 0);
     glEnd();
+}
+
+// Rectangles sit on whole canvas pixels, so on an unscaled canvas the
+// texels' centres meet the pixels' centres, and nearest sampling shows the
+// very texels linear filtering would.
+bool CImage::TexelPerPixel(const CTextureObject& texture) const
+{
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return m_right - m_left == texture.width && m_top - m_bottom == texture.height &&
+           viewport[2] == g_windowWidth && viewport[3] == g_windowHeight;
 }
 
 void CImage::SendCorners(int x, int y) const

@@ -38,6 +38,9 @@ protected:
     // The rectangle, the whole texture over it; sampled nearest when asked
     // to and each texel falls on a pixel of its own, linearly otherwise.
     void DrawQuad(const CTextureObject& texture, bool nearestWhenExact = false) const;
+    // Whether each texel lands on a pixel of its own: the rectangle has the
+    // texture's size, on a canvas shown at its own size.
+    bool TexelPerPixel(const CTextureObject& texture) const;
 
 private:
     // The rectangle's corners moved by x and y, each with its texture

@@ -1,5 +1,6 @@
 #include "gui/Screen.h"
 
+#include "gui/Backdrop.h"
 #include "gui/ModalDialog.h"
 #include "gui/RootWidget.h"
 #include "gui/WidgetEvent.h"
@@ -7,7 +8,7 @@
 namespace GUI
 {
 
-CScreen::CScreen()
+CScreen::CScreen() : m_backdrop(nullptr)
 {
     m_visible = false;
 }
@@ -58,6 +59,27 @@ CModalDialog* CScreen::OpenQuestion() const
         if (CModalDialog* dialog = dynamic_cast<CModalDialog*>(*child))
             return dialog;
     return nullptr;
+}
+
+bool CScreen::PaintsCanvas() const
+{
+    return m_visible && m_backdrop && m_backdrop->PaintsCanvas();
+}
+
+// The root draws nothing itself, and a hidden screen draws nothing, so the
+// first shown child is drawn first. Anything but a screen there, or no
+// screen shown, leaves the clear to the frame.
+bool ShownScreenPaintsCanvas()
+{
+    for (const IBaseWidget* child : g_rootWidget.m_children)
+    {
+        const CScreen* screen = dynamic_cast<const CScreen*>(child);
+        if (!screen)
+            return false;
+        if (screen->m_visible)
+            return screen->PaintsCanvas();
+    }
+    return false;
 }
 
 } // namespace GUI

@@ -5,6 +5,7 @@
 namespace GUI
 {
 
+class CBackdrop;
 class CModalDialog;
 
 // A full-window page, a child of the root. Exactly one is shown at a time;
@@ -25,6 +26,16 @@ public:
     // screen, and does nothing without one.
     virtual void OnNavigationKey(int key);
     CModalDialog* OpenQuestion() const;     // the dialog opened last and still open here, or null
+    // Whether, shown, it covers every pixel of the canvas before it draws
+    // anything else: its backdrop paints the canvas whole.
+    bool PaintsCanvas() const;
+
+    CBackdrop* m_backdrop;                  // drawn before anything else of the screen, by its Draw or as
+                                            // its first child; owned by the screen; null when it has none
 };
+
+// Whether the first thing the root draws is a screen that paints the whole
+// canvas, so that the frame need not clear it.
+bool ShownScreenPaintsCanvas();
 
 } // namespace GUI

@@ -19,11 +19,13 @@ public:
 
     bool Draw() override;                   // the darkened picture over the rectangle, if it loaded
 
-private:
-    std::uint8_t   m_grey;                  // of 255: what each colour of the picture is darkened by
+protected:
     CTextureObject m_shaded;                // each colour of the picture times grey / 255, rounded;
                                             // no texture name when the picture did not load or no
                                             // memory was left for the copy
+
+private:
+    std::uint8_t   m_grey;                  // of 255: what each colour of the picture is darkened by
 };
 
 } // namespace GUI

@@ -10,6 +10,7 @@
 #include "engine/Window.h"
 #include "gui/MouseState.h"
 #include "gui/RootWidget.h"
+#include "gui/Screen.h"
 
 namespace
 {
@@ -56,7 +57,8 @@ bool WaitForFrame(bool pending)
 
 // The canvas keeps its size in pixels of the layout; the viewport scales it
 // onto the framebuffer, and the rest of the framebuffer becomes bars. A
-// canvas that fills the framebuffer is cleared once, by its own clear.
+// canvas that fills the framebuffer is cleared once, by its own clear, and
+// not at all when the screen shown paints every pixel of it first.
 void DrawCanvas(const CanvasPlacement& canvas)
 {
     if (!CanvasFillsWindow(canvas))
@@ -71,7 +73,8 @@ void DrawCanvas(const CanvasPlacement& canvas)
     glEnable(GL_SCISSOR_TEST);
     glScissor(canvas.x, canvas.y, canvas.width, canvas.height);
     glViewport(canvas.x, canvas.y, canvas.width, canvas.height);
-    glClear(GL_COLOR_BUFFER_BIT);
+    if (!GUI::ShownScreenPaintsCanvas())
+        glClear(GL_COLOR_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, g_windowWidth, 0, g_windowHeight, -1, 1);
