@@ -28,7 +28,7 @@ void CImage::DrawCopies(const std::vector<ImageCopy>& copies) const
 {
     if (!m_visible || !m_texture.m_resource || copies.empty())
         return;
-    m_texture.m_resource->Bind(false);
+    m_texture.m_resource->Bind(TexelPerPixel(*m_texture.m_resource));
     glBegin(GL_QUADS);
     for (const ImageCopy& copy : copies)
     {
@@ -45,9 +45,9 @@ bool CImage::Contains(const MouseState&) const
     return false;
 }
 
-void CImage::DrawQuad(const CTextureObject& texture, bool nearestWhenExact) const
+void CImage::DrawQuad(const CTextureObject& texture) const
 {
-    texture.Bind(nearestWhenExact && TexelPerPixel(texture));
+    texture.Bind(TexelPerPixel(texture));
     glBegin(GL_QUADS);
     SendCorners(0, 0);
     glEnd();

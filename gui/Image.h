@@ -35,9 +35,9 @@ public:
     CResourceHandle<CTextureObject> m_texture;  // empty when loading failed; owners may assign another
 
 protected:
-    // The rectangle, the whole texture over it; sampled nearest when asked
-    // to and each texel falls on a pixel of its own, linearly otherwise.
-    void DrawQuad(const CTextureObject& texture, bool nearestWhenExact = false) const;
+    // The rectangle, the whole texture over it; sampled nearest where each
+    // texel falls on a pixel of its own, linearly otherwise.
+    void DrawQuad(const CTextureObject& texture) const;
     // Whether each texel lands on a pixel of its own: the rectangle has the
     // texture's size, on a canvas shown at its own size.
     bool TexelPerPixel(const CTextureObject& texture) const;

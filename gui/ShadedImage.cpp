@@ -44,7 +44,7 @@ bool CShadedImage::Draw()
     if (!m_visible)
         return false;
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    DrawQuad(m_shaded, true);
+    DrawQuad(m_shaded);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
