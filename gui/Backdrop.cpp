@@ -10,6 +10,8 @@
 namespace GUI
 {
 
+const CBackdrop* g_laidBackdrop = nullptr;
+
 namespace
 {
 
@@ -36,9 +38,12 @@ bool CBackdrop::Draw()
 {
     if (!PaintsCanvas())
         return CShadedImage::Draw();
-    GLint canvas[4] = {};
-    glGetIntegerv(GL_VIEWPORT, canvas);
-    m_canvas.Copy(canvas[0], canvas[1]);
+    if (g_laidBackdrop != this)
+    {
+        GLint canvas[4] = {};
+        glGetIntegerv(GL_VIEWPORT, canvas);
+        m_canvas.Copy(canvas[0], canvas[1]);
+    }
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     return true;

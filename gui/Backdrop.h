@@ -20,7 +20,9 @@ public:
     // Needs a current context; the clear colour is the one set now.
     CBackdrop(int x, int y, int width, int height, const char* texture, std::uint8_t grey);
 
-    bool Draw() override;                   // the whole canvas when PaintsCanvas, else the picture alone
+    // The whole canvas when PaintsCanvas, else the picture alone; nothing
+    // when it is the backdrop laid in the back buffer already.
+    bool Draw() override;
     // Whether Draw now covers every pixel of the canvas with what a clear
     // and the picture would leave: shown, on an unscaled canvas, with the
     // clear colour the block was made with.
@@ -31,5 +33,10 @@ private:
     CPixelBlock  m_canvas;                  // the canvas as that clear and the picture leave it; not
                                             // ready for a picture with alpha or a renderer that cannot copy
 };
+
+// The backdrop a frame finds copied into the back buffer already, right
+// after the swap before it, or null: set by the frame while it draws the
+// tree, only when its canvas lies where it lay then.
+extern const CBackdrop* g_laidBackdrop;
 
 } // namespace GUI

@@ -69,17 +69,17 @@ bool CScreen::PaintsCanvas() const
 // The root draws nothing itself, and a hidden screen draws nothing, so the
 // first shown child is drawn first. Anything but a screen there, or no
 // screen shown, leaves the clear to the frame.
-bool ShownScreenPaintsCanvas()
+CBackdrop* ShownBackdrop()
 {
     for (const IBaseWidget* child : g_rootWidget.m_children)
     {
         const CScreen* screen = dynamic_cast<const CScreen*>(child);
         if (!screen)
-            return false;
+            return nullptr;
         if (screen->m_visible)
-            return screen->PaintsCanvas();
+            return screen->PaintsCanvas() ? screen->m_backdrop : nullptr;
     }
-    return false;
+    return nullptr;
 }
 
 } // namespace GUI

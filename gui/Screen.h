@@ -34,8 +34,9 @@ public:
                                             // its first child; owned by the screen; null when it has none
 };
 
-// Whether the first thing the root draws is a screen that paints the whole
-// canvas, so that the frame need not clear it.
-bool ShownScreenPaintsCanvas();
+// The backdrop of the shown screen when it is the first thing the root
+// draws and paints the whole canvas, so that the frame need not clear it;
+// null otherwise.
+CBackdrop* ShownBackdrop();
 
 } // namespace GUI

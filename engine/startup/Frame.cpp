@@ -8,6 +8,7 @@
 #include "engine/TaskHandler.h"
 #include "engine/Time.h"
 #include "engine/Window.h"
+#include "gui/Backdrop.h"
 #include "gui/MouseState.h"
 #include "gui/RootWidget.h"
 #include "gui/Screen.h"
@@ -24,6 +25,15 @@ const double kLongestIdleWait = 0.1;
 CFramePacer g_framePacer(1.0 / 60.0);
 bool        g_frameShown = false;           // a frame has been drawn since the window opened
 bool        g_changeOwed = false;           // work that changed the picture waits for a frame a key cut short
+
+// What was copied into the back buffer right after the last swap: the
+// shown screen's backdrop, or none, and where the canvas lay then.
+struct LaidBackdrop
+{
+    const GUI::CBackdrop* backdrop;
+    CanvasPlacement       canvas;
+};
+LaidBackdrop g_afterSwap = {};
 
 bool MouseChanged(const GUI::MouseState& mouse)
 {
@@ -55,10 +65,17 @@ bool WaitForFrame(bool pending)
     return wake == WakeKey;
 }
 
+bool SamePlace(const CanvasPlacement& one, const CanvasPlacement& other)
+{
+    return one.x == other.x && one.y == other.y && one.width == other.width && one.height == other.height;
+}
+
 // The canvas keeps its size in pixels of the layout; the viewport scales it
 // onto the framebuffer, and the rest of the framebuffer becomes bars. A
 // canvas that fills the framebuffer is cleared once, by its own clear, and
-// not at all when the screen shown paints every pixel of it first.
+// not at all when the screen shown paints every pixel of it first. A
+// backdrop laid after the last swap still holds where the canvas has not
+// moved and no bars are cleared over it.
 void DrawCanvas(const CanvasPlacement& canvas)
 {
     if (!CanvasFillsWindow(canvas))
@@ -73,8 +90,11 @@ void DrawCanvas(const CanvasPlacement& canvas)
     glEnable(GL_SCISSOR_TEST);
     glScissor(canvas.x, canvas.y, canvas.width, canvas.height);
     glViewport(canvas.x, canvas.y, canvas.width, canvas.height);
-    if (!GUI::ShownScreenPaintsCanvas())
+    const GUI::CBackdrop* backdrop = GUI::ShownBackdrop();
+    if (!backdrop)
         glClear(GL_COLOR_BUFFER_BIT);
+    if (backdrop == g_afterSwap.backdrop && CanvasFillsWindow(canvas) && SamePlace(canvas, g_afterSwap.canvas))
+        GUI::g_laidBackdrop = backdrop;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, g_windowWidth, 0, g_windowHeight, -1, 1);
@@ -82,7 +102,20 @@ void DrawCanvas(const CanvasPlacement& canvas)
     glLoadIdentity();
     glColor3ub(255, 255, 255);
     GUI::DrawTree(&GUI::g_rootWidget);
+    GUI::g_laidBackdrop = nullptr;
     glDisable(GL_SCISSOR_TEST);
+}
+
+// The next frame's backdrop, copied into the back buffer at once while the
+// processor is still awake from this frame: after an idle spell the same
+// copy costs several times as much, in the frame a key brings. Bars would
+// be cleared over it, so a canvas with bars has none laid.
+void LayBackdrop(const CanvasPlacement& canvas)
+{
+    GUI::CBackdrop* backdrop = CanvasFillsWindow(canvas) ? GUI::ShownBackdrop() : nullptr;
+    if (backdrop)
+        backdrop->Draw();
+    g_afterSwap = {backdrop, canvas};
 }
 
 } // namespace
@@ -116,10 +149,12 @@ void RenderFrame()
     SwapWindowBuffers();
     g_framePacer.Swapped(WindowTimer() - swapStart);
     g_frameShown = true;
+    LayBackdrop(canvas);
 }
 
 void StartFrames()
 {
     g_framePacer.SetPeriod(1.0 / DisplayRefreshRate());
     g_frameShown = false;
+    g_afterSwap = {};
 }

@@ -12,7 +12,8 @@ using namespace GUI;
 
 // A backdrop paints the whole canvas, cleared parts included, only where the
 // frame may then leave out its clear: a shown screen's first drawing, on an
-// unscaled canvas, with the clear colour it was made with.
+// unscaled canvas, with the clear colour it was made with; and not at all
+// where the frame found it laid already.
 class BackdropTest : public WidgetFixture
 {
 protected:
@@ -67,8 +68,16 @@ TEST_F(BackdropTest, PaintsWhatTheClearAndItsPictureLeaveOnAnUnscaledCanvas)
     CShadedImage picture(-1, 63, 4, 2, "Assets/opaque.tga", 120);
 
     ASSERT_TRUE(backdrop->PaintsCanvas());
-    EXPECT_TRUE(ShownScreenPaintsCanvas());
-    EXPECT_EQ(Drawn(false, *backdrop), Drawn(true, picture));
+    EXPECT_EQ(ShownBackdrop(), backdrop);
+    const std::vector<std::uint8_t> painted = Drawn(false, *backdrop);
+    EXPECT_EQ(painted, Drawn(true, picture));
+
+    // Laid in the back buffer already, it leaves the framebuffer as it is.
+    g_laidBackdrop = backdrop;
+    const std::vector<std::uint8_t> laid = Drawn(false, *backdrop);
+    g_laidBackdrop = nullptr;
+    EXPECT_NE(laid, painted);
+    EXPECT_EQ(std::vector<int>(laid.begin(), laid.begin() + 4), std::vector<int>({255, 0, 0, 255}));
 }
 
 TEST_F(BackdropTest, LeavesTheClearToTheFrameWhereItCannotPaintTheCanvasWhole)
@@ -78,7 +87,7 @@ TEST_F(BackdropTest, LeavesTheClearToTheFrameWhereItCannotPaintTheCanvasWhole)
     m_screen->m_backdrop = backdrop;
     m_screen->AddChild(backdrop);
     CShadedImage picture(0, 0, 4, 2, "Assets/opaque.tga", 120);
-    ASSERT_TRUE(ShownScreenPaintsCanvas());
+    ASSERT_EQ(ShownBackdrop(), backdrop);
 
     g_windowWidth = g_windowHeight = 32;
     EXPECT_FALSE(backdrop->PaintsCanvas()) << "on a scaled canvas";
@@ -90,10 +99,10 @@ TEST_F(BackdropTest, LeavesTheClearToTheFrameWhereItCannotPaintTheCanvasWhole)
     glClearColor(0.2f, 0.4f, 0.6f, 0.0f);
 
     m_screen->Hide();
-    EXPECT_FALSE(ShownScreenPaintsCanvas()) << "with no screen shown";
+    EXPECT_EQ(ShownBackdrop(), nullptr) << "with no screen shown";
     m_screen->Show();
     backdrop->m_visible = false;
-    EXPECT_FALSE(ShownScreenPaintsCanvas()) << "with the backdrop hidden";
+    EXPECT_EQ(ShownBackdrop(), nullptr) << "with the backdrop hidden";
     backdrop->m_visible = true;
 
     CBackdrop withAlpha(0, 0, 1, 1, "Assets/alpha.tga", 120);
