@@ -1,5 +1,7 @@
 #include "game/MenuWidgets.h"
 
+#include <cstdint>
+
 #include "engine/Window.h"
 #include "game/MenuTexts.h"
 #include "gui/Backdrop.h"
