@@ -23,12 +23,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(OpenTestContext(kSide, kSide));
-        glViewport(0, 0, kSide, kSide);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, kSide, 0, kSide, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        DrawPixelForUnit(kSide, kSide);
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         glEnable(GL_BLEND);

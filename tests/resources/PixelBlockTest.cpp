@@ -53,12 +53,7 @@ void ClearToRed()
 TEST(PixelBlockTest, CopiesThePixelsAClearAndThePictureDrawnUnscaledLeave)
 {
     ASSERT_TRUE(OpenTestContext(kSide, kSide));
-    glViewport(0, 0, kSide, kSide);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, kSide, 0, kSide, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    DrawPixelForUnit(kSide, kSide);
 
     CTextureObject picture;
     MakePicture(picture, 3);

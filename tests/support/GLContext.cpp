@@ -1,5 +1,7 @@
 #include "support/GLContext.h"
 
+#include <GL/gl.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -29,4 +31,14 @@ testing::AssertionResult OpenTestContext(int width, int height)
                << "no display to open the test window on: DISPLAY is not set (run the tests under xvfb-run)";
     return testing::AssertionFailure() << "no window with an OpenGL context could be opened on the display "
                                        << display;
+}
+
+void DrawPixelForUnit(int width, int height)
+{
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, width, 0, height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
 }
