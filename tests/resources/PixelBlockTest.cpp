@@ -64,6 +64,9 @@ TEST(PixelBlockTest, CopiesThePixelsAClearAndThePictureDrawnUnscaledLeave)
     glClearColor(kFill[0] / 255.0f, kFill[1] / 255.0f, kFill[2] / 255.0f, kFill[3] / 255.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     picture.Bind(true);
+    // Replacing with a picture without alpha takes the alpha from the colour,
+    // whatever an earlier test in the process left it.
+    glColor4ub(255, 255, 255, 255);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glBegin(GL_QUADS);
     glTexCoord2f(0.0f, 0.0f);
