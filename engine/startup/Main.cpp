@@ -11,11 +11,12 @@ namespace
 {
 
 // The renderer takes a few megabytes for each frame's commands and frees
-// them when the frame is shown. Handed back to the system at once, they
-// were faulted in again, page by page, in the next frame, some 700 faults
-// for each question opened and closed. A bounded pad at the heap's top
-// holds one frame's worth instead; what lies beyond it is still handed
-// back, so the program's memory does not creep with the heap's high mark.
+// them when the frame is shown. The allocator handed them back to the
+// system at once, over the first nine or so questions of a run, until it
+// began to keep them of its own accord; each of those frames faulted them
+// in again, page by page. A bounded pad at the heap's top holds one frame's
+// worth from the start; what lies beyond it is still handed back, so the
+// program's memory does not creep with the heap's high mark.
 const int kHeapTopPadBytes = 4 << 20;
 
 } // namespace
