@@ -81,10 +81,7 @@ protected:
         mkdir(dir.c_str(), 0755);
         ASSERT_EQ(chdir(dir.c_str()), 0);
         WriteTestAssets();
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, 64, 0, 64, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
+        DrawPixelForUnit(64, 64);
         g_clicks = 0;
         m_screen = new GUI::CScreen();
         GUI::g_rootWidget.AddChild(m_screen);
